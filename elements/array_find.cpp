@@ -1,0 +1,64 @@
+#include "elements/array_find.h"
+
+#include <string>
+
+#include "elements/cyrillic_case.h"
+#include "runtime/text.h"
+
+namespace zorn {
+namespace {
+
+// Items and keys compare as C strings.
+std::string UpToZero(std::string text) {
+  size_t zero = text.find('\0');
+  if (zero != std::string::npos) text.resize(zero);
+  return text;
+}
+
+}  // namespace
+
+void TZEArrayFind::FindText(TData& data, uint16_t) { Find(data, TMatch::Text); }
+
+void TZEArrayFind::FindInt(TData& data, uint16_t) { Find(data, TMatch::Int); }
+
+void TZEArrayFind::Index(TData& data, uint16_t) { MakeInt(data, found_); }
+
+void TZEArrayFind::Find(TData& data, TMatch match) {
+  found_ = -1;
+  TArrayIntf* array = ReadArray(Array);
+  int32_t count = array ? array->Count(array->Self) : 0;
+  if (count > 0) {
+    int32_t i = ReadInt(data, StartInput, Start);
+    TData keyValue;
+    ReadValue(data, ValueInput, &Value, keyValue);
+    std::string key;
+    int32_t keyInt = 0;
+    if (match == TMatch::Text) {
+      key = UpToZero(ToStr(keyValue));
+      if (!CaseSensitive) key = LowerCyrillic(key);
+    } else {
+      keyInt = ToInt(keyValue);
+    }
+    for (; i >= 0 && i < count; ++i) {
+      TData at;
+      MakeInt(at, i);
+      TData item;
+      array->Get(array->Self, at, item);
+      bool hit;
+      if (match == TMatch::Int) {
+        hit = ToInt(item) == keyInt;
+      } else {
+        std::string text = UpToZero(ToStr(item));
+        if (!CaseSensitive) text = LowerCyrillic(text);
+        hit = text == key || (Partial && PosFrom(key, text, 1) > 0);
+      }
+      if (hit) {
+        found_ = i;
+        break;
+      }
+    }
+  }
+  ForwardInt(data, OnResult, found_);
+}
+
+}  // namespace zorn

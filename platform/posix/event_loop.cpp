@@ -1,0 +1,84 @@
+// The POSIX loop: poll() sleeps until the next timer is due; the clock is
+// CLOCK_MONOTONIC, so a change of the wall clock never shifts a tick.
+#include "platform/event_loop.h"
+
+#include <poll.h>
+#include <time.h>
+
+#include <cerrno>
+#include <climits>
+#include <deque>
+#include <utility>
+
+#include "platform/timer_queue.h"
+
+namespace zorn::platform {
+namespace {
+
+uint64_t MonotonicMs() {
+  timespec ts{};
+  clock_gettime(CLOCK_MONOTONIC, &ts);
+  return static_cast<uint64_t>(ts.tv_sec) * 1000u + static_cast<uint64_t>(ts.tv_nsec) / 1000000u;
+}
+
+class TPosixLoop final : public TEventLoop {
+ public:
+  void SetTimer(ITimerClient* client, uint32_t periodMs) override {
+    timers_.Set(client, periodMs, MonotonicMs());
+  }
+  void KillTimer(ITimerClient* client) override { timers_.Kill(client); }
+  void Post(std::function<void()> task) override { tasks_.push_back(std::move(task)); }
+  void Quit() override { quit_ = true; }
+
+  void Run() override {
+    while (!quit_) {
+      RunTasks();
+      // Ticks due now, each followed by the tasks it posted, as the Win32
+      // queue delivers posted messages before the next WM_TIMER.
+      while (ITimerClient* client = timers_.PopDue(MonotonicMs())) {
+        client->OnTimerTick();
+        RunTasks();
+      }
+      if (quit_) break;
+      Wait();
+    }
+    quit_ = false;
+  }
+
+ private:
+  void RunTasks() {
+    while (!tasks_.empty()) {
+      std::function<void()> task = std::move(tasks_.front());
+      tasks_.pop_front();
+      task();
+    }
+  }
+
+  // Sleeps until the next timer is due; with neither a timer nor a task the
+  // loop has nothing left to wait for but a signal.
+  void Wait() {
+    if (!tasks_.empty()) return;
+    int timeout = -1;
+    if (std::optional<uint64_t> due = timers_.NextDue()) {
+      uint64_t now = MonotonicMs();
+      if (*due <= now) return;
+      // `now` is rounded down and poll() never wakes early, so the wait
+      // always ends at or after the due time: no spinning through short waits.
+      uint64_t wait = *due - now;
+      timeout = wait > INT_MAX ? INT_MAX : static_cast<int>(wait);
+    }
+    while (poll(nullptr, 0, timeout) < 0 && errno == EINTR) {
+      if (timeout >= 0) return;  // recompute the remaining wait
+    }
+  }
+
+  TTimerQueue timers_;
+  std::deque<std::function<void()>> tasks_;
+  bool quit_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<TEventLoop> MakePlatformLoop() { return std::make_unique<TPosixLoop>(); }
+
+}  // namespace zorn::platform

@@ -1,0 +1,129 @@
+// The Win32 loop: the thread's message queue, with window timers and posted
+// tasks on one hidden message-only window. Timers and tasks are handled in the
+// window procedure, so they also run inside the nested loops of modal boxes.
+#include "platform/event_loop.h"
+
+#include <windows.h>
+
+#include <deque>
+#include <map>
+#include <utility>
+
+namespace zorn::platform {
+namespace {
+
+constexpr UINT kRunTasks = WM_APP + 1;
+constexpr wchar_t kClassName[] = L"ZornLoopWindow";
+
+class TWin32Loop final : public TEventLoop {
+ public:
+  TWin32Loop() {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = &TWin32Loop::WindowProc;
+    wc.hInstance = instance;
+    wc.lpszClassName = kClassName;
+    RegisterClassExW(&wc);  // fails harmlessly when a second loop registers again
+    window_ = CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance,
+                              nullptr);
+    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  }
+
+  ~TWin32Loop() override {
+    for (const auto& [id, client] : clients_) ::KillTimer(window_, id);
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    DestroyWindow(window_);
+  }
+
+  // Every start takes a fresh id, so a WM_TIMER of the previous start still
+  // in the queue finds no client and is dropped.
+  void SetTimer(ITimerClient* client, uint32_t periodMs) override {
+    KillTimer(client);
+    UINT_PTR id = nextId_++;
+    if (::SetTimer(window_, id, periodMs == 0 ? 1 : periodMs, nullptr) == 0) return;
+    clients_[id] = client;
+    ids_[client] = id;
+  }
+
+  void KillTimer(ITimerClient* client) override {
+    auto it = ids_.find(client);
+    if (it == ids_.end()) return;
+    ::KillTimer(window_, it->second);
+    clients_.erase(it->second);
+    ids_.erase(it);
+  }
+
+  void Post(std::function<void()> task) override {
+    tasks_.push_back(std::move(task));
+    // One wake-up message at a time keeps the thread's queue from filling up.
+    if (!wakePosted_) wakePosted_ = PostMessageW(window_, kRunTasks, 0, 0) != 0;
+  }
+
+  void Run() override {
+    while (!quit_) {
+      WaitMessage();
+      MSG msg;
+      while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+          quit_ = true;
+          continue;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+      }
+    }
+    quit_ = false;
+  }
+
+  void Quit() override {
+    quit_ = true;
+    PostQuitMessage(0);
+  }
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* self = reinterpret_cast<TWin32Loop*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (self && msg == WM_TIMER) {
+      self->Tick(wp);
+      return 0;
+    }
+    if (self && msg == kRunTasks) {
+      self->RunTasks();
+      return 0;
+    }
+    return DefWindowProcW(hwnd, msg, wp, lp);
+  }
+
+  void Tick(UINT_PTR id) {
+    auto it = clients_.find(id);
+    if (it != clients_.end()) it->second->OnTimerTick();
+  }
+
+  // Runs the tasks queued so far; those they post wait for the next wake-up,
+  // so other messages get their turn in between.
+  void RunTasks() {
+    wakePosted_ = false;
+    size_t n = tasks_.size();
+    for (size_t i = 0; i < n && !tasks_.empty(); ++i) {
+      std::function<void()> task = std::move(tasks_.front());
+      tasks_.pop_front();
+      task();
+    }
+    if (!tasks_.empty() && !wakePosted_) wakePosted_ = PostMessageW(window_, kRunTasks, 0, 0) != 0;
+  }
+
+  HWND window_ = nullptr;
+  std::map<UINT_PTR, ITimerClient*> clients_;
+  std::map<ITimerClient*, UINT_PTR> ids_;
+  UINT_PTR nextId_ = 1;
+  std::deque<std::function<void()>> tasks_;
+  bool wakePosted_ = false;
+  bool quit_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<TEventLoop> MakePlatformLoop() { return std::make_unique<TWin32Loop>(); }
+
+}  // namespace zorn::platform

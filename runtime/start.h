@@ -1,0 +1,48 @@
+// Start of live operation: the start-handler queue and SchemeStarted.
+#pragma once
+
+#include "runtime/wire.h"
+
+namespace zorn {
+
+// A queued start handler: a member of an element called with no arguments.
+struct TStartHandler {
+  void (TElement::*Method)() = nullptr;
+  TElement* Object = nullptr;
+};
+
+void RegisterStartHandler(TStartHandler handler);
+template <class C>
+void RegisterStartHandler(void (C::*method)(), C* object) {
+  static_assert(std::is_base_of_v<TElement, C>);
+  RegisterStartHandler(TStartHandler{static_cast<void (TElement::*)()>(method), object});
+}
+
+// Runs the queued handlers in registration order, including those that
+// running handlers queue; then empties the queue and sets SchemeStarted.
+void RunStartHandlers();
+// Installs live dispatch, then runs the start handlers.
+void StartDispatch();
+
+// False until the first RunStartHandlers has finished; cleared again only
+// while a late child scheme is being built (so its forms queue handlers).
+bool SchemeStarted();
+void SetSchemeStarted(bool started);
+
+// Runs `build`, the construction of a child scheme, with SchemeStarted
+// cleared so that its forms queue their start handlers; when the program had
+// already started, those handlers run right after the child is complete.
+template <class Build>
+auto BuildChildScheme(Build&& build) {
+  bool started = SchemeStarted();
+  SetSchemeStarted(false);
+  auto child = build();
+  if (started) RunStartHandlers();
+  return child;
+}
+
+// Back to the construction phase with an empty queue and registry; for tests
+// that build several programs in one process.
+void ResetRuntimeForTests();
+
+}  // namespace zorn

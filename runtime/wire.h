@@ -1,0 +1,82 @@
+// Wires, firing, forwarding and reading data inputs with their fallbacks.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <type_traits>
+
+#include "runtime/data.h"
+
+namespace zorn {
+
+// Root of every element and sub-scheme boundary: what a wire can target.
+class TElement {
+ public:
+  virtual ~TElement() = default;
+};
+
+// An action or a data output: called with the record and the wire's index.
+using TMethod = void (TElement::*)(TData& data, uint16_t index);
+
+// A connection: the operation to call, its owner and the point index. A wire
+// owns nothing; the scheme that owns both ends keeps them alive.
+struct TWire {
+  TMethod Method = nullptr;
+  TElement* Target = nullptr;
+  uint16_t Index = 0;
+
+  bool Wired() const { return Method != nullptr; }
+};
+
+// Builds a wire to member `method` of `target`, with the target point index.
+template <class C>
+TWire MakeWire(uint16_t index, void (C::*method)(TData&, uint16_t), C* target) {
+  static_assert(std::is_base_of_v<TElement, C>);
+  return TWire{static_cast<TMethod>(method), target, index};
+}
+
+// Firing an event. Every variant runs the dispatch loop: the target action is
+// called, and while the record comes back with the forward flag set, the loop
+// calls the record's ForwardWire with the same record, at constant call depth.
+void Fire(const TWire& wire, TData& data);
+void FireCopy(const TWire& wire, const TData& data);
+void FireInt(const TWire& wire, int32_t i);
+void FireReal(const TWire& wire, double x);
+void FireStr(const TWire& wire, TStr s);
+void FireStream(const TWire& wire, void* stream);
+void FireNull(const TWire& wire);
+void FireFont(const TWire& wire, TFontRec* font);
+
+// Forwarding from inside an action: the action stores its outgoing value in
+// the record it received and returns; the dispatch loop makes the call. The
+// action must not touch the record afterwards.
+void ForwardTo(TData& data, const TWire& wire);
+void ForwardNull(TData& data, const TWire& wire);
+void ForwardCopy(TData& data, const TWire& wire, const TData& value);
+void ForwardInt(TData& data, const TWire& wire, int32_t i);
+void ForwardStr(TData& data, const TWire& wire, TStr s);
+
+// Reading data inputs. Fallback order: the wired source's answer (unless it
+// is NoSource); else the non-empty default; else the head of `data`, which is
+// consumed (the next value of its chain moves up, or it becomes Null).
+void ReadRaw(const TWire& wire, TData& data);
+int32_t ReadIntPlain(const TWire& wire);
+std::string ReadStr(TData& data, const TWire& wire, const std::string& def);
+int32_t ReadInt(TData& data, const TWire& wire, int32_t def);
+double ReadReal(TData& data, const TWire& wire, double def);
+void ReadValue(TData& data, const TWire& wire, const TData* def, TData& result);
+void ReadChain(TData& data, const TWire& wire, const TData* def, TData& result);
+void* ReadStream(TData& data, const TWire& wire, void* def);
+void* ReadBitmap(TData& data, const TWire& wire, void* def);
+TArrayIntf* ReadArray(const TWire& wire);
+// Sub-scheme boundaries only: like ReadRaw, but an unwired wire answers NoSource.
+void ReadThrough(const TWire& wire, TData& data);
+
+// The two phases. Until StartLiveDispatch nothing fires and wired reads leave
+// their record untouched; afterwards dispatch is live for the program's life.
+bool DispatchLive();
+void StartLiveDispatch();
+// Returns to the construction phase; for tests that build several programs.
+void ResetDispatchForTests();
+
+}  // namespace zorn

@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine for the tests of a Windows build:
+#   wine-run.sh program.exe [arguments...]
+#   wine-run.sh --stop      (ends the Xvfb this script started for the prefix)
+# The prefix is $ZORN_WINEPREFIX, else <build folder>/wineprefix, where the
+# build folder is the nearest folder above the program (or the current one)
+# holding CMakeCache.txt. It is made once with `wineboot -i` and shared by every
+# test of the run. Without $DISPLAY, one Xvfb per prefix is started on a fixed
+# display number and reused. A program that runs longer than
+# $ZORN_WINE_TIMEOUT seconds (default 120) is killed and the run fails.
+set -euo pipefail
+
+find_build_dir() {
+  local d
+  d=$(cd "$1" && pwd)
+  while [ "$d" != "/" ]; do
+    [ -f "$d/CMakeCache.txt" ] && { echo "$d"; return; }
+    d=$(dirname "$d")
+  done
+  pwd
+}
+
+if [ "${1:-}" = "--stop" ]; then
+  start_dir=$PWD
+else
+  [ $# -ge 1 ] || { echo "usage: wine-run.sh program.exe [args...] | --stop" >&2; exit 2; }
+  start_dir=$(dirname "$1")
+fi
+prefix=${ZORN_WINEPREFIX:-$(find_build_dir "$start_dir")/wineprefix}
+mkdir -p "$(dirname "$prefix")"
+prefix=$(cd "$(dirname "$prefix")" && pwd)/$(basename "$prefix")
+
+export WINEPREFIX=$prefix
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEARCH=win64
+
+# A display number derived from the prefix path, so parallel runs with
+# different prefixes never share an X server.
+display_num=$(( 100 + $(printf '%s' "$prefix" | cksum | cut -d' ' -f1) % 400 ))
+xvfb_pid_file=$prefix.xvfb.pid
+
+if [ "${1:-}" = "--stop" ]; then
+  if [ -f "$xvfb_pid_file" ]; then
+    pid=$(cat "$xvfb_pid_file")
+    if kill -0 "$pid" 2>/dev/null && grep -q Xvfb "/proc/$pid/cmdline" 2>/dev/null; then
+      WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
+      kill "$pid" 2>/dev/null || true
+    fi
+    rm -f "$xvfb_pid_file"
+  fi
+  exit 0
+fi
+
+ensure_display() {
+  [ -n "${DISPLAY:-}" ] && return
+  export DISPLAY=":$display_num"
+  exec 8>"$prefix.xvfb.lock"
+  flock 8
+  local pid=""
+  [ -f "$xvfb_pid_file" ] && pid=$(cat "$xvfb_pid_file")
+  if [ -z "$pid" ] || ! kill -0 "$pid" 2>/dev/null; then
+    rm -f "/tmp/.X${display_num}-lock"
+    # Its own session, so neither ctest's pipes nor its kill of a test's
+    # process group reach the server the other tests share.
+    setsid Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+    pid=$!
+    echo "$pid" >"$xvfb_pid_file"
+    for _ in $(seq 100); do
+      [ -S "/tmp/.X11-unix/X$display_num" ] && break
+      kill -0 "$pid" 2>/dev/null || { echo "wine-run: Xvfb $DISPLAY did not start" >&2; exit 1; }
+      sleep 0.05
+    done
+  fi
+  flock -u 8
+  exec 8>&-
+}
+
+ensure_prefix() {
+  exec 9>"$prefix.lock"
+  flock 9
+  if [ ! -f "$prefix/.zorn-ready" ]; then
+    rm -rf "$prefix"
+    echo "wine-run: making Wine prefix $prefix" >&2
+    timeout 300 wineboot -i >/dev/null 2>&1 || { echo "wine-run: wineboot failed" >&2; exit 1; }
+    timeout 120 wineserver -w || true
+    touch "$prefix/.zorn-ready"
+  fi
+  flock -u 9
+  exec 9>&-
+}
+
+ensure_display
+ensure_prefix
+# A persistent wineserver spares each test the start of Wine's services.
+wineserver -p60 </dev/null >/dev/null 2>&1 || true
+
+# The program writes into files, shown once it ends: Wine's helper processes
+# (services.exe, explorer.exe) inherit its output and outlive it, and would
+# keep ctest waiting on an open pipe.
+out=$(mktemp "${TMPDIR:-/tmp}/wine-run.XXXXXX")
+err=$out.err
+trap 'rm -f "$out" "$err"' EXIT
+limit=${ZORN_WINE_TIMEOUT:-120}
+set +e
+timeout -k 5 "$limit" wine "$@" >"$out" 2>"$err"
+rc=$?
+set -e
+cat "$out"
+cat "$err" >&2
+if [ $rc -eq 124 ] || [ $rc -eq 137 ]; then
+  echo "wine-run: $1 did not finish within ${limit} s and was killed" >&2
+  exit 124
+fi
+exit $rc

@@ -1,0 +1,80 @@
+// Small elements that tests wire into schemes to feed, pass on and watch values.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/message_box.h"
+#include "runtime/start.h"
+#include "runtime/wire.h"
+
+namespace zorn::test {
+
+// Records every value it receives, as text with its kind; Count counts calls.
+class TProbe : public TElement {
+ public:
+  void Take(TData& data, uint16_t index) {
+    Seen.push_back(Describe(data));
+    Indexes.push_back(index);
+  }
+  static std::string Describe(const TData& d) {
+    switch (d.Kind) {
+      case dtNull: return "null";
+      case dtInt: return "int " + ToStr(d);
+      case dtStr: return "str " + ToStr(d);
+      case dtReal: return "real " + ToStr(d);
+      case dtNoSource: return "nosource";
+      default: return "kind " + std::to_string(d.Kind);
+    }
+  }
+  std::vector<std::string> Seen;
+  std::vector<uint16_t> Indexes;
+};
+
+// Forwards whatever it receives to Out.
+class TPassOn : public TElement {
+ public:
+  void Take(TData& data, uint16_t) { ForwardTo(data, Out); }
+  TWire Out;
+};
+
+// A data output answering a fixed value; Reads counts the requests.
+class TSource : public TElement {
+ public:
+  void Value(TData& data, uint16_t) {
+    ++Reads;
+    CopyValue(data, Answer);
+  }
+  TData Answer;
+  int Reads = 0;
+};
+
+// A fresh runtime per test: construction phase, empty queues and registry,
+// no recorded message boxes. Live dispatch starts in SetUp unless a test
+// fixture wants to see the construction phase.
+class RuntimeTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetRuntimeForTests();
+    platform::ShownMessages().clear();
+    StartLiveDispatch();
+  }
+  void TearDown() override { ResetRuntimeForTests(); }
+};
+
+}  // namespace zorn::test
+
+namespace zorn::test {
+
+// Runs a test's own code as an action.
+class TCall : public TElement {
+ public:
+  explicit TCall(std::function<void(TData&, uint16_t)> fn = nullptr) : Fn(std::move(fn)) {}
+  void Take(TData& data, uint16_t index) { Fn(data, index); }
+  std::function<void(TData&, uint16_t)> Fn;
+};
+
+}  // namespace zorn::test
