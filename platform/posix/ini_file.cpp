@@ -184,7 +184,8 @@ std::vector<TIniText::TSection> TIniText::FindSections(const std::string& sectio
 std::optional<size_t> TIniText::FindKeyLine(const TSection& s, const std::string& key) const {
   for (size_t i = s.First; i < s.Last; ++i) {
     const TLine& l = Lines[i];
-    if (l.Kind != TLineKind::Blank && l.HasEquals && NamesEqual(l.Name, CString(key))) return i;
+    if ((l.Kind == TLineKind::Entry || l.Kind == TLineKind::Comment) && NamesEqual(l.Name, CString(key)))
+      return i;
   }
   return std::nullopt;
 }
@@ -208,8 +209,10 @@ std::optional<std::string> TIniText::FindValue(const std::string& section,
                                                const std::string& key) const {
   const std::vector<TSection> found = FindSections(section);
   if (found.empty()) return std::nullopt;
+  // A line without "=" is a key without a value: reads give the default, but
+  // a write gives it one (observed).
   const std::optional<size_t> line = FindKeyLine(found.front(), key);
-  if (!line) return std::nullopt;
+  if (!line || !Lines[*line].HasEquals) return std::nullopt;
   return Lines[*line].Value;
 }
 

@@ -33,7 +33,8 @@ class TIniText {
   const std::string& Bytes() const { return Text; }
 
   // The trimmed value of `key` in the first section named `section`, quotes
-  // still on; nothing when the section or the key is missing.
+  // still on; nothing when the section or the key is missing, or when the key's
+  // line has no "=".
   std::optional<std::string> FindValue(const std::string& section, const std::string& key) const;
   // The entries of the first section named `section` in file order.
   std::vector<std::string> SectionEntries(const std::string& section) const;

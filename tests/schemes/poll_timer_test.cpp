@@ -1,4 +1,6 @@
 // The poll-period scheme on the virtual clock.
+#include <memory>
+
 #include "link/poll_timer.h"
 #include "platform/virtual_loop.h"
 #include "support/elements.h"
@@ -11,22 +13,24 @@ class PollTimerTest : public RuntimeTest {
   void SetUp() override {
     RuntimeTest::SetUp();
     platform::SetEventLoop(&loop);
-    host.SetEventCount(1);
-    host.SetFactory(&SchemeFactory<TClassMultiElement_PollTimer>);
-    host.Events[0] = MakeWire(0, &TProbe::Take, &polls);
+    host = std::make_unique<TZEMultiElement>();
+    host->SetEventCount(1);
+    host->SetFactory(&SchemeFactory<TClassMultiElement_PollTimer>);
+    host->Events[0] = MakeWire(0, &TProbe::Take, &polls);
   }
   void TearDown() override {
+    host.reset();  // its timer leaves the loop it runs on
     platform::SetEventLoop(nullptr);
     RuntimeTest::TearDown();
   }
   void SetPeriod(TData value) { CopyValue(TZEGlobalVar::Variable("time_refresh"), value); }
-  void Send(int32_t v) { FireInt(MakeWire(0, &TZEMultiElement::Action, &host), v); }
+  void Send(int32_t v) { FireInt(MakeWire(0, &TZEMultiElement::Action, host.get()), v); }
   TZETimer& Timer() {
-    return *static_cast<TClassMultiElement_PollTimer*>(host.Child->Scheme)->timer;
+    return *static_cast<TClassMultiElement_PollTimer*>(host->Child->Scheme)->timer;
   }
 
   platform::TVirtualLoop loop;
-  TZEMultiElement host;
+  std::unique_ptr<TZEMultiElement> host;
   TProbe polls;
 };
 

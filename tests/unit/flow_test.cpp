@@ -121,16 +121,6 @@ TEST_F(FlowTest, HubGivesEveryOutputItsOwnCopyInOrder) {
   EXPECT_EQ(Show(a), "Int 1, Str b, Int 3");
 }
 
-TEST_F(FlowTest, HubWithUnwiredOutputsSkipsThem) {
-  TZEHub hub;
-  hub.SetOutCount(3);
-  TProbe p2("2");
-  hub.Outputs[2] = p2.Wire();
-  TData d = Str("x");
-  hub.Distribute(d, 0);
-  EXPECT_EQ(g_journal, (Journal{"2: Str x"}));
-}
-
 TEST_F(FlowTest, DoDataEmitsItsOwnValueAndDropsTheIncomingChain) {
   TZEDoData emit;
   emit.Data = Str("ref");
@@ -310,22 +300,6 @@ TEST_F(FlowTest, CaseWithIntValueMatchesIntAndItsText) {
   // '05' is text and compares as text with '5'.
   EXPECT_EQ(g_journal, (Journal{"match: Str five", "match: Str five", "else: Str 05",
                                 "else: Int 6", "match: Str five"}));
-}
-
-TEST_F(FlowTest, CaseArmsChainThroughElse) {
-  TZECase first, second;
-  first.Value = Int(1);
-  first.Data = Str("one");
-  second.Value = Int(2);
-  second.Data = Str("two");
-  TProbe match("match"), other("else");
-  first.OnMatch = match.Wire();
-  first.OnElse = MakeWire(0, &TZECase::Test, &second);
-  second.OnMatch = match.Wire();
-  second.OnElse = other.Wire();
-  TWire test = MakeWire(0, &TZECase::Test, &first);
-  for (TData d : {Int(2), Int(3), Int(1)}) Fire(test, d);
-  EXPECT_EQ(g_journal, (Journal{"match: Str two", "else: Int 3", "match: Str one"}));
 }
 
 struct TCompareCase {

@@ -263,6 +263,11 @@ TEST_F(IniTest, WritesKeepEveryOtherByte) {
   EXPECT_TRUE(WriteProfileString(Win("first.ini"), "A", "m", "8"));
   EXPECT_EQ(Get("first.ini"), "[a]\r\nk=9\r\nk=2\r\nm=8\r\n[b]\r\n[A]\r\nm=4\r\n");
 
+  Put("bare.ini", "[a]\r\nname3\r\nk=1\r\n");
+  EXPECT_EQ(Str("bare.ini", "a", "name3"), "def");
+  EXPECT_TRUE(WriteProfileString(Win("bare.ini"), "a", "NAME3", "x"));
+  EXPECT_EQ(Get("bare.ini"), "[a]\r\nname3=x\r\nk=1\r\n");
+
   Put("bom.ini", "\xEF\xBB\xBF[a]\r\nk=1\r\n");
   EXPECT_EQ(Str("bom.ini", "a", "k"), "1");
   EXPECT_TRUE(WriteProfileString(Win("bom.ini"), "", "top", "1"));

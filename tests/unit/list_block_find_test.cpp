@@ -1,4 +1,5 @@
 // Finding and replacing the blocks between a start and an end mark.
+#include <functional>
 #include <string>
 #include <vector>
 
