@@ -30,10 +30,10 @@ void TZEini::Read(TData& data, uint16_t) {
   if (!OpenKey(data, file, section, key)) return;
   if (StringType) {
     std::string value;
-    platform::ReadProfileString(file, section, key, "", kValueBuffer, value);
+    platform::ReadIniString(file, section, key, "", kValueBuffer, value);
     ForwardStr(data, OnRead, value);
   } else {
-    auto value = static_cast<int32_t>(platform::ReadProfileInt(file, section, key, 0));
+    auto value = static_cast<int32_t>(platform::ReadIniInt(file, section, key, 0));
     ForwardInt(data, OnRead, value);
   }
 }
@@ -43,23 +43,23 @@ void TZEini::Write(TData& data, uint16_t) {
   if (!OpenKey(data, file, section, key)) return;
   std::string value = StringType ? ReadStr(data, ValueInput, "")
                                  : IntToStr(ReadInt(data, ValueInput, 0));
-  platform::WriteProfileString(file, section, key, value);
-  platform::FlushProfile(file);
+  platform::WriteIniString(file, section, key, value);
+  platform::FlushIni(file);
 }
 
 void TZEini::ReadSection(TData& data, uint16_t) {
   std::string file, section;
   if (!Open(data, file, section)) return;
   std::vector<std::string> lines;
-  platform::ReadProfileSection(file, section, kSectionBuffer, lines);
+  platform::ReadIniSection(file, section, kSectionBuffer, lines);
   for (const std::string& line : lines) FireStr(OnLine, line);
 }
 
 void TZEini::DeleteKey(TData& data, uint16_t) {
   std::string file, section, key;
   if (!OpenKey(data, file, section, key)) return;
-  platform::DeleteProfileKey(file, section, key);
-  platform::FlushProfile(file);
+  platform::DeleteIniKey(file, section, key);
+  platform::FlushIni(file);
 }
 
 }  // namespace zorn

@@ -15,16 +15,22 @@
 namespace zorn::platform {
 namespace {
 
-uint64_t MonotonicMs() {
+enum class TRounding { Down, Up };
+
+// Timers start on the clock rounded up and fall due on it rounded down, so a
+// tick never comes before its full period has passed.
+uint64_t MonotonicMs(TRounding rounding) {
   timespec ts{};
   clock_gettime(CLOCK_MONOTONIC, &ts);
-  return static_cast<uint64_t>(ts.tv_sec) * 1000u + static_cast<uint64_t>(ts.tv_nsec) / 1000000u;
+  uint64_t ns = static_cast<uint64_t>(ts.tv_nsec);
+  if (rounding == TRounding::Up) ns += 999999u;
+  return static_cast<uint64_t>(ts.tv_sec) * 1000u + ns / 1000000u;
 }
 
 class TPosixLoop final : public TEventLoop {
  public:
   void SetTimer(ITimerClient* client, uint32_t periodMs) override {
-    timers_.Set(client, periodMs, MonotonicMs());
+    timers_.Set(client, periodMs, MonotonicMs(TRounding::Up));
   }
   void KillTimer(ITimerClient* client) override { timers_.Kill(client); }
   void Post(std::function<void()> task) override { tasks_.push_back(std::move(task)); }
@@ -35,7 +41,7 @@ class TPosixLoop final : public TEventLoop {
       RunTasks();
       // Ticks due now, each followed by the tasks it posted, as the Win32
       // queue delivers posted messages before the next WM_TIMER.
-      while (ITimerClient* client = timers_.PopDue(MonotonicMs())) {
+      while (ITimerClient* client = timers_.PopDue(MonotonicMs(TRounding::Down))) {
         client->OnTimerTick();
         RunTasks();
       }
@@ -60,7 +66,7 @@ class TPosixLoop final : public TEventLoop {
     if (!tasks_.empty()) return;
     int timeout = -1;
     if (std::optional<uint64_t> due = timers_.NextDue()) {
-      uint64_t now = MonotonicMs();
+      uint64_t now = MonotonicMs(TRounding::Down);
       if (*due <= now) return;
       // `now` is rounded down and poll() never wakes early, so the wait
       // always ends at or after the due time: no spinning through short waits.

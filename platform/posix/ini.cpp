@@ -140,9 +140,9 @@ bool Edit(const std::string& file, TWriteAlways always,
 
 }  // namespace
 
-uint32_t ReadProfileString(const std::string& file, const std::string& section,
-                           const std::string& key, const std::string& defaultValue,
-                           uint32_t bufferSize, std::string& value) {
+uint32_t ReadIniString(const std::string& file, const std::string& section,
+                       const std::string& key, const std::string& defaultValue,
+                       uint32_t bufferSize, std::string& value) {
   std::string bytes;
   std::optional<std::string> found;
   if (Load(NativePath(file), bytes) == TLoad::Ok) found = ini::TIniText(bytes).FindValue(section, key);
@@ -150,43 +150,43 @@ uint32_t ReadProfileString(const std::string& file, const std::string& section,
   return ini::CopyValue(*found, bufferSize, value);
 }
 
-uint32_t ReadProfileInt(const std::string& file, const std::string& section,
-                        const std::string& key, int32_t defaultValue) {
+uint32_t ReadIniInt(const std::string& file, const std::string& section,
+                    const std::string& key, int32_t defaultValue) {
   std::string text;
-  ReadProfileString(file, section, key, "", ini::IntBufferSize, text);
+  ReadIniString(file, section, key, "", ini::IntBufferSize, text);
   return text.empty() ? static_cast<uint32_t>(defaultValue) : ini::ParseInt(text);
 }
 
-uint32_t ReadProfileSection(const std::string& file, const std::string& section,
-                            uint32_t bufferSize, std::vector<std::string>& lines) {
+uint32_t ReadIniSection(const std::string& file, const std::string& section,
+                        uint32_t bufferSize, std::vector<std::string>& lines) {
   std::string bytes;
-  std::vector<std::string> entries;
+  std::optional<std::vector<std::string>> entries;
   if (Load(NativePath(file), bytes) == TLoad::Ok)
     entries = ini::TIniText(bytes).SectionEntries(section);
   return ini::PackSection(entries, bufferSize, lines);
 }
 
-bool WriteProfileString(const std::string& file, const std::string& section,
-                        const std::string& key, const std::string& value) {
+bool WriteIniString(const std::string& file, const std::string& section,
+                    const std::string& key, const std::string& value) {
   return Edit(file, TWriteAlways::Yes,
               [&](ini::TIniText& t) { return t.SetValue(section, key, value); });
 }
 
-bool DeleteProfileKey(const std::string& file, const std::string& section,
-                      const std::string& key) {
+bool DeleteIniKey(const std::string& file, const std::string& section,
+                  const std::string& key) {
   return Edit(file, TWriteAlways::No, [&](ini::TIniText& t) { return t.DeleteKey(section, key); });
 }
 
-bool DeleteProfileSection(const std::string& file, const std::string& section) {
+bool DeleteIniSection(const std::string& file, const std::string& section) {
   return Edit(file, TWriteAlways::No, [&](ini::TIniText& t) { return t.DeleteSection(section); });
 }
 
-bool WriteProfileSection(const std::string& file, const std::string& section,
-                         const std::vector<std::string>& lines) {
+bool WriteIniSection(const std::string& file, const std::string& section,
+                     const std::vector<std::string>& lines) {
   return Edit(file, TWriteAlways::Yes,
               [&](ini::TIniText& t) { return t.ReplaceSection(section, lines); });
 }
 
-bool FlushProfile(const std::string&) { return false; }
+bool FlushIni(const std::string&) { return false; }
 
 }  // namespace zorn::platform

@@ -121,19 +121,22 @@ uint32_t ParseInt(const std::string& text) {
   return negative ? 0u - v : v;
 }
 
-uint32_t PackSection(const std::vector<std::string>& entries, uint32_t bufferSize,
+uint32_t PackSection(const std::optional<std::vector<std::string>>& entries, uint32_t bufferSize,
                      std::vector<std::string>& lines) {
   lines.clear();
+  if (!entries || bufferSize == 0) return 0;
   size_t total = 0;
-  for (const std::string& e : entries) total += e.size() + 1;
-  if (total + 1 <= bufferSize) {
-    lines = entries;
+  for (const std::string& e : *entries) total += e.size() + 1;
+  // Entries that would exactly fill the buffer with its final NUL count as
+  // cut too (observed).
+  if (total + 2 <= bufferSize) {
+    lines = *entries;
     return static_cast<uint32_t>(total);
   }
-  if (bufferSize < 2) return 0;
+  if (bufferSize == 1) return 0;
   // Cut: the first bufferSize - 2 characters, then the two final NULs.
   size_t room = bufferSize - 2;
-  for (const std::string& e : entries) {
+  for (const std::string& e : *entries) {
     if (room == 0) break;
     const size_t take = std::min(room, e.size());
     if (take > 0) lines.push_back(e.substr(0, take));
@@ -216,10 +219,10 @@ std::optional<std::string> TIniText::FindValue(const std::string& section,
   return Lines[*line].Value;
 }
 
-std::vector<std::string> TIniText::SectionEntries(const std::string& section) const {
-  std::vector<std::string> entries;
+std::optional<std::vector<std::string>> TIniText::SectionEntries(const std::string& section) const {
   const std::vector<TSection> found = FindSections(section);
-  if (found.empty()) return entries;
+  if (found.empty()) return std::nullopt;
+  std::vector<std::string> entries;
   // An empty-named entry right after another one (blank lines between) is not
   // listed (observed).
   bool afterEmptyName = false;

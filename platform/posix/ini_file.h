@@ -36,8 +36,9 @@ class TIniText {
   // still on; nothing when the section or the key is missing, or when the key's
   // line has no "=".
   std::optional<std::string> FindValue(const std::string& section, const std::string& key) const;
-  // The entries of the first section named `section` in file order.
-  std::vector<std::string> SectionEntries(const std::string& section) const;
+  // The entries of the first section named `section` in file order; nothing
+  // when there is no such section.
+  std::optional<std::vector<std::string>> SectionEntries(const std::string& section) const;
 
   // The edits of WritePrivateProfileString and WritePrivateProfileSection.
   // Each returns whether the text changed.
@@ -91,9 +92,10 @@ uint32_t CopyValue(const std::string& value, uint32_t bufferSize, std::string& o
 // prefix, then digits, wrapping modulo 2^32.
 uint32_t ParseInt(const std::string& text);
 
-// The buffer of a section read: `entries` each followed by NUL, cut to fit
-// `bufferSize` with its final NUL. Returns the characters without the final NUL.
-uint32_t PackSection(const std::vector<std::string>& entries, uint32_t bufferSize,
+// The buffer of a section read: `entries` (none for a missing section) each
+// followed by NUL, cut to fit `bufferSize` with its final NUL. Returns the
+// characters without the final NUL.
+uint32_t PackSection(const std::optional<std::vector<std::string>>& entries, uint32_t bufferSize,
                      std::vector<std::string>& lines);
 
 // The buffer size of an integer read: longer values are cut before parsing.

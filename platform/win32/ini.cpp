@@ -70,9 +70,9 @@ std::string AnsiPath(const std::string& path, TPathUse use) {
 
 }  // namespace
 
-uint32_t ReadProfileString(const std::string& file, const std::string& section,
-                           const std::string& key, const std::string& defaultValue,
-                           uint32_t bufferSize, std::string& value) {
+uint32_t ReadIniString(const std::string& file, const std::string& section,
+                       const std::string& key, const std::string& defaultValue,
+                       uint32_t bufferSize, std::string& value) {
   std::vector<char> buffer(std::max<uint32_t>(bufferSize, 1), '\0');
   DWORD n = GetPrivateProfileStringA(section.c_str(), key.c_str(), defaultValue.c_str(),
                                      buffer.data(), bufferSize,
@@ -82,18 +82,20 @@ uint32_t ReadProfileString(const std::string& file, const std::string& section,
   return n;
 }
 
-uint32_t ReadProfileInt(const std::string& file, const std::string& section,
-                        const std::string& key, int32_t defaultValue) {
+uint32_t ReadIniInt(const std::string& file, const std::string& section,
+                    const std::string& key, int32_t defaultValue) {
   return GetPrivateProfileIntA(section.c_str(), key.c_str(), defaultValue,
                                AnsiPath(file, TPathUse::Read).c_str());
 }
 
-uint32_t ReadProfileSection(const std::string& file, const std::string& section,
-                            uint32_t bufferSize, std::vector<std::string>& lines) {
+uint32_t ReadIniSection(const std::string& file, const std::string& section,
+                        uint32_t bufferSize, std::vector<std::string>& lines) {
+  lines.clear();
+  // Wine writes its two final NULs at buffer + (0 - 2) for a size of 0.
+  if (bufferSize == 0) return 0;
   std::vector<char> buffer(static_cast<size_t>(bufferSize) + 2, '\0');
   DWORD n = GetPrivateProfileSectionA(section.c_str(), buffer.data(), bufferSize,
                                       AnsiPath(file, TPathUse::Read).c_str());
-  lines.clear();
   const char* p = buffer.data();
   const char* end = p + std::min<size_t>(n, bufferSize);
   while (p < end) {
@@ -104,25 +106,25 @@ uint32_t ReadProfileSection(const std::string& file, const std::string& section,
   return n;
 }
 
-bool WriteProfileString(const std::string& file, const std::string& section,
-                        const std::string& key, const std::string& value) {
+bool WriteIniString(const std::string& file, const std::string& section,
+                    const std::string& key, const std::string& value) {
   return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(),
                                     AnsiPath(file, TPathUse::Write).c_str()) != FALSE;
 }
 
-bool DeleteProfileKey(const std::string& file, const std::string& section,
-                      const std::string& key) {
+bool DeleteIniKey(const std::string& file, const std::string& section,
+                  const std::string& key) {
   return WritePrivateProfileStringA(section.c_str(), key.c_str(), nullptr,
                                     AnsiPath(file, TPathUse::Write).c_str()) != FALSE;
 }
 
-bool DeleteProfileSection(const std::string& file, const std::string& section) {
+bool DeleteIniSection(const std::string& file, const std::string& section) {
   return WritePrivateProfileStringA(section.c_str(), nullptr, nullptr,
                                     AnsiPath(file, TPathUse::Write).c_str()) != FALSE;
 }
 
-bool WriteProfileSection(const std::string& file, const std::string& section,
-                         const std::vector<std::string>& lines) {
+bool WriteIniSection(const std::string& file, const std::string& section,
+                     const std::vector<std::string>& lines) {
   std::string block;
   for (const std::string& line : lines) {
     // Each line ends at its first NUL; an empty one would end the block early.
@@ -135,7 +137,7 @@ bool WriteProfileSection(const std::string& file, const std::string& section,
                                      AnsiPath(file, TPathUse::Write).c_str()) != FALSE;
 }
 
-bool FlushProfile(const std::string& file) {
+bool FlushIni(const std::string& file) {
   return WritePrivateProfileStringA(nullptr, nullptr, nullptr,
                                     AnsiPath(file, TPathUse::Read).c_str()) != FALSE;
 }

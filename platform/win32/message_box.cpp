@@ -16,7 +16,7 @@ void Show(HWND window, const std::string& text, const std::string& caption) {
 }  // namespace
 
 void ShowMessageBox(const std::string& text, const std::string& caption) {
-  Show(nullptr, text, caption);
+  Show(owner, text, caption);
 }
 
 void ShowUnownedMessageBox(const std::string& text, const std::string& caption) {

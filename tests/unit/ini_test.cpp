@@ -58,14 +58,14 @@ class IniTest : public testing::Test {
   std::string Str(const std::string& name, const std::string& section, const std::string& key,
                   const std::string& def = "def", uint32_t size = 32768) const {
     std::string value;
-    const uint32_t n = ReadProfileString(Win(name), section, key, def, size, value);
+    const uint32_t n = ReadIniString(Win(name), section, key, def, size, value);
     EXPECT_EQ(n, value.size()) << section << "/" << key;
     return value;
   }
   std::vector<std::string> Section(const std::string& name, const std::string& section,
                                    uint32_t size = 32767, uint32_t* count = nullptr) const {
     std::vector<std::string> lines;
-    const uint32_t n = ReadProfileSection(Win(name), section, size, lines);
+    const uint32_t n = ReadIniSection(Win(name), section, size, lines);
     if (count) *count = n;
     return lines;
   }
@@ -75,10 +75,16 @@ class IniTest : public testing::Test {
 
 using Lines = std::vector<std::string>;
 
+// A literal with NUL bytes inside, all of it.
+template <size_t N>
+std::string Bytes(const char (&text)[N]) {
+  return std::string(text, N - 1);
+}
+
 TEST_F(IniTest, ReadsStringsByCaseInsensitiveTrimmedNames) {
   Put("f1.ini", F1);
   std::string v;
-  EXPECT_EQ(ReadProfileString(Win("f1.ini"), "section1", "name1", "def", 100, v), 4u);
+  EXPECT_EQ(ReadIniString(Win("f1.ini"), "section1", "name1", "def", 100, v), 4u);
   EXPECT_EQ(v, "val1");
   EXPECT_EQ(Str("f1.ini", "SECTION1", "NaMe1"), "val1");
   EXPECT_EQ(Str("f1.ini", " section1 ", "\tname1 "), "val1");
@@ -186,9 +192,9 @@ TEST_F(IniTest, Integers) {
       // Only the first 29 characters are read, so u and v agree, and so do
       // w and x (the cut of a quoted value).
       {"u", 1849262357u}, {"v", 1849262357u}, {"w", 3191403342u}, {"x", 3191403342u}};
-  for (const auto& [key, want] : cases) EXPECT_EQ(ReadProfileInt(Win("i.ini"), "s", key, 77), want) << key;
-  EXPECT_EQ(static_cast<int32_t>(ReadProfileInt(Win("i.ini"), "s", "a", 0)), -1);
-  EXPECT_EQ(ReadProfileInt(Win("missing.ini"), "s", "a", -5), static_cast<uint32_t>(-5));
+  for (const auto& [key, want] : cases) EXPECT_EQ(ReadIniInt(Win("i.ini"), "s", key, 77), want) << key;
+  EXPECT_EQ(static_cast<int32_t>(ReadIniInt(Win("i.ini"), "s", "a", 0)), -1);
+  EXPECT_EQ(ReadIniInt(Win("missing.ini"), "s", "a", -5), static_cast<uint32_t>(-5));
 }
 
 TEST_F(IniTest, SectionReadsAndTheirBufferCut) {
@@ -201,15 +207,21 @@ TEST_F(IniTest, SectionReadsAndTheirBufferCut) {
   EXPECT_EQ(Section("f2.ini", "section3"), Lines{"=val5"});
   EXPECT_EQ(Section("missing.ini", "section1", 100, &n), Lines{});
   EXPECT_EQ(n, 0u);
+  Section("f2.ini", "section2", 2, &n);
+  EXPECT_EQ(n, 0u);
 
   Put("f1.ini", F1);
   EXPECT_EQ(Section("f1.ini", "section1"), (Lines{"name1=val1", "name2=\"val2\"", "name3", "name4=a"}));
+  // Cut to size - 2 characters; entries that would exactly fill the buffer
+  // (39) count as cut.
+  const Lines all = {"name1=val1", "name2=\"val2\"", "name3", "name4=a"};
   const std::tuple<uint32_t, uint32_t, Lines> cuts[] = {
-      {0, 0, {}},          {1, 0, {}},
-      {2, 0, {}},          {3, 1, {"n"}},
+      {0, 0, {}},            {1, 0, {}},
+      {2, 0, {}},            {3, 1, {"n"}},
       {10, 8, {"name1=va"}}, {12, 10, {"name1=val1"}},
-      {14, 12, {"name1=val1", "n"}}, {39, 38, {"name1=val1", "name2=\"val2\"", "name3", "name4=a"}},
-      {38, 36, {"name1=val1", "name2=\"val2\"", "name3", "name4="}}};
+      {14, 12, {"name1=val1", "n"}},
+      {38, 36, {"name1=val1", "name2=\"val2\"", "name3", "name4="}},
+      {39, 37, all},         {40, 38, all}};
   for (const auto& [size, count, lines] : cuts) {
     EXPECT_EQ(Section("f1.ini", "section1", size, &n), lines) << size;
     EXPECT_EQ(n, count) << size;
@@ -221,16 +233,16 @@ TEST_F(IniTest, SectionReadsAndTheirBufferCut) {
 
 TEST_F(IniTest, WritesNewFileInWindowsForm) {
   const std::string f = Win("new.ini");
-  EXPECT_TRUE(WriteProfileString(f, "App1", "key1", "string1"));
-  EXPECT_TRUE(WriteProfileString(f, "App1", "key2", "string2"));
-  EXPECT_TRUE(WriteProfileString(f, "App2", "key4", "string4"));
-  EXPECT_TRUE(WriteProfileString(f, "App1", "key3", "string3"));
-  EXPECT_TRUE(WriteProfileString(f, "App3", "key5", "string5"));
+  EXPECT_TRUE(WriteIniString(f, "App1", "key1", "string1"));
+  EXPECT_TRUE(WriteIniString(f, "App1", "key2", "string2"));
+  EXPECT_TRUE(WriteIniString(f, "App2", "key4", "string4"));
+  EXPECT_TRUE(WriteIniString(f, "App1", "key3", "string3"));
+  EXPECT_TRUE(WriteIniString(f, "App3", "key5", "string5"));
   EXPECT_EQ(Get("new.ini"),
             "[App1]\r\nkey1=string1\r\nkey2=string2\r\nkey3=string3\r\n[App2]\r\nkey4=string4\r\n"
             "[App3]\r\nkey5=string5\r\n");
-  EXPECT_TRUE(WriteProfileString(f, "app1", "KEY2", ""));
-  EXPECT_TRUE(WriteProfileString(f, "App2", " sp ", "  \"v\"  "));
+  EXPECT_TRUE(WriteIniString(f, "app1", "KEY2", ""));
+  EXPECT_TRUE(WriteIniString(f, "App2", " sp ", "  \"v\"  "));
   EXPECT_EQ(Get("new.ini"),
             "[App1]\r\nkey1=string1\r\nkey2=\r\nkey3=string3\r\n[App2]\r\nkey4=string4\r\n"
             "sp =\"v\"  \r\n[App3]\r\nkey5=string5\r\n");
@@ -240,58 +252,58 @@ TEST_F(IniTest, WritesNewFileInWindowsForm) {
 TEST_F(IniTest, WritesKeepEveryOtherByte) {
   Put("keep.ini", "; head\r\n\r\n[a]\r\n  K1  =  v1  \r\nk2=v2\r\n\r\n;tail c\r\n\r\n[b]\nx=1\n");
   const std::string f = Win("keep.ini");
-  EXPECT_TRUE(WriteProfileString(f, "A", "k1", "new"));
-  EXPECT_TRUE(WriteProfileString(f, "a", "k3", "v3"));
-  EXPECT_TRUE(WriteProfileString(f, "b", "y", "2"));
-  EXPECT_TRUE(WriteProfileString(f, "c", "z", "3"));
+  EXPECT_TRUE(WriteIniString(f, "A", "k1", "new"));
+  EXPECT_TRUE(WriteIniString(f, "a", "k3", "v3"));
+  EXPECT_TRUE(WriteIniString(f, "b", "y", "2"));
+  EXPECT_TRUE(WriteIniString(f, "c", "z", "3"));
   EXPECT_EQ(Get("keep.ini"),
             "; head\r\n\r\n[a]\r\nK1=new\r\nk2=v2\r\nk3=v3\r\n\r\n;tail c\r\n\r\n[b]\nx=1\ny=2\r\n"
             "[c]\r\nz=3\r\n");
 
   Put("open.ini", "[a]\r\nk=1");
-  EXPECT_TRUE(WriteProfileString(Win("open.ini"), "a", "m", "2"));
+  EXPECT_TRUE(WriteIniString(Win("open.ini"), "a", "m", "2"));
   EXPECT_EQ(Get("open.ini"), "[a]\r\nk=1\r\nm=2\r\n");
   Put("open.ini", "[a]\nk=1");
-  EXPECT_TRUE(WriteProfileString(Win("open.ini"), "b", "m", "2"));
+  EXPECT_TRUE(WriteIniString(Win("open.ini"), "b", "m", "2"));
   EXPECT_EQ(Get("open.ini"), "[a]\nk=1\r\n[b]\r\nm=2\r\n");
   Put("open.ini", "[a]");
-  EXPECT_TRUE(WriteProfileString(Win("open.ini"), "a", "k", "v"));
+  EXPECT_TRUE(WriteIniString(Win("open.ini"), "a", "k", "v"));
   EXPECT_EQ(Get("open.ini"), "[a]\r\nk=v\r\n");
 
   Put("first.ini", "[a]\r\nk=1\r\nk=2\r\n[b]\r\n[A]\r\nm=4\r\n");
-  EXPECT_TRUE(WriteProfileString(Win("first.ini"), "a", "k", "9"));
-  EXPECT_TRUE(WriteProfileString(Win("first.ini"), "A", "m", "8"));
+  EXPECT_TRUE(WriteIniString(Win("first.ini"), "a", "k", "9"));
+  EXPECT_TRUE(WriteIniString(Win("first.ini"), "A", "m", "8"));
   EXPECT_EQ(Get("first.ini"), "[a]\r\nk=9\r\nk=2\r\nm=8\r\n[b]\r\n[A]\r\nm=4\r\n");
 
   Put("bare.ini", "[a]\r\nname3\r\nk=1\r\n");
   EXPECT_EQ(Str("bare.ini", "a", "name3"), "def");
-  EXPECT_TRUE(WriteProfileString(Win("bare.ini"), "a", "NAME3", "x"));
+  EXPECT_TRUE(WriteIniString(Win("bare.ini"), "a", "NAME3", "x"));
   EXPECT_EQ(Get("bare.ini"), "[a]\r\nname3=x\r\nk=1\r\n");
 
   Put("bom.ini", "\xEF\xBB\xBF[a]\r\nk=1\r\n");
   EXPECT_EQ(Str("bom.ini", "a", "k"), "1");
-  EXPECT_TRUE(WriteProfileString(Win("bom.ini"), "", "top", "1"));
+  EXPECT_TRUE(WriteIniString(Win("bom.ini"), "", "top", "1"));
   EXPECT_EQ(Get("bom.ini"), "\xEF\xBB\xBFtop=1\r\n[a]\r\nk=1\r\n");
 }
 
 TEST_F(IniTest, DeletesKeysAndSections) {
   Put("d.ini", "[a]\r\nk=1\r\n; note\r\nm=2\r\n[b]\r\nx=1\r\n[A]\r\nk=3\r\n");
   const std::string f = Win("d.ini");
-  EXPECT_TRUE(DeleteProfileKey(f, "A", "K"));
+  EXPECT_TRUE(DeleteIniKey(f, "A", "K"));
   EXPECT_EQ(Get("d.ini"), "[a]\r\n; note\r\nm=2\r\n[b]\r\nx=1\r\n[A]\r\nk=3\r\n");
-  EXPECT_TRUE(DeleteProfileKey(f, "a", "k"));  // on to the next section of the name
+  EXPECT_TRUE(DeleteIniKey(f, "a", "k"));  // on to the next section of the name
   EXPECT_EQ(Get("d.ini"), "[a]\r\n; note\r\nm=2\r\n[b]\r\nx=1\r\n[A]\r\n");
-  EXPECT_TRUE(DeleteProfileKey(f, "a", "k"));
-  EXPECT_TRUE(DeleteProfileKey(f, "nosec", "k"));
-  EXPECT_TRUE(DeleteProfileKey(f, "b", "x"));  // the header stays
+  EXPECT_TRUE(DeleteIniKey(f, "a", "k"));
+  EXPECT_TRUE(DeleteIniKey(f, "nosec", "k"));
+  EXPECT_TRUE(DeleteIniKey(f, "b", "x"));  // the header stays
   EXPECT_EQ(Get("d.ini"), "[a]\r\n; note\r\nm=2\r\n[b]\r\n[A]\r\n");
-  EXPECT_TRUE(DeleteProfileSection(f, "A"));
+  EXPECT_TRUE(DeleteIniSection(f, "A"));
   EXPECT_EQ(Get("d.ini"), "[b]\r\n[A]\r\n");
-  EXPECT_TRUE(DeleteProfileSection(f, "zz"));
+  EXPECT_TRUE(DeleteIniSection(f, "zz"));
   EXPECT_EQ(Get("d.ini"), "[b]\r\n[A]\r\n");
 
   // Windows leaves an empty file after a delete from a missing one.
-  EXPECT_TRUE(DeleteProfileKey(Win("gone.ini"), "a", "k"));
+  EXPECT_TRUE(DeleteIniKey(Win("gone.ini"), "a", "k"));
   EXPECT_TRUE(Exists("gone.ini"));
   EXPECT_EQ(Get("gone.ini"), "");
 }
@@ -299,30 +311,30 @@ TEST_F(IniTest, DeletesKeysAndSections) {
 TEST_F(IniTest, WritesWholeSections) {
   Put("w.ini", "[a]\r\nk=1\r\n;about m\r\nm=2\r\n\r\n[b]\r\nn=3\r\n");
   const std::string f = Win("w.ini");
-  EXPECT_TRUE(WriteProfileSection(f, "a", {"x=1", "y = 2", " z", ";c", "", "q=3"}));
+  EXPECT_TRUE(WriteIniSection(f, "a", {"x=1", "y = 2", " z", ";c", "", "q=3"}));
   EXPECT_EQ(Get("w.ini"), "[a]\r\nx=1\r\n;about m\r\ny =2\r\nq=3\r\n\r\n[b]\r\nn=3\r\n");
-  EXPECT_TRUE(WriteProfileSection(f, "A", {"only=1"}));
+  EXPECT_TRUE(WriteIniSection(f, "A", {"only=1"}));
   EXPECT_EQ(Get("w.ini"), "[a]\r\nonly=1\r\n;about m\r\n\r\n[b]\r\nn=3\r\n");
-  EXPECT_TRUE(WriteProfileSection(f, "b", {}));
-  EXPECT_TRUE(WriteProfileSection(f, "c", {"p=1", "p=2"}));
+  EXPECT_TRUE(WriteIniSection(f, "b", {}));
+  EXPECT_TRUE(WriteIniSection(f, "c", {"p=1", "p=2"}));
   EXPECT_EQ(Get("w.ini"), "[a]\r\nonly=1\r\n;about m\r\n\r\n[b]\r\n[c]\r\np=1\r\np=2\r\n");
   EXPECT_EQ(Section("w.ini", "c"), (Lines{"p=1", "p=2"}));
 }
 
 TEST_F(IniTest, FlushReturnsFalseAndChangesNothing) {
   Put("f1.ini", F1);
-  EXPECT_FALSE(FlushProfile(Win("f1.ini")));
+  EXPECT_FALSE(FlushIni(Win("f1.ini")));
   EXPECT_EQ(Get("f1.ini"), F1);
 }
 
 TEST_F(IniTest, FailedWritesLoseNothing) {
-  EXPECT_FALSE(WriteProfileString(Win("nodir\\x.ini"), "a", "k", "v"));
-  EXPECT_FALSE(DeleteProfileKey(Win("nodir\\x.ini"), "a", "k"));
+  EXPECT_FALSE(WriteIniString(Win("nodir\\x.ini"), "a", "k", "v"));
+  EXPECT_FALSE(DeleteIniKey(Win("nodir\\x.ini"), "a", "k"));
   EXPECT_FALSE(Exists("nodir"));
   Put("plain", "x");
-  EXPECT_FALSE(WriteProfileString(Win("plain\\x.ini"), "a", "k", "v"));
+  EXPECT_FALSE(WriteIniString(Win("plain\\x.ini"), "a", "k", "v"));
   fs::create_directory(Native("folder.ini"));
-  EXPECT_FALSE(WriteProfileString(Win("folder.ini"), "a", "k", "v"));
+  EXPECT_FALSE(WriteIniString(Win("folder.ini"), "a", "k", "v"));
   EXPECT_EQ(Str("folder.ini", "a", "k", "dd"), "dd");
   EXPECT_EQ(Section("folder.ini", "a"), Lines{});
 
@@ -335,7 +347,7 @@ TEST_F(IniTest, FailedWritesLoseNothing) {
     signal(SIGXFSZ, SIG_IGN);
     rlimit limit{64, 64};
     setrlimit(RLIMIT_FSIZE, &limit);
-    _exit(WriteProfileString(Win("big.ini"), "section2", "k", std::string(1000, 'v')) ? 1 : 0);
+    _exit(WriteIniString(Win("big.ini"), "section2", "k", std::string(1000, 'v')) ? 1 : 0);
   }
   int status = 0;
   waitpid(child, &status, 0);
@@ -351,15 +363,15 @@ TEST_F(IniTest, PermissionsAreRespected) {
   if (geteuid() == 0) GTEST_SKIP() << "root reads and writes every file";
   Put("ro.ini", F1);
   fs::permissions(Native("ro.ini"), fs::perms::owner_read);
-  EXPECT_FALSE(WriteProfileString(Win("ro.ini"), "section1", "name1", "x"));
+  EXPECT_FALSE(WriteIniString(Win("ro.ini"), "section1", "name1", "x"));
   EXPECT_EQ(Get("ro.ini"), F1);
   fs::permissions(Native("ro.ini"), fs::perms::none);
   EXPECT_EQ(Str("ro.ini", "section1", "name1"), "def");
-  EXPECT_FALSE(DeleteProfileKey(Win("ro.ini"), "section1", "name1"));
+  EXPECT_FALSE(DeleteIniKey(Win("ro.ini"), "section1", "name1"));
   fs::permissions(Native("ro.ini"), fs::perms::owner_read | fs::perms::owner_write);
   EXPECT_EQ(Get("ro.ini"), F1);
   fs::permissions(Dir, fs::perms::owner_read | fs::perms::owner_exec);
-  EXPECT_FALSE(WriteProfileString(Win("ro.ini"), "section1", "name1", "x"));
+  EXPECT_FALSE(WriteIniString(Win("ro.ini"), "section1", "name1", "x"));
   EXPECT_EQ(Get("ro.ini"), F1);
 }
 
@@ -368,7 +380,7 @@ TEST_F(IniTest, ReplacingKeepsModeAndSymbolicLinks) {
   fs::permissions(Native("real.ini"), fs::perms::owner_read | fs::perms::owner_write |
                                           fs::perms::group_read);
   fs::create_symlink(Native("real.ini"), Native("link.ini"));
-  EXPECT_TRUE(WriteProfileString(Win("link.ini"), "section2", "k", "v"));
+  EXPECT_TRUE(WriteIniString(Win("link.ini"), "section2", "k", "v"));
   EXPECT_TRUE(fs::is_symlink(Native("link.ini")));
   EXPECT_EQ(Get("real.ini"), F1 + "k=v\r\n");
   EXPECT_EQ(fs::status(Native("real.ini")).permissions() & fs::perms::all,
@@ -378,13 +390,13 @@ TEST_F(IniTest, ReplacingKeepsModeAndSymbolicLinks) {
 TEST_F(IniTest, CyrillicPathsAreNativeUtf8) {
   fs::create_directory(fs::path(Dir) / u8"Папка");
   const std::string f = Win("Папка\\ключ.ini");
-  EXPECT_TRUE(WriteProfileString(f, "Раздел", "Ключ", "Значение"));
+  EXPECT_TRUE(WriteIniString(f, "Раздел", "Ключ", "Значение"));
   EXPECT_TRUE(fs::exists(fs::path(Dir) / u8"Папка" / u8"ключ.ini"));
   EXPECT_EQ(Str("Папка\\ключ.ini", "раздел", "КЛЮЧ"), "Значение");
 }
 
 TEST_F(IniTest, JunkNulsAndLongLinesReadNeutrally) {
-  Put("nul.ini", std::string("[a]\r\nk=1\0z\r\nm=2\r\n\0[b]\r\nn=3\r\n", 30));
+  Put("nul.ini", Bytes("[a]\r\nk=1\0z\r\nm=2\r\n\0[b]\r\nn=3\r\n"));
   EXPECT_EQ(Str("nul.ini", "a", "k"), "1");
   EXPECT_EQ(Str("nul.ini", "a", "n"), "3");  // "\0[b]" is no header
   EXPECT_EQ(Section("nul.ini", "a"), (Lines{"k=1", "m=2", "n=3"}));
@@ -407,15 +419,15 @@ TEST_F(IniTest, JunkNulsAndLongLinesReadNeutrally) {
     Put("junk.ini", junk);
     std::string v;
     std::vector<std::string> l;
-    ReadProfileString(Win("junk.ini"), "a", "b", "d", 50, v);
-    ReadProfileInt(Win("junk.ini"), "a", "b", 0);
-    ReadProfileSection(Win("junk.ini"), "a", 50, l);
-    ASSERT_TRUE(WriteProfileString(Win("junk.ini"), "zorn", "unit_1", "5;12;1;0;Pump;70;0"));
+    ReadIniString(Win("junk.ini"), "a", "b", "d", 50, v);
+    ReadIniInt(Win("junk.ini"), "a", "b", 0);
+    ReadIniSection(Win("junk.ini"), "a", 50, l);
+    ASSERT_TRUE(WriteIniString(Win("junk.ini"), "zorn", "unit_1", "5;12;1;0;Pump;70;0"));
     ASSERT_EQ(Str("junk.ini", "zorn", "unit_1"), "5;12;1;0;Pump;70;0") << round;
-    ASSERT_TRUE(DeleteProfileKey(Win("junk.ini"), "zorn", "unit_1"));
+    ASSERT_TRUE(DeleteIniKey(Win("junk.ini"), "zorn", "unit_1"));
     ASSERT_EQ(Str("junk.ini", "zorn", "unit_1"), "def") << round;
-    ASSERT_TRUE(DeleteProfileSection(Win("junk.ini"), "a"));
-    ASSERT_TRUE(WriteProfileSection(Win("junk.ini"), "a", {"x=1"}));
+    ASSERT_TRUE(DeleteIniSection(Win("junk.ini"), "a"));
+    ASSERT_TRUE(WriteIniSection(Win("junk.ini"), "a", {"x=1"}));
     ASSERT_EQ(Str("junk.ini", "a", "x"), "1") << round;
   }
 }

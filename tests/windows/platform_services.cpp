@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <cwchar>
 #include <string>
 
 #include "platform/message_box.h"
@@ -60,25 +61,37 @@ void CheckResources() {
 
 // Seen by the closer thread in the box it closes.
 struct TBoxSeen {
-  bool Found = false;
+  DWORD Thread = 0;  // the thread that shows the box
+  HWND Box = nullptr;
+  std::wstring Caption;
   std::wstring Text;
   HWND Owner = nullptr;
 };
 
+BOOL CALLBACK FindBox(HWND window, LPARAM param) {
+  wchar_t cls[16] = {};
+  GetClassNameW(window, cls, 16);
+  if (std::wcscmp(cls, L"#32770") != 0) return TRUE;
+  reinterpret_cast<TBoxSeen*>(param)->Box = window;
+  return FALSE;
+}
+
+// Finds the dialog window of the showing thread, whatever its caption, so a
+// box with a garbled caption still closes and fails the checks below.
 DWORD WINAPI CloseBox(void* param) {
   auto* seen = static_cast<TBoxSeen*>(param);
-  for (int i = 0; i < 500 && !seen->Found; ++i) {
-    HWND box = FindWindowW(L"#32770", L"Проверка связи");
-    if (box) {
-      wchar_t text[256] = {};
-      GetDlgItemTextW(box, 0xFFFF, text, 256);  // the box's static text
-      seen->Text = text;
-      seen->Owner = GetWindow(box, GW_OWNER);
-      seen->Found = true;
-      PostMessageW(box, WM_COMMAND, IDOK, 0);
-    }
+  for (int i = 0; i < 500 && !seen->Box; ++i) {
     Sleep(20);
+    EnumThreadWindows(seen->Thread, &FindBox, reinterpret_cast<LPARAM>(seen));
   }
+  if (!seen->Box) return 0;
+  wchar_t buf[256] = {};
+  GetWindowTextW(seen->Box, buf, 256);
+  seen->Caption = buf;
+  GetDlgItemTextW(seen->Box, 0xFFFF, buf, 256);  // the box's static text
+  seen->Text = buf;
+  seen->Owner = GetWindow(seen->Box, GW_OWNER);
+  PostMessageW(seen->Box, WM_COMMAND, IDOK, 0);
   return 0;
 }
 
@@ -87,11 +100,13 @@ void CheckMessageBox() {
                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   zp::SetMessageBoxOwner(owner);
   TBoxSeen seen;
+  seen.Thread = GetCurrentThreadId();
   HANDLE closer = CreateThread(nullptr, 0, &CloseBox, &seen, 0, nullptr);
   zp::ShowMessageBox("Ошибка: порт COM1 занят", "Проверка связи");
   WaitForSingleObject(closer, 15000);
   CloseHandle(closer);
-  Check(seen.Found, "message box with the Cyrillic caption appeared and closed");
+  Check(seen.Box != nullptr, "message box appeared");
+  Check(seen.Caption == L"Проверка связи", "message box caption in CP1251 shows as Cyrillic");
   Check(seen.Text == L"Ошибка: порт COM1 занят", "message box text in CP1251 shows as Cyrillic");
   Check(seen.Owner == owner, "message box owned by the registered window");
   zp::SetMessageBoxOwner(nullptr);
