@@ -59,6 +59,10 @@ TEST(TextReplaceAll, InsertedTextIsNeverRescanned) {
   text = "abab";
   ReplaceAll(text, "ab", "b");
   EXPECT_EQ(text, "bb");
+  // The search resumes after the replaced match, not inside it.
+  text = "aaa";
+  ReplaceAll(text, "aa", "X");
+  EXPECT_EQ(text, "Xa");
   text = "AbABab";
   ReplaceAll(text, "ab", "-");
   EXPECT_EQ(text, "AbAB-");
