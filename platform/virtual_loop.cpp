@@ -45,7 +45,8 @@ void TVirtualLoop::Advance(uint64_t ms) {
     if (*due > now_) now_ = *due;
     RunTicksDueNow();
   }
-  now_ = target;
+  // A tick handler may have advanced the clock further (a nested loop).
+  if (target > now_) now_ = target;
   RunPending();
 }
 

@@ -30,7 +30,7 @@ uint64_t MonotonicMs(TRounding rounding) {
 class TPosixLoop final : public TEventLoop {
  public:
   void SetTimer(ITimerClient* client, uint32_t periodMs) override {
-    timers_.Set(client, periodMs, MonotonicMs(TRounding::Down));
+    timers_.Set(client, periodMs, MonotonicMs(TRounding::Up));
   }
   void KillTimer(ITimerClient* client) override { timers_.Kill(client); }
   void Post(std::function<void()> task) override { tasks_.push_back(std::move(task)); }
