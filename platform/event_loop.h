@@ -1,5 +1,5 @@
-// The event-loop service: posted tasks, periodic timers and quit, all run on
-// the one loop thread.
+// The event-loop service: posted tasks, periodic timers, socket readiness and
+// quit, all run on the one loop thread.
 #pragma once
 
 #include <cstdint>
@@ -17,6 +17,30 @@ class ITimerClient {
   ~ITimerClient() = default;
 };
 
+// A socket as the OS knows it: a file descriptor on POSIX, a SOCKET on Win32.
+using TSocketHandle = uintptr_t;
+constexpr TSocketHandle kNoSocket = ~TSocketHandle{0};
+
+// Readiness of a watched socket, as bits.
+enum TSocketEvent : uint8_t {
+  seAccept = 1,  // a connection waits on a listening socket
+  seRead = 2,    // bytes, or the peer's end of the stream, wait to be received
+  seWrite = 4,   // the send buffer has room again
+  seClose = 8,   // the connection ended or failed; reported without being asked
+};
+
+// Receives the readiness of the sockets it watches.
+class ISocketClient {
+ public:
+  // `events` holds the seXxx bits found, within the socket's interest and
+  // seClose. It is a hint: the socket must be non-blocking, and a call that
+  // would block just ends the handling.
+  virtual void OnSocketReady(TSocketHandle socket, uint8_t events) = 0;
+
+ protected:
+  ~ISocketClient() = default;
+};
+
 class TEventLoop {
  public:
   virtual ~TEventLoop() = default;
@@ -28,6 +52,16 @@ class TEventLoop {
   virtual void KillTimer(ITimerClient* client) = 0;
   // Queues a task to run on the loop thread after the current one returns.
   virtual void Post(std::function<void()> task) = 0;
+  // Watches `socket` for the seXxx events in `interest` and reports them to
+  // `client` on the loop thread; watching a watched socket again changes its
+  // interest and client. A condition that lasts is reported again after the
+  // call that should have ended it (receive, accept, send), so a client may
+  // leave work for a later notification. Ask for seWrite only while there is
+  // something to send: a writable socket is reported on every turn.
+  virtual void WatchSocket(TSocketHandle socket, uint8_t interest, ISocketClient* client) = 0;
+  // Stops watching `socket`; nothing more of it is reported, not even a
+  // notification found in the same turn. Call it before closing the socket.
+  virtual void UnwatchSocket(TSocketHandle socket) = 0;
   // Runs until Quit is called.
   virtual void Run() = 0;
   virtual void Quit() = 0;

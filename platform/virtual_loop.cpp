@@ -1,5 +1,6 @@
 #include "platform/virtual_loop.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace zorn::platform {
@@ -12,15 +13,46 @@ void TVirtualLoop::KillTimer(ITimerClient* client) { timers_.Kill(client); }
 
 void TVirtualLoop::Post(std::function<void()> task) { tasks_.push_back(std::move(task)); }
 
+void TVirtualLoop::WatchSocket(TSocketHandle socket, uint8_t interest, ISocketClient* client) {
+  sockets_.Watch(socket, interest, client);
+}
+
+void TVirtualLoop::UnwatchSocket(TSocketHandle socket) { sockets_.Unwatch(socket); }
+
 bool TVirtualLoop::TimerRunning(const ITimerClient* client) const {
   return timers_.Contains(client);
 }
 
-void TVirtualLoop::RunPending() {
+void TVirtualLoop::RunTasks() {
   while (!tasks_.empty()) {
     std::function<void()> task = std::move(tasks_.front());
     tasks_.pop_front();
     task();
+  }
+}
+
+void TVirtualLoop::PollSockets(int waitMs) {
+  if (sockets_.Empty() && waitMs == 0) return;
+  sockets_.Poll(waitMs);
+  RunTasks();
+}
+
+void TVirtualLoop::RunPending() {
+  RunTasks();
+  PollSockets(0);
+}
+
+bool TVirtualLoop::RunUntil(const std::function<bool()>& done,
+                            std::chrono::milliseconds realTimeout) {
+  const auto deadline = std::chrono::steady_clock::now() + realTimeout;
+  for (;;) {
+    RunPending();
+    if (done()) return true;
+    auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    if (left.count() <= 0) return false;
+    // Short waits: `done` may also wait on a peer thread, not on a socket.
+    PollSockets(static_cast<int>(std::min<int64_t>(left.count(), 5)));
   }
 }
 
@@ -31,7 +63,7 @@ bool TVirtualLoop::RunTicksDueNow() {
   while (ITimerClient* client = timers_.PopDue(now_)) {
     ran = true;
     client->OnTimerTick();
-    RunPending();
+    RunTasks();
   }
   return ran;
 }
@@ -44,6 +76,7 @@ void TVirtualLoop::Advance(uint64_t ms) {
     if (!due || *due > target) break;
     if (*due > now_) now_ = *due;
     RunTicksDueNow();
+    PollSockets(0);
   }
   // A tick handler may have advanced the clock further (a nested loop).
   if (target > now_) now_ = target;

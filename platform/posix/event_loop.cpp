@@ -1,15 +1,15 @@
-// The POSIX loop: poll() sleeps until the next timer is due; the clock is
-// CLOCK_MONOTONIC, so a change of the wall clock never shifts a tick.
+// The POSIX loop: poll() sleeps until the next timer is due or a watched
+// socket is ready; the clock is CLOCK_MONOTONIC, so a change of the wall clock
+// never shifts a tick.
 #include "platform/event_loop.h"
 
-#include <poll.h>
 #include <time.h>
 
-#include <cerrno>
 #include <climits>
 #include <deque>
 #include <utility>
 
+#include "platform/socket_set.h"
 #include "platform/timer_queue.h"
 
 namespace zorn::platform {
@@ -35,6 +35,10 @@ class TPosixLoop final : public TEventLoop {
   void KillTimer(ITimerClient* client) override { timers_.Kill(client); }
   void Post(std::function<void()> task) override { tasks_.push_back(std::move(task)); }
   void Quit() override { quit_ = true; }
+  void WatchSocket(TSocketHandle socket, uint8_t interest, ISocketClient* client) override {
+    sockets_.Watch(socket, interest, client);
+  }
+  void UnwatchSocket(TSocketHandle socket) override { sockets_.Unwatch(socket); }
 
   void Run() override {
     while (!quit_) {
@@ -60,26 +64,28 @@ class TPosixLoop final : public TEventLoop {
     }
   }
 
-  // Sleeps until the next timer is due; with neither a timer nor a task the
-  // loop has nothing left to wait for but a signal.
+  // Sleeps until the next timer is due or a socket is ready, and reports the
+  // sockets; with neither a timer, a task nor a socket the loop has nothing
+  // left to wait for but a signal. An interrupted wait just returns: the
+  // caller recomputes it.
   void Wait() {
-    if (!tasks_.empty()) return;
     int timeout = -1;
-    if (std::optional<uint64_t> due = timers_.NextDue()) {
+    if (!tasks_.empty()) {
+      timeout = 0;
+    } else if (std::optional<uint64_t> due = timers_.NextDue()) {
       uint64_t now = MonotonicMs(TRounding::Down);
-      if (*due <= now) return;
       // `now` is rounded down and poll() never wakes early, so the wait
       // always ends at or after the due time: no spinning through short waits.
-      uint64_t wait = *due - now;
+      uint64_t wait = *due <= now ? 0 : *due - now;
       timeout = wait > INT_MAX ? INT_MAX : static_cast<int>(wait);
     }
-    while (poll(nullptr, 0, timeout) < 0 && errno == EINTR) {
-      if (timeout >= 0) return;  // recompute the remaining wait
-    }
+    if (timeout == 0 && sockets_.Empty()) return;
+    sockets_.Poll(timeout);
   }
 
   TTimerQueue timers_;
   std::deque<std::function<void()>> tasks_;
+  TSocketSet sockets_;
   bool quit_ = false;
 };
 

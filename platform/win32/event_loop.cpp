@@ -1,8 +1,10 @@
-// The Win32 loop: the thread's message queue, with window timers and posted
-// tasks on one hidden message-only window. Timers and tasks are handled in the
-// window procedure, so they also run inside the nested loops of modal boxes.
+// The Win32 loop: the thread's message queue, with window timers, posted
+// tasks and socket notifications (WSAAsyncSelect) on one hidden message-only
+// window. All are handled in the window procedure, so they also run inside
+// the nested loops of modal boxes.
 #include "platform/event_loop.h"
 
+#include <winsock2.h>
 #include <windows.h>
 
 #include <deque>
@@ -13,7 +15,29 @@ namespace zorn::platform {
 namespace {
 
 constexpr UINT kRunTasks = WM_APP + 1;
+// Each watch of a socket takes the next message number of this range, so a
+// notification still queued for an earlier socket of the same handle value is
+// told apart and dropped.
+constexpr UINT kSocketFirst = WM_APP + 0x100;
+constexpr UINT kSocketCount = 0x3000;
 constexpr wchar_t kClassName[] = L"ZornLoopWindow";
+
+long SelectEvents(uint8_t interest) {
+  long events = FD_CLOSE;
+  if (interest & seAccept) events |= FD_ACCEPT;
+  if (interest & seRead) events |= FD_READ;
+  if (interest & seWrite) events |= FD_WRITE;
+  return events;
+}
+
+uint8_t ReadyEvents(long selected) {
+  uint8_t ready = 0;
+  if (selected & FD_ACCEPT) ready |= seAccept;
+  if (selected & FD_READ) ready |= seRead;
+  if (selected & FD_WRITE) ready |= seWrite;
+  if (selected & FD_CLOSE) ready |= seClose;
+  return ready;
+}
 
 class TWin32Loop final : public TEventLoop {
  public:
@@ -32,6 +56,7 @@ class TWin32Loop final : public TEventLoop {
 
   ~TWin32Loop() override {
     for (const auto& [id, client] : clients_) ::KillTimer(window_, id);
+    for (const auto& [socket, watch] : sockets_) WSAAsyncSelect(socket, window_, 0, 0);
     SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
     DestroyWindow(window_);
   }
@@ -58,6 +83,28 @@ class TWin32Loop final : public TEventLoop {
     tasks_.push_back(std::move(task));
     // One wake-up message at a time keeps the thread's queue from filling up.
     if (!wakePosted_) wakePosted_ = PostMessageW(window_, kRunTasks, 0, 0) != 0;
+  }
+
+  // WSAAsyncSelect reports a condition that holds when it is called, so a
+  // change of interest loses nothing. The interest is kept here as well: a
+  // notification already queued under the old one is filtered by the new.
+  void WatchSocket(TSocketHandle socket, uint8_t interest, ISocketClient* client) override {
+    SOCKET s = static_cast<SOCKET>(socket);
+    auto it = sockets_.find(s);
+    if (it == sockets_.end()) {
+      UINT message = kSocketFirst + nextSocketMessage_;
+      nextSocketMessage_ = (nextSocketMessage_ + 1) % kSocketCount;
+      it = sockets_.emplace(s, TSocketWatch{message, interest, client}).first;
+    } else {
+      it->second.Interest = interest;
+      it->second.Client = client;
+    }
+    WSAAsyncSelect(s, window_, it->second.Message, SelectEvents(interest));
+  }
+
+  void UnwatchSocket(TSocketHandle socket) override {
+    SOCKET s = static_cast<SOCKET>(socket);
+    if (sockets_.erase(s) != 0) WSAAsyncSelect(s, window_, 0, 0);
   }
 
   void Run() override {
@@ -92,12 +139,23 @@ class TWin32Loop final : public TEventLoop {
       self->RunTasks();
       return 0;
     }
+    if (self && msg >= kSocketFirst && msg < kSocketFirst + kSocketCount) {
+      self->SocketReady(msg, static_cast<SOCKET>(wp), WSAGETSELECTEVENT(lp));
+      return 0;
+    }
     return DefWindowProcW(hwnd, msg, wp, lp);
   }
 
   void Tick(UINT_PTR id) {
     auto it = clients_.find(id);
     if (it != clients_.end()) it->second->OnTimerTick();
+  }
+
+  void SocketReady(UINT message, SOCKET socket, long selected) {
+    auto it = sockets_.find(socket);
+    if (it == sockets_.end() || it->second.Message != message) return;
+    uint8_t events = ReadyEvents(selected) & (it->second.Interest | seClose);
+    if (events != 0) it->second.Client->OnSocketReady(socket, events);
   }
 
   // Runs the tasks queued so far; those they post wait for the next wake-up,
@@ -113,7 +171,15 @@ class TWin32Loop final : public TEventLoop {
     if (!tasks_.empty() && !wakePosted_) wakePosted_ = PostMessageW(window_, kRunTasks, 0, 0) != 0;
   }
 
+  struct TSocketWatch {
+    UINT Message;
+    uint8_t Interest;
+    ISocketClient* Client;
+  };
+
   HWND window_ = nullptr;
+  std::map<SOCKET, TSocketWatch> sockets_;
+  UINT nextSocketMessage_ = 0;
   std::map<UINT_PTR, ITimerClient*> clients_;
   std::map<ITimerClient*, UINT_PTR> ids_;
   UINT_PTR nextId_ = 1;

@@ -1,7 +1,5 @@
 // The wrapping counter and the converters between integers and bits.
 #include <climits>
-#include <string>
-#include <vector>
 
 #include "elements/bits.h"
 #include "elements/counter.h"
@@ -16,190 +14,99 @@ class CounterExTest : public RuntimeTest {
  protected:
   void SetUp() override {
     RuntimeTest::SetUp();
-    counter.Min = 0;
     counter.Max = 100;
     counter.Step = 1;
-    counter.OnCount = Watch(count);
-    counter.OnReset = Watch(reset);
-    counter.OnMax = Watch(max);
-    counter.OnMin = Watch(min);
+    counter.OnCount = MakeWire(0, &TCall::Take, &count);
+    counter.OnReset = MakeWire(0, &TCall::Take, &count);
+    counter.OnMax = MakeWire(0, &TCall::Take, &bound);
+    counter.OnMin = MakeWire(0, &TCall::Take, &bound);
   }
-  TWire Watch(TCall& call) { return MakeWire(0, &TCall::Take, &call); }
-  TCall Named(const std::string& name) {
-    return TCall([this, name](TData& d, uint16_t) {
-      journal.push_back(name + " " + TProbe::Describe(d));
-    });
+  void Next(int times = 1) {
+    while (times--) FireStr(MakeWire(0, &TZECounterEx::Next, &counter), "x");
   }
-  void Next() { FireStr(MakeWire(0, &TZECounterEx::Next, &counter), "x"); }
-  void Reset() { FireNull(MakeWire(0, &TZECounterEx::Reset, &counter)); }
-
   TZECounterEx counter;
   Journal journal;
-  TCall count = Named("count");
-  TCall reset = Named("reset");
-  TCall max = Named("max");
-  TCall min = Named("min");
+  TCall count{[this](TData& d, uint16_t) { journal.push_back(ToStr(d)); }};
+  TCall bound{[this](TData& d, uint16_t) { journal.push_back("wrap " + TProbe::Describe(d)); }};
 };
 
-TEST_F(CounterExTest, CountsUpAndWrapsPastMax) {
-  Reset();
-  Next();
-  EXPECT_EQ(journal, (Journal{"reset int 0", "count int 1"}));
-  for (int i = 0; i < 99; ++i) Next();
-  EXPECT_EQ(journal.back(), "count int 100");
+TEST_F(CounterExTest, CountsUpAndWrapsToMinPastMax) {
+  counter.SetValue(50);
+  FireNull(MakeWire(0, &TZECounterEx::Reset, &counter));
+  Next(101);
+  EXPECT_EQ(journal.size(), 103u);
+  EXPECT_EQ(Journal(journal.begin(), journal.begin() + 2), (Journal{"0", "1"}));
+  EXPECT_EQ(Journal(journal.end() - 3, journal.end()), (Journal{"100", "wrap null", "0"}));
   journal.clear();
-  Next();
-  EXPECT_EQ(journal, (Journal{"max null", "count int 0"}));
-}
-
-TEST_F(CounterExTest, StartsAtValueAndWrapsToTheBoundNotTheRemainder) {
   counter.SetValue(98);
   counter.Step = 5;
-  Next();
-  Next();
-  EXPECT_EQ(journal, (Journal{"max null", "count int 0", "count int 5"}));
+  Next();  // 103 wraps to Min, not to the remainder
+  EXPECT_EQ(journal, (Journal{"wrap null", "0"}));
 }
 
-TEST_F(CounterExTest, CountsDownAndWrapsPastMin) {
+TEST_F(CounterExTest, CountsDownAndWrapsToMaxPastMin) {
   counter.Direction = true;
   counter.Max = 3;
   counter.SetValue(1);
-  Next();
-  Next();
-  Next();
-  Reset();
-  EXPECT_EQ(journal, (Journal{"count int 0", "min null", "count int 3", "count int 2",
-                              "reset int 3"}));
+  Next(3);
+  FireNull(MakeWire(0, &TZECounterEx::Reset, &counter));
+  EXPECT_EQ(journal, (Journal{"0", "wrap null", "3", "2", "3"}));
 }
 
-TEST_F(CounterExTest, OverflowWrapsAroundInThirtyTwoBits) {
-  counter.Max = INT_MAX;
-  counter.SetValue(INT_MAX);
-  Next();
-  EXPECT_EQ(journal, (Journal{"count int " + std::to_string(INT_MIN)}));
-  EXPECT_EQ(counter.Value(), INT_MIN);
-}
+using BitsTest = RuntimeTest;
 
-class BitsTest : public RuntimeTest {
- protected:
-  void SetUp() override {
-    RuntimeTest::SetUp();
-    MakeInt(split.OneValue, 1);
-    MakeInt(split.ZeroValue, 0);
-    SetBitCount(4);
-  }
-  void SetBitCount(int32_t n) {
-    split.SetCount(n);
-    for (int32_t i = 0; i < n; ++i) split.OnBit[i] = MakeWire(i, &TProbe::Take, &bits);
-  }
-  // Bit events as "index:value".
-  Journal Sent() {
-    Journal j;
-    for (size_t i = 0; i < bits.Seen.size(); ++i) {
-      j.push_back(std::to_string(bits.Indexes[i]) + ":" + bits.Seen[i]);
-    }
-    bits.Seen.clear();
-    bits.Indexes.clear();
-    return j;
-  }
-  void Split(int32_t v) { FireInt(MakeWire(0, &TZEIntToBits::Split, &split), v); }
-
+TEST_F(BitsTest, SplitSendsBitsLowestFirstModuloThirtyTwo) {
   TZEIntToBits split;
+  split.SetCount(34);
+  MakeInt(split.OneValue, 1);
+  MakeInt(split.ZeroValue, 0);
   TProbe bits;
-};
-
-TEST_F(BitsTest, SplitSendsEveryBitLowestFirst) {
-  split.SendZeros = true;
-  Split(5);
-  EXPECT_EQ(Sent(), (Journal{"0:int 1", "1:int 0", "2:int 1", "3:int 0"}));
-  split.SendZeros = false;
-  Split(5 + 16);  // bits beyond Count are not sent
-  EXPECT_EQ(Sent(), (Journal{"0:int 1", "2:int 1"}));
-}
-
-TEST_F(BitsTest, SplitTakesBitNumbersModuloThirtyTwo) {
-  SetBitCount(34);
-  Split(INT_MIN | 2);
-  EXPECT_EQ(Sent(), (Journal{"1:int 1", "31:int 1", "33:int 1"}));
-}
-
-TEST_F(BitsTest, SplitReadsItsInputAndSendsCopies) {
-  TSource value;
-  MakeStr(value.Answer, "3");
-  split.Value = MakeWire(0, &TSource::Value, &value);
+  for (uint16_t i = 0; i < 34; ++i) split.OnBit[i] = MakeWire(i, &TProbe::Take, &bits);
   // A receiver that changes its record must not change OneValue.
   TCall spoil([](TData& d, uint16_t) { MakeStr(d, "spoilt"); });
-  split.OnBit[0] = MakeWire(0, &TCall::Take, &spoil);
-  Split(0);
-  Split(0);
-  EXPECT_EQ(Sent(), (Journal{"1:int 1", "1:int 1"}));
-  EXPECT_EQ(TProbe::Describe(split.OneValue), "int 1");
+  split.OnBit[1] = MakeWire(1, &TCall::Take, &spoil);
+  FireInt(MakeWire(0, &TZEIntToBits::Split, &split), INT_MIN | 7);
+  EXPECT_EQ(bits.Indexes, (std::vector<uint16_t>{0, 2, 31, 32, 34 - 1}));
+  EXPECT_EQ(bits.Seen, Journal(5, "int 1"));
+
+  split.SetCount(4);
+  for (uint16_t i = 0; i < 4; ++i) split.OnBit[i] = MakeWire(i, &TProbe::Take, &bits);
+  split.SendZeros = true;
+  bits.Seen.clear();
+  FireInt(MakeWire(0, &TZEIntToBits::Split, &split), 5);
+  EXPECT_EQ(bits.Seen, (Journal{"int 1", "int 0", "int 1", "int 0"}));
 }
 
-class BitsJoinTest : public RuntimeTest {
- protected:
-  void SetUp() override {
-    RuntimeTest::SetUp();
-    join.OnResult = MakeWire(0, &TProbe::Take, &result);
-  }
-  // Wires input i to a source answering values[i].
-  void WireInputs(const std::vector<TData>& values) {
+TEST_F(BitsTest, JoinSumsNonZeroInputsAsIntOrReal) {
+  TZEBitsToInt join;
+  TProbe result;
+  join.OnResult = MakeWire(0, &TProbe::Take, &result);
+  std::vector<TSource> sources(33);
+  auto joinWith = [&](const std::vector<const char*>& values) {
     join.SetCount(static_cast<int32_t>(values.size()));
-    sources.assign(values.size(), TSource{});
     for (size_t i = 0; i < values.size(); ++i) {
-      sources[i].Answer = values[i];
+      MakeStr(sources[i].Answer, values[i]);
       join.Bits[i] = MakeWire(0, &TSource::Value, &sources[i]);
     }
-  }
-  void Join(TData& record) { Fire(MakeWire(0, &TZEBitsToInt::Join, &join), record); }
-  void Join() {
-    TData none;
-    Join(none);
-  }
-
-  TZEBitsToInt join;
-  std::vector<TSource> sources;
-  TProbe result;
-};
-
-TData Int(int32_t i) {
-  TData d;
-  MakeInt(d, i);
-  return d;
-}
-
-TEST_F(BitsJoinTest, AnyNonZeroInputIsASetBit) {
-  WireInputs({Int(1), Int(0), Int(7), Int(0)});
-  Join();
-  TData s;
-  MakeStr(s, "-2");
-  WireInputs({Int(0), s, TData{}, Int(1)});
-  Join();
-  EXPECT_EQ(result.Seen, (Journal{"int 5", "int 10"}));
-}
-
-TEST_F(BitsJoinTest, UnwiredInputsTakeSuccessiveValuesOfTheRecord) {
+    FireNull(MakeWire(0, &TZEBitsToInt::Join, &join));
+  };
+  joinWith({"1", "0", "7", "-2"});
+  joinWith(std::vector<const char*>(32, "1"));
+  std::vector<const char*> high(33, "0");
+  high[31] = "1";
+  joinWith(std::vector<const char*>(high.begin(), high.end() - 1));
+  high[32] = "1";
+  joinWith(high);
+  // Unwired inputs take the successive values of the record.
+  join.SetCount(0);
   join.SetCount(4);
-  TData one = Int(1);
-  Join(one);
-  TData c = Int(1), b = Int(0), a = Int(1);
+  TData c, b, a;
+  MakeInt(a, 1), MakeInt(b, 0), MakeInt(c, 1);
   a.Next = &b;
   b.Next = &c;
-  Join(a);
-  EXPECT_EQ(result.Seen, (Journal{"int 1", "int 5"}));
-}
-
-TEST_F(BitsJoinTest, LargeSumsBecomeNegativeIntsThenReals) {
-  WireInputs(std::vector<TData>(32, Int(1)));
-  Join();
-  std::vector<TData> top(32, Int(0));
-  top[31] = Int(1);
-  WireInputs(top);
-  Join();
-  top.push_back(Int(1));
-  WireInputs(top);
-  Join();
-  EXPECT_EQ(result.Seen, (Journal{"int -1", "int " + std::to_string(INT_MIN), "real 6442450944"}));
+  Fire(MakeWire(0, &TZEBitsToInt::Join, &join), a);
+  EXPECT_EQ(result.Seen, (Journal{"int 13", "int -1", "int " + std::to_string(INT_MIN),
+                                  "real 6442450944", "int 5"}));
 }
 
 }  // namespace

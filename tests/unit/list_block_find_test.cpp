@@ -30,7 +30,9 @@ class ListBlockFindTest : public RuntimeTest {
     journal.push_back(ToStr(d));
     MakeInt(confirm.Answer, ToStr(d) == "b" || ToStr(d) == "d");
   }};
-  TCall notFound{[this](TData& d, uint16_t) { journal.push_back("notfound " + TProbe::Describe(d)); }};
+  TCall notFound{[this](TData& d, uint16_t) {
+    journal.push_back("notfound " + TProbe::Describe(d));
+  }};
   TCall result{[this](TData& d, uint16_t) { journal.push_back("= " + ToStr(d)); }};
 };
 

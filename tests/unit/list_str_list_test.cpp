@@ -38,7 +38,9 @@ TEST_F(ListStrListTest, ActionsChangeTheItemsBeforeTheyReport) {
   TData second = Str("second"), head = Str("y");
   head.Next = &second;
   Fire(MakeWire(0, &TZEStrList::Add, &list), head);  // takes the head only
-  for (const char* bad : {"x", "-1", "2", "", "-0"}) FireStr(MakeWire(0, &TZEStrList::Delete, &list), bad);
+  for (const char* bad : {"x", "-1", "3", "", "-0"}) {
+    FireStr(MakeWire(0, &TZEStrList::Delete, &list), bad);
+  }
   FireStr(MakeWire(0, &TZEStrList::Delete, &list), "0");
   FireNull(MakeWire(0, &TZEStrList::Clear, &list));
   EXPECT_EQ(seen, (Lines{"null x\r\na\r\ny\r\n", "null a\r\ny\r\n", "null "}));
@@ -58,7 +60,9 @@ TEST_F(ListStrListTest, ArrayInterfaceIsMadeOnceAndFollowsTheList) {
   EXPECT_TRUE(array->Get(array->Self, Str("1"), value));
   EXPECT_EQ(TProbe::Describe(value), "str b");
   value = Str("untouched");
-  for (const char* bad : {"x", "-1", "", "2"}) EXPECT_FALSE(array->Get(array->Self, Str(bad), value));
+  for (const char* bad : {"x", "-1", "", "2"}) {
+    EXPECT_FALSE(array->Get(array->Self, Str(bad), value));
+  }
   EXPECT_EQ(TProbe::Describe(value), "str untouched");
 
   TData i42;

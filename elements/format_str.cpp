@@ -1,0 +1,85 @@
+#include "elements/format_str.h"
+
+#include <algorithm>
+
+namespace zorn {
+namespace {
+
+// The working text is kept as cells wider than a byte, so that the two
+// markers lie outside the byte range and no text can be mistaken for them.
+using TCell = uint16_t;
+constexpr TCell kArgMark = 256;      // stands before every inserted argument
+constexpr TCell kPercentMark = 257;  // an escaped "%%"
+
+bool IsDigitCell(TCell c) { return c >= '0' && c <= '9'; }
+
+// Replaces every `needle` not followed by a digit by kArgMark and `arg`,
+// resuming after the inserted text. Returns false when nothing matched.
+bool FillOne(std::vector<TCell>& text, const std::string& needle, const std::string& arg,
+             std::vector<TCell>& out) {
+  const size_t n = text.size();
+  const size_t len = needle.size();
+  size_t copied = 0;
+  bool any = false;
+  for (size_t i = 0; i + len <= n; ++i) {
+    if (text[i] != '%') continue;
+    size_t j = 1;
+    while (j < len && text[i + j] == static_cast<unsigned char>(needle[j])) ++j;
+    if (j < len) continue;
+    if (i + len < n && IsDigitCell(text[i + len])) continue;
+    if (!any) {
+      out.clear();
+      any = true;
+    }
+    out.insert(out.end(), text.begin() + copied, text.begin() + i);
+    out.push_back(kArgMark);
+    for (unsigned char c : arg) out.push_back(c);
+    copied = i + len;
+    i = copied - 1;
+  }
+  if (!any) return false;
+  out.insert(out.end(), text.begin() + copied, text.end());
+  text.swap(out);
+  return true;
+}
+
+}  // namespace
+
+std::string FormatPlaceholders(const std::string& mask, const std::vector<std::string>& args) {
+  size_t room = mask.size();
+  for (const std::string& a : args) room += a.size() + 1;
+  std::vector<TCell> text, scratch;
+  text.reserve(room);
+  scratch.reserve(room);
+  for (size_t i = 0; i < mask.size(); ++i) {
+    if (mask[i] == '%' && i + 1 < mask.size() && mask[i + 1] == '%') {
+      text.push_back(kPercentMark);
+      ++i;
+    } else {
+      text.push_back(static_cast<unsigned char>(mask[i]));
+    }
+  }
+  for (size_t k = 0; k < args.size(); ++k) {
+    FillOne(text, "%" + std::to_string(k + 1), args[k], scratch);
+  }
+  std::string result;
+  result.reserve(text.size());
+  for (TCell c : text) {
+    if (c == kArgMark) continue;
+    result.push_back(c == kPercentMark ? '%' : static_cast<char>(c));
+  }
+  return result;
+}
+
+void TZEFormatStr::SetCount(int32_t count) { Args.assign(std::max(count, 0), TWire{}); }
+
+void TZEFormatStr::Format(TData& data, uint16_t) {
+  values_.resize(Args.size());
+  for (size_t i = 0; i < Args.size(); ++i) values_[i] = ReadStr(data, Args[i], std::string());
+  result_ = TStr(FormatPlaceholders(Mask, values_));
+  ForwardStr(data, OnResult, result_);
+}
+
+void TZEFormatStr::Result(TData& data, uint16_t) { MakeStr(data, result_); }
+
+}  // namespace zorn

@@ -1,0 +1,1 @@
+"""Drawing, sound synthesis and file writers behind make_resources.py."""

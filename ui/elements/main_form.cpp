@@ -1,0 +1,148 @@
+#include "ui/elements/main_form.h"
+
+#include <algorithm>
+
+#include "platform/event_loop.h"
+#include "runtime/start.h"
+#include "ui/elements/tray_icon.h"
+
+namespace zorn::ui {
+namespace {
+
+TZEMainForm* g_main = nullptr;
+std::vector<TZEMainForm*> g_forms;
+
+}  // namespace
+
+namespace detail {
+void ResetMainForm() { g_main = nullptr; }
+}  // namespace detail
+
+TZEMainForm::TZEMainForm() {
+  Width = 320;
+  Height = 240;
+  if (!g_main) g_main = this;
+  g_forms.push_back(this);
+}
+
+TZEMainForm::~TZEMainForm() {
+  std::erase(g_forms, this);
+  for (TZEMainForm* f : g_forms) {
+    if (f->owner_ == this) f->owner_ = nullptr;
+  }
+  if (g_main == this) g_main = nullptr;
+}
+
+TZEMainForm* TZEMainForm::MainForm() { return g_main; }
+
+void TZEMainForm::FillArgs(TCreateArgs& args) {
+  if (auto* owner = dynamic_cast<TZEMainForm*>(Parent)) {
+    owner_ = owner;
+  } else if (!IsMainForm()) {
+    owner_ = g_main;
+  }
+  args.Parent = owner_ ? owner_->Widget() : nullptr;
+  args.MainWindow = IsMainForm();
+  args.Text = Caption;
+  if (BorderStyle <= 10) args.BorderStyle = BorderStyle;
+  // A form shows itself from its start handler, never at creation.
+  args.Visible = false;
+  if (Centered) {
+    TSize screen = Backend().ScreenSize();
+    Left = (screen.Width - Width) / 2;
+    Top = (screen.Height - Height) / 2;
+    args.Bounds.Left = Left;
+    args.Bounds.Top = Top;
+  }
+  store_ = TPositionStore(Place);
+}
+
+void TZEMainForm::Attached() {
+  if (!IconName.empty()) widget_->SetIcon(Backend().LoadIcon(IconName));
+  TWidgetEvents& ev = widget_->Events;
+  ev.OnShown = [this](bool visible) { Shown(visible); };
+  ev.OnCloseRequest = [this] { CloseRequested(); };
+  ev.OnActivate = [this](bool active) { FireNull(active ? OnActivate : OnDeactivate); };
+  ev.OnMinimize = [this] {
+    if (tray_) tray_->FormMinimized();
+  };
+  ev.OnRestore = [this] {
+    if (tray_) tray_->FormRestored();
+  };
+  RegisterStartHandler(&TZEMainForm::StartHandler, this);
+}
+
+void TZEMainForm::StartHandler() {
+  FireNull(OnStart);
+  ShowControl(Visible);
+}
+
+void TZEMainForm::Shown(bool visible) {
+  Visible = visible;
+  if (!visible || loaded_ || !store_.Enabled()) return;
+  // The stored place is read at the first show, each value defaulting to
+  // the current one; only a form that has loaded writes its place back.
+  TRect r = widget_->Bounds();
+  store_.Load(r);
+  loaded_ = true;
+  SetBounds(r);
+}
+
+void TZEMainForm::ShowControl(bool visible) {
+  Visible = visible;
+  if (!widget_) return;
+  if (visible) {
+    IWidget* active = Backend().ActiveForm();
+    if (active && active != widget_.get()) remembered_ = active->Handle();
+    widget_->SetVisible(true);
+    widget_->Activate();
+  } else {
+    bool wasShown = widget_->Visible();
+    widget_->SetVisible(false);
+    // The remembered window may be gone by now: look it up by its handle.
+    IWidget* previous = remembered_ ? Backend().FromHandle(remembered_) : nullptr;
+    if (wasShown && previous && previous->Visible()) previous->Activate();
+  }
+}
+
+void TZEMainForm::SavePosition() {
+  if (loaded_ && widget_) store_.Save(widget_->Bounds());
+}
+
+void TZEMainForm::CloseRequested() {
+  // Copied: a window closing in turn may close or destroy others.
+  std::vector<TZEMainForm*> owned;
+  for (TZEMainForm* f : g_forms) {
+    if (f->owner_ == this && f->widget_ && f->widget_->Visible()) owned.push_back(f);
+  }
+  for (TZEMainForm* f : owned) {
+    if (std::find(g_forms.begin(), g_forms.end(), f) != g_forms.end()) f->CloseRequested();
+  }
+  SavePosition();
+  if (IsMainForm()) {
+    FireNull(OnClose);
+    if (widget_) widget_->SetVisible(false);
+    platform::EventLoop().Quit();
+  } else {
+    ShowControl(false);
+  }
+}
+
+void TZEMainForm::SetCaption(TData& data, uint16_t) {
+  Caption = ToStr(data);
+  if (widget_) widget_->SetText(Caption);
+}
+
+void TZEMainForm::SetIcon(TData& data, uint16_t) {
+  if (!widget_) return;
+  std::shared_ptr<IIcon> icon;
+  if (data.Kind == dtIcon && data.Object) icon = static_cast<IIcon*>(data.Object)->weak_from_this().lock();
+  widget_->SetIcon(icon);
+}
+
+void TZEMainForm::Close(TData&, uint16_t) {
+  SavePosition();
+  if (widget_) widget_->RequestClose();
+}
+
+}  // namespace zorn::ui

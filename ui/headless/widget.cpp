@@ -1,0 +1,309 @@
+#include "ui/headless/widget.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "ui/headless/backend.h"
+
+namespace zorn::ui::headless {
+
+THeadlessWidget::THeadlessWidget(THeadlessBackend& backend, const TCreateArgs& args,
+                                 intptr_t handle)
+    : backend_(backend),
+      kind_(args.Kind),
+      handle_(handle),
+      args_(args),
+      bounds_(args.Bounds),
+      visible_(args.Visible),
+      enabled_(args.Enabled),
+      text_(args.Text),
+      font_(args.Font),
+      color_(args.Color),
+      cursor_(args.Cursor),
+      captureOption_(args.MouseCapture) {
+  SetParent(args.Parent);
+  if (kind_ == TWidgetKind::ScrollBar) scrollPage_ = 1;
+}
+
+THeadlessWidget::~THeadlessWidget() {
+  SetParent(nullptr);
+  for (THeadlessWidget* child : children_) child->parent_ = nullptr;
+  backend_.Forget(this);
+}
+
+void THeadlessWidget::SetBounds(const TRect& r) {
+  TRect next = r;
+  bool sized = r.Width != bounds_.Width || r.Height != bounds_.Height;
+  if (sized) {
+    TResizeEvent ev{r.Width, r.Height};
+    Events.OnResize(ev);
+    next.Width = std::max(ev.Width, 0);
+    next.Height = std::max(ev.Height, 0);
+    sized = next.Width != bounds_.Width || next.Height != bounds_.Height;
+  }
+  bool moved = next.Left != bounds_.Left || next.Top != bounds_.Top;
+  bounds_ = next;
+  if (moved) Events.OnMove();
+  if (sized) Events.OnSized();
+}
+
+void THeadlessWidget::SetClientSize(const TSize& s) {
+  SetBounds(TRect{bounds_.Left, bounds_.Top, s.Width, s.Height});
+}
+
+void THeadlessWidget::SetParent(IWidget* parent) {
+  if (parent_) {
+    auto& list = parent_->children_;
+    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+  }
+  parent_ = parent ? &Of(parent) : nullptr;
+  if (parent_) parent_->children_.push_back(this);
+}
+
+void THeadlessWidget::SetVisible(bool visible) {
+  if (visible == visible_) return;
+  visible_ = visible;
+  if (kind_ == TWidgetKind::Form) {
+    // Showing a top-level window activates it; hiding the active one leaves
+    // no active window of this program.
+    if (visible) {
+      backend_.SetActive(this);
+    } else if (backend_.ActiveForm() == this) {
+      backend_.SetActive(nullptr);
+    }
+    Events.OnShown(visible);
+  }
+}
+
+void THeadlessWidget::SetText(const std::string& text) {
+  text_ = text;
+  // WM_SETTEXT puts the caret of an edit back to the start.
+  caret_ = 0;
+}
+
+void THeadlessWidget::SetFocus() {
+  if (Accessible()) backend_.SetFocused(this);
+}
+
+bool THeadlessWidget::Focused() const { return backend_.Focused() == this; }
+
+void THeadlessWidget::SetCaret(int32_t position) {
+  caret_ = std::clamp<int32_t>(position, 0, static_cast<int32_t>(text_.size()));
+}
+
+void THeadlessWidget::ClearItems() {
+  items_.clear();
+  selected_ = -1;
+  // CB_RESETCONTENT empties the edit part as well.
+  if (kind_ == TWidgetKind::ComboBox) text_.clear();
+}
+
+std::string THeadlessWidget::Item(int32_t index) const {
+  if (index < 0 || index >= ItemCount()) return {};
+  return items_[index];
+}
+
+void THeadlessWidget::SetSelected(int32_t index) {
+  selected_ = index >= 0 && index < ItemCount() ? index : -1;
+  // The edit part of a combo box shows the chosen item, and nothing when the
+  // selection is cleared.
+  if (kind_ == TWidgetKind::ComboBox) text_ = selected_ >= 0 ? items_[selected_] : std::string();
+}
+
+void THeadlessWidget::SetBitmap(std::shared_ptr<IBitmap> bitmap) {
+  bitmap_ = std::move(bitmap);
+  ++paints_;
+}
+
+void THeadlessWidget::SetScrollInfo(int32_t min, int32_t max, int32_t page, int32_t position) {
+  scrollMin_ = min;
+  scrollMax_ = std::max(max, min);
+  scrollPage_ = std::max(page, 0);
+  // As SetScrollInfo does: the position stays within min .. max − page + 1.
+  int32_t top = std::max(scrollMax_ - std::max(scrollPage_ - 1, 0), scrollMin_);
+  scrollPos_ = std::clamp(position, scrollMin_, top);
+}
+
+void THeadlessWidget::SetColumns(const std::vector<TColumn>& columns, char separator) {
+  columns_ = columns;
+  separator_ = separator;
+}
+
+void THeadlessWidget::Activate() {
+  if (kind_ == TWidgetKind::Form && visible_) backend_.SetActive(this);
+}
+
+void THeadlessWidget::Restore() {
+  if (!minimized_) return;
+  minimized_ = false;
+  Events.OnRestore();
+}
+
+bool THeadlessWidget::Showing() const {
+  if (!visible_) return false;
+  if (kind_ == TWidgetKind::Form || !parent_) return true;
+  return parent_->Showing();
+}
+
+bool THeadlessWidget::EffectivelyEnabled() const {
+  if (!enabled_) return false;
+  if (kind_ == TWidgetKind::Form || !parent_) return true;
+  return parent_->EffectivelyEnabled();
+}
+
+bool THeadlessWidget::Press(TMouseButton button) {
+  if (!Accessible()) return false;
+  if (button != TMouseButton::Other) pressed_[static_cast<int>(button)] = true;
+  if (captureOption_) captured_ = true;
+  if (args_.TabOrder > 0 || EditsText()) SetFocus();
+  Events.OnMouseDown(button);
+  return true;
+}
+
+bool THeadlessWidget::Release(TMouseButton button) {
+  if (!Accessible()) return false;
+  bool wasPressed = button != TMouseButton::Other && pressed_[static_cast<int>(button)];
+  if (button != TMouseButton::Other) pressed_[static_cast<int>(button)] = false;
+  captured_ = false;
+  Events.OnMouseUp(button);
+  if (wasPressed) Events.OnClick(button);
+  return true;
+}
+
+bool THeadlessWidget::Click(TMouseButton button) { return Press(button) && Release(button); }
+
+bool THeadlessWidget::DoubleClick(TMouseButton button) {
+  if (!Click(button)) return false;
+  if (!Accessible()) return true;
+  Events.OnDblClick(button);
+  Events.OnMouseUp(button);
+  return true;
+}
+
+bool THeadlessWidget::Wheel(int32_t delta) {
+  if (!Accessible()) return false;
+  Events.OnMouseWheel(delta);
+  return true;
+}
+
+bool THeadlessWidget::Hover() {
+  if (!Showing()) return false;
+  Events.OnMouseEnter();
+  return true;
+}
+
+bool THeadlessWidget::Unhover() {
+  if (!Showing()) return false;
+  Events.OnMouseLeave();
+  return true;
+}
+
+bool THeadlessWidget::EditsText() const {
+  return kind_ == TWidgetKind::Edit || (kind_ == TWidgetKind::ComboBox && args_.Editable);
+}
+
+bool THeadlessWidget::Type(const std::string& text) {
+  if (!Accessible()) return false;
+  for (char ch : text) {
+    unsigned char u = static_cast<unsigned char>(ch);
+    uint16_t vk = u < 128 && std::isalnum(u) ? static_cast<uint16_t>(std::toupper(u)) : u;
+    Events.OnKeyDown(vk);
+    Events.OnChar(ch);
+    if (EditsText()) EditInsert(ch);
+    Events.OnKeyUp(vk);
+  }
+  return true;
+}
+
+void THeadlessWidget::EditInsert(char ch) {
+  if (args_.MaxLength > 0 && static_cast<int32_t>(text_.size()) >= args_.MaxLength) return;
+  text_.insert(text_.begin() + caret_, ch);
+  ++caret_;
+  if (kind_ == TWidgetKind::ComboBox) selected_ = -1;
+  Events.OnTextChanged();
+}
+
+bool THeadlessWidget::Key(uint16_t vk) {
+  if (!Accessible()) return false;
+  Events.OnKeyDown(vk);
+  if (EditsText()) EditKey(vk);
+  Events.OnKeyUp(vk);
+  return true;
+}
+
+void THeadlessWidget::EditKey(uint16_t vk) {
+  int32_t length = static_cast<int32_t>(text_.size());
+  switch (vk) {
+    case vkBack:
+      if (caret_ == 0) return;
+      text_.erase(--caret_, 1);
+      break;
+    case vkDelete:
+      if (caret_ >= length) return;
+      text_.erase(caret_, 1);
+      break;
+    case vkLeft: caret_ = std::max(caret_ - 1, 0); return;
+    case vkRight: caret_ = std::min(caret_ + 1, length); return;
+    case vkHome: caret_ = 0; return;
+    case vkEnd: caret_ = length; return;
+    default: return;
+  }
+  if (kind_ == TWidgetKind::ComboBox) selected_ = -1;
+  Events.OnTextChanged();
+}
+
+bool THeadlessWidget::PickItem(int32_t index) {
+  if (!Accessible() || kind_ != TWidgetKind::ComboBox) return false;
+  if (index < 0 || index >= ItemCount()) return false;
+  SetSelected(index);
+  Events.OnSelect(index);
+  return true;
+}
+
+bool THeadlessWidget::Scroll(TScrollCode code, int32_t position) {
+  if (!Accessible() || kind_ != TWidgetKind::ScrollBar) return false;
+  int32_t top = std::max(scrollMax_ - std::max(scrollPage_ - 1, 0), scrollMin_);
+  int32_t pos = scrollPos_;
+  switch (code) {
+    case TScrollCode::LineUp: pos -= 1; break;
+    case TScrollCode::LineDown: pos += 1; break;
+    case TScrollCode::PageUp: pos -= std::max(scrollPage_, 1); break;
+    case TScrollCode::PageDown: pos += std::max(scrollPage_, 1); break;
+    case TScrollCode::ThumbTrack: pos = position; break;
+    case TScrollCode::End: break;
+  }
+  pos = std::clamp(pos, scrollMin_, top);
+  Events.OnScroll(code, pos);
+  return true;
+}
+
+bool THeadlessWidget::ClickColumn(int32_t column) {
+  if (!Accessible() || column < 0 || column >= static_cast<int32_t>(columns_.size())) return false;
+  Events.OnColumnClick(column);
+  return true;
+}
+
+bool THeadlessWidget::UserClose() {
+  if (kind_ != TWidgetKind::Form || !visible_) return false;
+  Events.OnCloseRequest();
+  return true;
+}
+
+bool THeadlessWidget::UserMinimize() {
+  if (kind_ != TWidgetKind::Form || !visible_ || minimized_) return false;
+  minimized_ = true;
+  Events.OnMinimize();
+  return true;
+}
+
+bool THeadlessWidget::UserActivate() {
+  if (kind_ != TWidgetKind::Form || !visible_) return false;
+  backend_.SetActive(this);
+  return true;
+}
+
+void THeadlessWidget::UserMoveTo(int32_t left, int32_t top) {
+  SetBounds(TRect{left, top, bounds_.Width, bounds_.Height});
+}
+
+}  // namespace zorn::ui::headless
