@@ -23,8 +23,10 @@ struct TSerialSettings {
   uint32_t Parity = parNone;
   // Milliseconds. A read of n bytes returns after at most Timeout * n +
   // Timeout ms, or sooner when Timeout ms pass between two received bytes; a
-  // write of n bytes gets Timeout * n + Timeout ms. 0 means no waiting at all:
-  // a read returns what has already arrived.
+  // write of n bytes gets Timeout * n + Timeout ms. 0 means no waiting: a read
+  // returns what has already arrived, a write hands the driver what it takes
+  // at once (Win32: the write is then untimed, which with flow control off
+  // ends as soon as the bytes are sent).
   uint32_t TimeoutMs = 0;
 };
 

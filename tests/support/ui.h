@@ -9,6 +9,14 @@
 #include "ui/elements/win.h"
 #include "ui/headless/backend.h"
 
+#include <ostream>
+
+namespace zorn::ui {
+inline void PrintTo(const TRect& r, std::ostream* os) {
+  *os << "{" << r.Left << ", " << r.Top << ", " << r.Width << ", " << r.Height << "}";
+}
+}  // namespace zorn::ui
+
 namespace zorn::test {
 
 class UiTest : public RuntimeTest {

@@ -79,12 +79,6 @@ TEST_F(ComElementTest, OpensThePropertyPortAndWritesWithByteCounts) {
   Write("");
   EXPECT_EQ(writes.Seen, (std::vector<std::string>{"int 5", "int 0"}));
   EXPECT_EQ(a.Receive(5), "ref\r\n");
-  // The value is written as its text.
-  TData d;
-  MakeInt(d, -42);
-  Fire(MakeWire(3, &TZECOM::Write, &com), d);
-  EXPECT_EQ(a.Receive(3), "-42");
-  EXPECT_EQ(writes.Seen.back(), "int 3");
 }
 
 TEST_F(ComElementTest, InputsOverrideTheProperties) {

@@ -8,7 +8,6 @@
 
 #include <cstdlib>
 #include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -52,19 +51,6 @@ class SerialTest : public ::testing::Test {
   TSerialPort port;
 };
 
-TEST(SerialModeTextTest, ParityLettersAndTheModeText) {
-  EXPECT_EQ(SerialModeText(Settings(9600, parNone, 10)), "baud=9600 parity=N data=8 stop=1 octs=off");
-  EXPECT_EQ(SerialModeText(Settings(115200, parEven, 10)),
-            "baud=115200 parity=E data=8 stop=1 octs=off");
-  EXPECT_EQ(std::string() + ParityLetter(0) + ParityLetter(1) + ParityLetter(2) + ParityLetter(3) +
-                ParityLetter(4),
-            "NOEMS");
-  // No letter past the table, and no text to give the driver.
-  EXPECT_EQ(ParityLetter(5), '\0');
-  EXPECT_EQ(ParityLetter(0xFFFFFFFFu), '\0');
-  EXPECT_EQ(SerialModeText(Settings(9600, 5, 10)), "");
-}
-
 // A pseudo-terminal drops PARENB, so the parity enable bit is checked on the
 // termios the port would apply.
 TEST(SerialLineTest, RawLineWithEachParity) {
@@ -96,8 +82,12 @@ TEST(SerialLineTest, RawLineWithEachParity) {
     EXPECT_EQ(t.c_cc[VMIN], 1);
     EXPECT_EQ(t.c_cc[VTIME], 0);
   }
+  // No letter past "NOEMS": no termios and no mode text for the driver.
   termios t{};
   EXPECT_FALSE(serial::SetLineTermios(Settings(9600, 5, 10), t));
+  EXPECT_EQ(SerialModeText(Settings(9600, 0xFFFFFFFFu, 10)), "");
+  EXPECT_EQ(SerialModeText(Settings(115200, parEven, 10)),
+            "baud=115200 parity=E data=8 stop=1 octs=off");
 }
 
 TEST_F(SerialTest, SettingsAsTheDriverHoldsThem) {
@@ -115,38 +105,26 @@ TEST_F(SerialTest, SettingsAsTheDriverHoldsThem) {
     termios t = LineSettings();
     EXPECT_EQ(cfgetospeed(&t), c.Code);
     EXPECT_EQ(cfgetispeed(&t), c.Code);
-    EXPECT_EQ(t.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
-    EXPECT_EQ(t.c_cflag & (CSTOPB | CRTSCTS), 0u);
     bool odd = c.Parity == parOdd || c.Parity == parMark;
     bool stick = c.Parity == parMark || c.Parity == parSpace;
     EXPECT_EQ((t.c_cflag & PARODD) != 0, odd);
     EXPECT_EQ((t.c_cflag & CMSPAR) != 0, stick);
     EXPECT_EQ(t.c_lflag & (ICANON | ECHO), 0u);
-    EXPECT_EQ(t.c_iflag & (IXON | IXOFF), 0u);
     port.Close();
   }
 }
 
-TEST_F(SerialTest, RatesWithoutATermiosCode) {
+TEST_F(SerialTest, RatesWithoutACodeAndRefusedSettings) {
   uint32_t baud = 0;
-  if (!serial::DriverSpeed(pty.Slave, baud)) GTEST_SKIP() << "no termios2 on this system";
-  ASSERT_TRUE(port.Open(ComA, Settings(74880, parNone, 10)));
-  ASSERT_TRUE(serial::DriverSpeed(pty.Slave, baud));
-  EXPECT_EQ(baud, 74880u);
-  // Back to a standard rate through the plain termios call.
-  ASSERT_TRUE(port.Open(ComA, Settings(9600, parNone, 10)));
-  termios t = LineSettings();
-  EXPECT_EQ(cfgetospeed(&t), static_cast<speed_t>(B9600));
-}
-
-TEST_F(SerialTest, RefusedSettingsLeaveThePortClosed) {
-  ASSERT_TRUE(port.Open(ComA, Settings(9600, parNone, 10)));
-  // A failed open still closes the port that was open.
+  if (serial::DriverSpeed(pty.Slave, baud)) {
+    ASSERT_TRUE(port.Open(ComA, Settings(74880, parNone, 10)));
+    ASSERT_TRUE(serial::DriverSpeed(pty.Slave, baud));
+    EXPECT_EQ(baud, 74880u);
+  }
+  // A refused open still closes the port that was open, and frees the device.
   EXPECT_FALSE(port.Open(ComA, Settings(9600, 5, 10)));
   EXPECT_FALSE(port.IsOpen());
   EXPECT_FALSE(port.Open(ComA, Settings(0, parNone, 10)));
-  EXPECT_FALSE(port.IsOpen());
-  // The device is free again for the next open.
   EXPECT_TRUE(port.Open(ComA, Settings(9600, parNone, 10)));
 }
 
@@ -205,27 +183,13 @@ TEST_F(SerialTest, ReadsWaitForTheirTimeoutAndNoLonger) {
   EXPECT_EQ(bytes, "abc");
   EXPECT_LT(took, 1000);
 
-  // Nothing asked: at once.
+  // Nothing asked, or a time-out of 0: at once.
   start = SteadyMs();
   ASSERT_TRUE(port.Read(0, bytes));
-  EXPECT_EQ(bytes, "");
-  EXPECT_LT(SteadyMs() - start, 15);
-}
-
-TEST_F(SerialTest, ZeroTimeoutNeverWaits) {
   ASSERT_TRUE(port.Open(ComA, Settings(9600, parNone, 0)));
-  std::string bytes;
-  int64_t start = SteadyMs();
   ASSERT_TRUE(port.Read(10, bytes));
   EXPECT_EQ(bytes, "");
-  ASSERT_TRUE(pty.Send("hi"));
-  // Bytes already waiting come at once.
-  for (int i = 0; i < 50 && bytes.empty(); ++i) {
-    ASSERT_TRUE(port.Read(10, bytes));
-    if (bytes.empty()) usleep(1000);
-  }
-  EXPECT_EQ(bytes, "hi");
-  EXPECT_LT(SteadyMs() - start, 500);
+  EXPECT_LT(SteadyMs() - start, 15);
 }
 
 // Nobody reads the device: a write ends at its time-out with what the
@@ -340,21 +304,17 @@ TEST_F(SerialTest, ClosedPortAndMissingDevices) {
   EXPECT_FALSE(port.Open(ComB, Settings(9600, parNone, 10)));
   EXPECT_FALSE(ProbeSerialPort(ComB));
   EXPECT_FALSE(port.IsOpen());
-}
 
-TEST(SerialDevicePathTest, DefaultEnvironmentAndOverride) {
-  EXPECT_EQ(SerialDevicePath(0), "");
+  // Where COMn leads: the default, the environment, the override.
   EXPECT_EQ(SerialDevicePath(1), "/dev/ttyS0");
-  EXPECT_EQ(SerialDevicePath(256), "/dev/ttyS255");
   setenv("ZORN_COM250", "/tmp/line250", 1);
   EXPECT_EQ(SerialDevicePath(250), "/tmp/line250");
-  EXPECT_EQ(SerialDevicePath(25), "/dev/ttyS24");
   SetSerialDevicePath(250, "/tmp/set250");
   EXPECT_EQ(SerialDevicePath(250), "/tmp/set250");
   SetSerialDevicePath(250, "");
-  EXPECT_EQ(SerialDevicePath(250), "/tmp/line250");
   unsetenv("ZORN_COM250");
   EXPECT_EQ(SerialDevicePath(250), "/dev/ttyS249");
+  EXPECT_EQ(SerialDevicePath(0), "");
 }
 
 }  // namespace

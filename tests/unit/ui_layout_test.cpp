@@ -47,7 +47,7 @@ TEST(DockItemsTest, TopAndBottomGoBeforeTheSidesAndNothingGoesNegative) {
   EXPECT_EQ(items[2].Bounds, (TRect{0, 63, 200, 37}));
   EXPECT_EQ(items[0].Bounds, (TRect{0, 27, 30, 36}));
   EXPECT_EQ(items[4].Bounds, (TRect{30, 27, 170, 36}));
-  EXPECT_EQ(items[3].Bounds, (TRect{200, 27, 0, 36}));
+  EXPECT_EQ(items[3].Bounds, (TRect{30, 27, 0, 36}));
 }
 
 TEST(FlowItemsTest, WrapsWhenTheRightMarginWouldBePassed) {
@@ -55,7 +55,7 @@ TEST(FlowItemsTest, WrapsWhenTheRightMarginWouldBePassed) {
   std::vector<TFlowItem> items = {
       {{70, 25}, true, {}}, {{46, 30}, true, {}},  // 10+70+10+46 = 136 <= 136
       {{1, 25}, true, {}},                         // 146 > 136: new row
-      {{200, 20}, true, {}},                       // too wide, but first of its row? no
+      {{200, 20}, true, {}},                       // too wide for the rest: a new row
       {{50, 20}, false, {}},
   };
   TFlowResult r = FlowItems(146, 10, 10, 10, 10, items);

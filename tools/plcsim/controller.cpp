@@ -40,16 +40,11 @@ Answer Controller::answer(std::string_view line, long long elapsed_ms) {
   std::size_t semi = line.rfind(';');
   if (semi == std::string_view::npos) return a;
   std::string_view block_text = line.substr(semi + 1);
-  unsigned long number = 0;
-  bool digits = !block_text.empty();
-  for (char c : block_text) digits = digits && c >= '0' && c <= '9';
-  if (!digits) return a;
-  long long as_integer = 0;
-  if (!parse_integer(block_text, as_integer) || as_integer < 0) return a;
-  number = static_cast<unsigned long>(as_integer);
+  long long number = 0;
+  if (block_text.empty() || block_text.front() == '-' || !parse_integer(block_text, number)) return a;
 
   a.request = Request::Command;
-  Block* out = table_.find(Direction::Out, number);
+  Block* out = table_.find(Direction::Out, static_cast<unsigned long>(number));
   if (out != nullptr && table_.set_output(*out, line.substr(0, semi)))
     a.lines.push_back(table_.line_of(*out, elapsed_ms));
   else

@@ -1,6 +1,7 @@
 #include "output.h"
 
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 namespace plcsim {

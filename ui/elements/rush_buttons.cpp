@@ -35,6 +35,8 @@ void TzeButtonRush::FillArgs(TCreateArgs& args) {
 
 void TzeButtonRush::SetCaption(TData& data, uint16_t) { SetCaptionOf(widget_.get(), Caption, data); }
 
+void TzeButtonRush::SetEnabled(TData& data, uint16_t) { SetEnabledOf(*this, data); }
+
 void TzeButtonRush::Clicked(TMouseButton button) {
   if (button == TMouseButton::Left) FireCopy(OnClick, Data);
 }

@@ -18,6 +18,8 @@ class TzeButtonRush : public TZEWin {
   TRushLook Look;
 
   void SetCaption(TData& data, uint16_t index);
+  // ToInt ≠ 0 enables (the main panel's buttons follow the link state).
+  void SetEnabled(TData& data, uint16_t index);
 
  protected:
   TWidgetKind Kind() const override { return TWidgetKind::Button; }
