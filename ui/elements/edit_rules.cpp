@@ -38,8 +38,10 @@ bool ValidInMode(TEditMode mode, const std::string& text) {
 
 bool AcceptTyped(TEditMode mode, std::string& text) {
   if (ValidInMode(mode, text)) return true;
-  if (!ValidInMode(mode, text + "0")) return false;
-  if (text.empty()) text = "0";
+  std::string padded = text;
+  padded.push_back('0');
+  if (!ValidInMode(mode, padded)) return false;
+  if (text.empty()) text.assign(1, '0');
   return true;
 }
 
