@@ -48,11 +48,11 @@ bool TVirtualLoop::RunUntil(const std::function<bool()>& done,
   for (;;) {
     RunPending();
     if (done()) return true;
-    auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline - std::chrono::steady_clock::now());
-    if (left.count() <= 0) return false;
+    auto left = deadline - std::chrono::steady_clock::now();
+    if (left <= left.zero()) return false;
     // Short waits: `done` may also wait on a peer thread, not on a socket.
-    PollSockets(static_cast<int>(std::min<int64_t>(left.count(), 5)));
+    int64_t wait = std::chrono::ceil<std::chrono::milliseconds>(left).count();
+    PollSockets(static_cast<int>(std::min<int64_t>(wait, 5)));
   }
 }
 

@@ -11,6 +11,7 @@ EDGE = rgb('#26303C')
 
 
 def _stroked(c, shape, fill, edge=EDGE, width=2.0):
+    """The shape in the edge colour with its inside, `width` in, in the fill."""
     c.paint(shape, edge)
     c.paint(inset(shape, width), fill)
 
@@ -33,9 +34,11 @@ def controller(c, badge=None):
     and a row of terminals. badge 'live' or 'lost' adds the link state."""
     _stroked(c, round_rect(2, 4, 30, 28, 4), _vertical('#F2F5F8', '#B9C4D0', 4, 28))
     c.paint(round_rect(4, 6, 28, 12, 1.5), _vertical('#4F8FE0', '#2A5FB0', 6, 12))
-    for x, colour in ((10, '#38D048'), (16, '#FFC21A'), (22, '#9AA4AF')):
-        c.paint(circle(x, 17, 2.6), EDGE)
-        c.paint(circle(x, 17, 1.6), rgb(colour))
+    # Lamps as small squares in a dark window: whole pixels even at 16.
+    c.paint(rect(6, 14, 26, 20), rgb('#3A4654'))
+    for x, colour in ((8, '#38D048'), (14, '#FFC21A'), (20, '#8D98A4')):
+        c.paint(rect(x, 16, x + 4, 18) if c.width <= 16 else round_rect(x, 15, x + 4, 19, 1),
+                rgb(colour))
     for x in range(6, 27, 4):
         c.paint(rect(x, 22, x + 2, 26), rgb('#5B6775'))
     if badge == 'live':
@@ -48,11 +51,17 @@ def _badge(c, colour, tick):
     c.paint(circle(24, 24, 8), rgb('#FFFFFF'))
     c.paint(circle(24, 24, 6.6), rgb(colour))
     white = rgb('#FFFFFF')
-    if tick:
-        c.paint(polygon([(19.6, 24.2), (21.4, 22.4), (23.2, 24.2), (27.0, 20.4), (28.8, 22.2),
-                         (23.2, 27.8)]), white)
+    if c.width <= 16:
+        # Four pixels across: drawn pixel by pixel, a smooth mark would be a blur.
+        cells = ([(10, 12), (11, 13), (12, 12), (13, 11), (14, 10)] if tick else
+                 [(10 + i, 10 + i) for i in range(4)] + [(13 - i, 10 + i) for i in range(4)])
+        for x, y in cells:
+            c.paint(rect(2 * x, 2 * y, 2 * x + 2, 2 * y + 2), white)
+    elif tick:
+        c.paint(polygon([(19.4, 24.2), (21.4, 22.2), (23.2, 24.0), (27.0, 20.2), (29.0, 22.2),
+                         (23.2, 28.0)]), white)
     else:
-        c.paint(union(_bar(20.5, 20.5, 27.5, 27.5, 2.6), _bar(27.5, 20.5, 20.5, 27.5, 2.6)), white)
+        c.paint(union(_bar(20.5, 20.5, 27.5, 27.5, 2.8), _bar(27.5, 20.5, 20.5, 27.5, 2.8)), white)
 
 
 def gear(c):
@@ -79,20 +88,21 @@ def lamp(c):
 
 def push_button(c):
     """A push button of the button window."""
-    _stroked(c, round_rect(1, 5, 27, 25, 4), _vertical('#8CC0FF', '#2D6FD0', 5, 25))
-    c.paint(round_rect(4, 8, 24, 14, 2), rgb('#FFFFFF'), 0.35)
-    c.paint(rect(7, 17, 21, 19), rgb('#FFFFFF'), 0.9)
+    _stroked(c, round_rect(2, 6, 28, 26, 4), _vertical('#8CC0FF', '#2D6FD0', 6, 26))
+    c.paint(round_rect(4, 8, 26, 14, 2), rgb('#FFFFFF'), 0.35)
+    c.paint(rect(8, 18, 20, 20), rgb('#FFFFFF'), 0.9)
 
 
 def journal(c, rows=True):
     """The event log: a page with a folded corner and coloured entries."""
-    page = polygon([(5, 2), (21, 2), (28, 9), (28, 30), (5, 30)])
+    page = polygon([(4, 2), (20, 2), (28, 10), (28, 30), (4, 30)])
     _stroked(c, page, rgb('#FFFFFF'))
-    _stroked(c, polygon([(20, 2), (28, 10), (20, 10)]), rgb('#DCE3EA'))
+    _stroked(c, polygon([(19, 2), (28, 11), (19, 11)]), rgb('#DCE3EA'))
     if rows:
-        for y, colour in ((13, '#D8342A'), (18, '#2A7BE0'), (23, '#22B03A')):
-            c.paint(rect(9, y, 12, y + 2), rgb(colour))
-            c.paint(rect(14, y, 25, y + 2), rgb('#8A96A4'))
+        # Whole pixels at 16: even units only.
+        for y, colour in ((14, '#D8342A'), (18, '#2A7BE0'), (22, '#22B03A')):
+            c.paint(rect(8, y, 12, y + 2), rgb(colour))
+            c.paint(rect(14, y, 24, y + 2), rgb('#8A96A4'))
 
 
 def clock(c):

@@ -65,27 +65,34 @@ def button_face(width=117, height=25):
 
 # --- state pictures -----------------------------------------------------------
 
-def state_picture(width, height, active, lamp):
-    """Background of an indicator or a list row. Inactive: a dark slate field
-    for the cyan text. Active, as a lamp (indicators, red text): a lit amber
-    field. Active, not a lamp (list rows, whose text blinks red and cyan): the
-    dark field inside a glowing orange frame."""
+def _vertical_field(width, height, stops):
     c = Canvas(width, height)
-    if active and lamp:
-        c.shade(lambda x, y: ramp([(0.0, rgb('#FFF9D8')), (0.5, rgb('#FFE98A')),
-                                   (1.0, rgb('#FFC93C'))], y / height))
-        c.paint(outline(rect(0, 0, width, height), 1), rgb('#C86E00'))
-        c.paint(outline(rect(1, 1, width - 1, height - 1), 1), rgb('#FFFFFF'), 0.55)
-        return c
-    c.shade(lambda x, y: ramp([(0.0, rgb('#2C3B50')), (0.55, rgb('#1A2535')),
-                               (1.0, rgb('#111923'))], y / height))
-    if active:
-        # The glow fades inwards from the frame.
-        for i, strength in enumerate((1.0, 0.75, 0.35, 0.15)):
-            c.paint(outline(rect(i, i, width - i, height - i), 1), rgb('#FF7A1A'), strength)
-    else:
-        c.paint(outline(rect(0, 0, width, height), 1), rgb('#4A5E78'))
-        c.paint(rect(1, 1, width - 1, 2), rgb('#3E5068'))
+    c.shade(lambda x, y: ramp([(p, rgb(v)) for p, v in stops], y / height))
+    return c
+
+
+def state_off(width, height):
+    """Inactive indicator or list row: a dark slate field under the cyan text."""
+    c = _vertical_field(width, height, [(0.0, '#2C3B50'), (0.55, '#1A2535'), (1.0, '#111923')])
+    c.paint(outline(rect(0, 0, width, height), 1), rgb('#4A5E78'))
+    c.paint(rect(1, 1, width - 1, 2), rgb('#3E5068'))
+    return c
+
+
+def state_lamp_lit(width, height):
+    """Active indicator: a lit amber lamp field under the red text."""
+    c = _vertical_field(width, height, [(0.0, '#FFF9D8'), (0.5, '#FFE98A'), (1.0, '#FFC93C')])
+    c.paint(outline(rect(0, 0, width, height), 1), rgb('#C86E00'))
+    c.paint(outline(rect(1, 1, width - 1, height - 1), 1), rgb('#FFFFFF'), 0.55)
+    return c
+
+
+def state_row_alert(width, height):
+    """Active list row, whose text blinks red and cyan: a near-black field,
+    dark enough for both colours, inside a glowing orange frame."""
+    c = _vertical_field(width, height, [(0.0, '#2A221C'), (0.55, '#15110E'), (1.0, '#0B0907')])
+    for i, strength in enumerate((1.0, 0.75, 0.35, 0.15)):     # the glow fades inwards
+        c.paint(outline(rect(i, i, width - i, height - i), 1), rgb('#FF7A1A'), strength)
     return c
 
 
@@ -109,6 +116,7 @@ def status_canvas():
 
 
 def _stroked(c, shape, fill, edge, width=1.0):
+    """The shape in the edge colour with its inside, `width` in, in the fill."""
     c.paint(shape, edge)
     c.paint(inset(shape, width), fill)
 
@@ -143,9 +151,9 @@ def signal_bars(colour, send=False, receive=False):
     c = status_canvas()
     for i, top in enumerate((16, 12, 7, 2)):
         x = 1 + 6 * i
-        bar = rect(x, top, x + 5, 23)
-        _stroked(c, bar, lambda px, py, f=fill: mix(f, (1.0, 1.0, 1.0), 0.35 if px < x + 2 else 0.0),
-                 edge)
+        # A lighter stripe down the left side gives the bar some body.
+        sheen = lambda px, py, left=x: mix(fill, (1.0, 1.0, 1.0), 0.35 if px < left + 2 else 0.0)
+        _stroked(c, rect(x, top, x + 5, 23), sheen, edge)
     if send:
         _pixel_stroked(c, _arrow(3, 1, 14, up=True), fill, edge)
     if receive:
@@ -191,19 +199,19 @@ def circling_arrows():
 def bitmaps():
     """Resource name -> canvas, for BITMAP0 to BITMAP14."""
     return {
-        'BITMAP0': signal_bars('grey'),                     # at start
-        'BITMAP1': toolbar_background(),                    # behind the main panel
-        'BITMAP2': signal_bars('blue', send=True, receive=True),
-        'BITMAP3': signal_bars('green', receive=True),
-        'BITMAP4': signal_bars('yellow', send=True),
-        'BITMAP5': warning_triangle(),
-        'BITMAP6': signal_bars('grey'),                     # not connected
-        'BITMAP7': signal_bars('white'),                    # connected, idle
-        'BITMAP8': circling_arrows(),
-        'BITMAP9': main_background(),
-        'BITMAP10': button_face(),
-        'BITMAP11': state_picture(115, 17, active=False, lamp=True),
-        'BITMAP12': state_picture(115, 17, active=True, lamp=True),
-        'BITMAP13': state_picture(382, 21, active=False, lamp=False),
-        'BITMAP14': state_picture(382, 21, active=True, lamp=False),
+        'BITMAP0': signal_bars('grey'),                          # at start
+        'BITMAP1': toolbar_background(),                         # behind the main panel
+        'BITMAP2': signal_bars('blue', send=True, receive=True),  # sending and receiving
+        'BITMAP3': signal_bars('green', receive=True),           # receiving
+        'BITMAP4': signal_bars('yellow', send=True),             # sending
+        'BITMAP5': warning_triangle(),                           # write error
+        'BITMAP6': signal_bars('grey'),                          # not connected
+        'BITMAP7': signal_bars('white'),                         # connected, idle
+        'BITMAP8': circling_arrows(),                            # waiting to reconnect
+        'BITMAP9': main_background(),                            # main window and dialogs
+        'BITMAP10': button_face(),                               # button panels
+        'BITMAP11': state_off(115, 17),                          # indicator, inactive
+        'BITMAP12': state_lamp_lit(115, 17),                     # indicator, active
+        'BITMAP13': state_off(382, 21),                          # main list row, inactive
+        'BITMAP14': state_row_alert(382, 21),                    # main list row, active
     }

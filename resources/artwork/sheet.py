@@ -93,7 +93,7 @@ def _over(p, under):
 
 def contact_sheet(bitmaps, icons):
     """bitmaps: name -> rows; icons: name -> [rows at 16, rows at 32]."""
-    s = Sheet(1180, 1110)
+    s = Sheet(1180, 1180)
     y = 10
     s.text(10, y, 'STATUS PICTURES 25 X 25 - ON THE TOOL BAR AND ENLARGED 4 TIMES', zoom=2)
     y += 26

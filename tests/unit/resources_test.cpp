@@ -1,6 +1,10 @@
 // The program's bitmaps, icons and sounds as the native build carries them:
 // every name present, every header consistent with its bytes, each status
 // picture in the colours its state is known by.
+#include "platform/resources.h"
+
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -10,9 +14,6 @@
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
-#include "platform/resources.h"
 #include "resources/program_resources.h"
 #include "runtime/paths.h"
 
@@ -85,7 +86,8 @@ TPicture ReadBitmap(const std::string& name) {
   pic.Height = height;
   for (int y = height - 1; y >= 0; --y) {
     const uint8_t* row = h + 40 + stride * y;
-    for (int x = 0; x < width; ++x) pic.Pixels.push_back({row[3 * x + 2], row[3 * x + 1], row[3 * x]});
+    for (int x = 0; x < width; ++x)
+      pic.Pixels.push_back({row[3 * x + 2], row[3 * x + 1], row[3 * x]});
   }
   return pic;
 }
@@ -106,8 +108,8 @@ TEST_F(ProgramResources, EveryBitmapIsAnUncompressedDibWithAPicture) {
 }
 
 TEST_F(ProgramResources, StatusPicturesAre25By25) {
-  for (const char* name : {"BITMAP0", "BITMAP2", "BITMAP3", "BITMAP4", "BITMAP5", "BITMAP6",
-                           "BITMAP7", "BITMAP8"}) {
+  for (const char* name :
+       {"BITMAP0", "BITMAP2", "BITMAP3", "BITMAP4", "BITMAP5", "BITMAP6", "BITMAP7", "BITMAP8"}) {
     TPicture pic = ReadBitmap(name);
     EXPECT_EQ(pic.Width, 25) << name;
     EXPECT_EQ(pic.Height, 25) << name;
@@ -130,9 +132,7 @@ bool Yellow(const TRgb& p) { return p.R > 200 && p.G > 160 && p.B < 90; }
 bool Green(const TRgb& p) { return p.G > 140 && p.G > p.R + 60 && p.G > p.B + 60; }
 bool Blue(const TRgb& p) { return p.B > 200 && p.B > p.R + 100; }
 bool White(const TRgb& p) { return p.R >= 253 && p.G >= 253 && p.B >= 253; }
-bool Saturated(const TRgb& p) {
-  return std::max({p.R, p.G, p.B}) - std::min({p.R, p.G, p.B}) > 60;
-}
+bool Saturated(const TRgb& p) { return std::max({p.R, p.G, p.B}) - std::min({p.R, p.G, p.B}) > 60; }
 
 TEST_F(ProgramResources, StatusPicturesShowTheirStatesColours) {
   // Grey bars: nothing coloured, nothing pure white.
@@ -263,8 +263,8 @@ TEST_F(ProgramResources, IconsDifferFromEachOther) {
     TResourceBytes dir = FindResource(name, IconGroupResourceType);
     ASSERT_TRUE(dir.Found()) << name;
     for (int i = 0; i < U16(dir.Data + 4); ++i) {
-      TResourceBytes image = FindResource("#" + std::to_string(U16(dir.Data + 6 + 14 * i + 12)),
-                                          IconResourceType);
+      TResourceBytes image =
+          FindResource("#" + std::to_string(U16(dir.Data + 6 + 14 * i + 12)), IconResourceType);
       ASSERT_TRUE(image.Found()) << name;
       std::string bytes(reinterpret_cast<const char*>(image.Data), image.Size);
       EXPECT_TRUE(seen.insert(bytes).second) << name << " repeats another icon's image";

@@ -4,6 +4,7 @@
 // type 100 for sounds. Nothing is played. Prints each failed check; the exit
 // code is the number of failures.
 #include <windows.h>
+// mmsystem.h needs the types of windows.h.
 #include <mmsystem.h>
 
 #include <algorithm>
@@ -70,7 +71,8 @@ std::vector<uint32_t> Pixels(HBITMAP bitmap, int width, int height) {
 int ChannelDistance(uint32_t a, uint32_t b) {
   int worst = 0;
   for (int shift = 0; shift < 24; shift += 8) {
-    worst = std::max(worst, std::abs(static_cast<int>(a >> shift & 255) - static_cast<int>(b >> shift & 255)));
+    worst = std::max(
+        worst, std::abs(static_cast<int>(a >> shift & 255) - static_cast<int>(b >> shift & 255)));
   }
   return worst;
 }
@@ -81,7 +83,8 @@ void CheckBitmap(const std::string& name, int want_width, int want_height) {
   HINSTANCE self = GetModuleHandleW(nullptr);
 
   TRaw raw = RawResource(name.c_str(), MAKEINTRESOURCEA(2));
-  Check(raw.Data && raw.Size >= 40 && U32(raw.Data) == 40, name + ": RT_BITMAP with a BITMAPINFOHEADER");
+  Check(raw.Data && raw.Size >= 40 && U32(raw.Data) == 40,
+        name + ": RT_BITMAP with a BITMAPINFOHEADER");
   if (!raw.Data || raw.Size < 40) return;
   int width = I32(raw.Data + 4);
   int height = I32(raw.Data + 8);
@@ -96,8 +99,8 @@ void CheckBitmap(const std::string& name, int want_width, int want_height) {
   }
   if (bits != 24 || width <= 0 || height <= 0 || raw.Size != 40 + stride * height) return;
 
-  HBITMAP section = static_cast<HBITMAP>(
-      LoadImageW(self, wide.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  HBITMAP section =
+      static_cast<HBITMAP>(LoadImageW(self, wide.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
   HBITMAP device = LoadBitmapW(self, wide.c_str());
   Check(section != nullptr, name + ": LoadImageW");
   Check(device != nullptr, name + ": LoadBitmapW");
@@ -117,11 +120,14 @@ void CheckBitmap(const std::string& name, int want_width, int want_height) {
     for (int y = 0; y < height; ++y) {
       const uint8_t* row = raw.Data + 40 + stride * (height - 1 - y);
       for (int x = 0; x < width; ++x) {
-        uint32_t stored = row[3 * x] | row[3 * x + 1] << 8 | static_cast<uint32_t>(row[3 * x + 2]) << 16;
-        wrong += ChannelDistance(stored, got[static_cast<size_t>(y) * width + x]) > tolerance ? 1 : 0;
+        uint32_t stored =
+            row[3 * x] | row[3 * x + 1] << 8 | static_cast<uint32_t>(row[3 * x + 2]) << 16;
+        wrong +=
+            ChannelDistance(stored, got[static_cast<size_t>(y) * width + x]) > tolerance ? 1 : 0;
       }
     }
-    Check(wrong == 0, name + ": " + std::to_string(wrong) + " pixels differ from the resource after " +
+    Check(wrong == 0, name + ": " + std::to_string(wrong) +
+                          " pixels differ from the resource after " +
                           (bitmap == section ? "LoadImageW" : "LoadBitmapW"));
   }
   if (section) DeleteObject(section);
@@ -183,20 +189,23 @@ void CheckIcon(const std::string& name) {
   if (!dir.Data || dir.Size < 6) return;
   for (int size : {16, 32}) {
     std::string what = name + " at " + std::to_string(size);
-    HICON icon = static_cast<HICON>(LoadImageW(self, wide.c_str(), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+    HICON icon =
+        static_cast<HICON>(LoadImageW(self, wide.c_str(), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
     Check(icon != nullptr, what + ": LoadImageW");
     if (!icon) continue;
     ICONINFO info{};
     Check(GetIconInfo(icon, &info) != 0, what + ": GetIconInfo");
     BITMAP bm{};
     if (info.hbmColor) GetObjectW(info.hbmColor, sizeof bm, &bm);
-    Check(info.fIcon && bm.bmWidth == size && bm.bmHeight == size,
-          what + ": colour image " + std::to_string(bm.bmWidth) + "x" + std::to_string(bm.bmHeight));
+    Check(
+        info.fIcon && bm.bmWidth == size && bm.bmHeight == size,
+        what + ": colour image " + std::to_string(bm.bmWidth) + "x" + std::to_string(bm.bmHeight));
     if (info.hbmColor) DeleteObject(info.hbmColor);
     if (info.hbmMask) DeleteObject(info.hbmMask);
 
     // The image the loader picked, as stored: 32 bits with alpha, then the mask.
-    int id = LookupIconIdFromDirectoryEx(const_cast<PBYTE>(dir.Data), TRUE, size, size, LR_DEFAULTCOLOR);
+    int id =
+        LookupIconIdFromDirectoryEx(const_cast<PBYTE>(dir.Data), TRUE, size, size, LR_DEFAULTCOLOR);
     TRaw image = RawResource(MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(3));
     size_t want = 40 + static_cast<size_t>(size) * size * 4 + (size + 31) / 32 * 4 * size;
     bool valid = image.Data && image.Size == want && I32(image.Data + 4) == size &&
@@ -216,8 +225,10 @@ void CheckWave(const std::string& name) {
   TRaw raw = RawResource(name.c_str(), MAKEINTRESOURCEA(100));
   Check(raw.Data != nullptr && raw.Size > 44, name + ": resource of type 100");
   if (!raw.Data || raw.Size <= 44) return;
-  zorn::platform::TResourceBytes viaPlatform = zorn::platform::FindResource(name, zorn::platform::UserResourceType);
-  Check(viaPlatform.Data == raw.Data && viaPlatform.Size == raw.Size, name + ": platform::FindResource agrees");
+  zorn::platform::TResourceBytes viaPlatform =
+      zorn::platform::FindResource(name, zorn::platform::UserResourceType);
+  Check(viaPlatform.Data == raw.Data && viaPlatform.Size == raw.Size,
+        name + ": platform::FindResource agrees");
 
   Check(std::memcmp(raw.Data, "RIFF", 4) == 0 && U32(raw.Data + 4) + 8 == raw.Size &&
             std::memcmp(raw.Data + 8, "WAVE", 4) == 0,
@@ -250,7 +261,8 @@ void CheckWave(const std::string& name) {
           name + ": 16-bit mono PCM");
     Check(data.dwDataOffset + data.cksize == raw.Size && data.cksize % 2 == 0,
           name + ": data chunk of " + std::to_string(data.cksize) + " bytes ends the file");
-    double seconds = static_cast<double>(data.cksize) / (format.wf.nSamplesPerSec ? format.wf.nAvgBytesPerSec : 1);
+    double seconds = static_cast<double>(data.cksize) /
+                     (format.wf.nSamplesPerSec ? format.wf.nAvgBytesPerSec : 1);
     Check(seconds >= 0.05 && seconds <= 1.5, name + ": " + std::to_string(seconds) + " s long");
     int peak = 0;
     for (DWORD i = 0; i + 1 < data.cksize; i += 2) {

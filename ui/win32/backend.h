@@ -1,0 +1,84 @@
+// The Win32 backend: native windows and comctl32 controls, owner-drawn
+// gradient buttons and menus, the notification-area icon and the common
+// dialogs. Text crosses into Win32 as UTF-16 converted with code page 1251.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "ui/backend.h"
+
+namespace zorn::ui::win32 {
+
+class TWin32Widget;
+class TWin32ToolTips;
+
+// Window classes of our own windows (forms, panels, images, helpers).
+extern const wchar_t kFormClass[];
+extern const wchar_t kPanelClass[];
+extern const wchar_t kImageClass[];
+extern const wchar_t kHelperClass[];
+
+class TWin32Backend : public IBackend {
+ public:
+  TWin32Backend();
+  ~TWin32Backend() override;
+
+  std::unique_ptr<IWidget> CreateWidget(const TCreateArgs& args) override;
+  std::unique_ptr<IPopupMenu> CreatePopupMenu() override;
+  std::unique_ptr<ITrayIcon> CreateTrayIcon(IWidget* form) override;
+  IToolTips& ToolTips() override;
+  void ReleaseToolTips() override;
+  std::shared_ptr<IBitmap> LoadBitmap(const std::string& name) override;
+  std::shared_ptr<IIcon> LoadIcon(const std::string& name) override;
+  TSize ScreenSize() override;
+  int32_t ScreenDpiY() override;
+  IWidget* FromHandle(intptr_t handle) override;
+  IWidget* ActiveForm() override;
+  void BringToFront(IWidget* form) override;
+  bool ChooseFont(IWidget* owner, TFontChoice& font) override;
+  bool OpenFile(IWidget* owner, const std::string& title, const std::string& filter,
+                const std::string& folder, std::string& path) override;
+
+  // Called by the widgets.
+  void Register(HWND hwnd, TWin32Widget* widget) { widgets_[hwnd] = widget; }
+  void Forget(HWND hwnd);
+  TWin32Widget* Find(HWND hwnd) const;
+  // The program's icon: the first icon group of the exe.
+  HICON ProgramIcon() const { return programIcon_; }
+
+ private:
+  std::map<HWND, TWin32Widget*> widgets_;
+  std::unique_ptr<TWin32ToolTips> toolTips_;
+  HICON programIcon_ = nullptr;
+};
+
+// The backend's bitmap and icon objects.
+class TWin32Bitmap : public IBitmap {
+ public:
+  explicit TWin32Bitmap(HBITMAP bitmap);
+  ~TWin32Bitmap() override;
+  TSize Size() const override { return size_; }
+  HBITMAP Get() const { return bitmap_; }
+
+ private:
+  HBITMAP bitmap_;
+  TSize size_;
+};
+
+class TWin32Icon : public IIcon {
+ public:
+  TWin32Icon(HICON big, HICON small) : big_(big), small_(small) {}
+  ~TWin32Icon() override;
+  HICON Big() const { return big_; }
+  HICON Small() const { return small_; }
+
+ private:
+  HICON big_;
+  HICON small_;
+};
+
+}  // namespace zorn::ui::win32
