@@ -1,7 +1,6 @@
 #include "platform/socket_set.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace zorn::platform {
 
@@ -18,7 +17,6 @@ bool TSocketSet::Contains(TSocketHandle socket) const {
 }
 
 void TSocketSet::Watch(TSocketHandle socket, uint8_t interest, ISocketClient* client) {
-  fprintf(stderr, "watch %d %d %p\n", int(socket), interest, (void*)client);
   if (TEntry* e = Find(socket)) {
     e->Interest = interest;
     e->Client = client;
@@ -28,7 +26,6 @@ void TSocketSet::Watch(TSocketHandle socket, uint8_t interest, ISocketClient* cl
 }
 
 void TSocketSet::Unwatch(TSocketHandle socket) {
-  fprintf(stderr, "unwatch %d\n", int(socket));
   std::erase_if(entries_, [socket](const TEntry& e) { return e.Socket == socket; });
 }
 

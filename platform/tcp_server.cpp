@@ -1,7 +1,6 @@
 #include "platform/tcp_server.h"
 
 #include <array>
-#include <cstdio>
 #include <utility>
 
 #include "platform/tcp_calls.h"
@@ -232,7 +231,6 @@ void TTcpListener::Close() {
 }
 
 void TTcpListener::OnSocketReady(TSocketHandle, uint8_t events) {
-  fprintf(stderr, "listener ready %d\n", events);
   std::weak_ptr<char> life = life_;
   if (events & seAccept) {
     AcceptWaiting();
@@ -250,7 +248,6 @@ void TTcpListener::AcceptWaiting() {
     TSocketHandle accepted = kNoSocket;
     std::array<uint8_t, 4> peer{};
     TIo r = net::AcceptOne(socket_, accepted, peer);
-    fprintf(stderr, "accept %d fd %d\n", int(r), int(accepted));
     if (r == TIo::WouldBlock) return;
     if (r == TIo::Closed) continue;
     if (r == TIo::Failed) {

@@ -76,7 +76,6 @@ TIo AcceptOne(TSocketHandle listener, TSocketHandle& accepted, std::array<uint8_
     if (WouldBlock(errno)) return TIo::WouldBlock;
     // The connection went away before it was taken; others may wait.
     if (errno == ECONNABORTED || errno == EPROTO || errno == EPERM) return TIo::Closed;
-    perror("accept");
     return TIo::Failed;  // EMFILE, ENFILE, ENOBUFS, ENOMEM
   }
   if (!MakeNonBlocking(fd)) {

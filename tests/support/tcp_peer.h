@@ -54,6 +54,10 @@ class TPeer {
     // A connect that finds the backlog full gives up instead of hanging.
     timeval limit{2, 0};
     setsockopt(fd_, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
+    // The local port is chosen by connect, which knows the destination and
+    // so never picks one whose last connection there lingers in TIME_WAIT.
+    int noPort = 1;
+    setsockopt(fd_, IPPROTO_IP, IP_BIND_ADDRESS_NO_PORT, &noPort, sizeof noPort);
     sockaddr_in from{};
     from.sin_family = AF_INET;
     from.sin_addr.s_addr = inet_addr(local);

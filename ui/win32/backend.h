@@ -3,7 +3,7 @@
 // dialogs. Text crosses into Win32 as UTF-16 converted with code page 1251.
 #pragma once
 
-#include <windows.h>
+#include "ui/win32/win_api.h"
 
 #include <map>
 #include <memory>
@@ -20,7 +20,6 @@ class TWin32ToolTips;
 extern const wchar_t kFormClass[];
 extern const wchar_t kPanelClass[];
 extern const wchar_t kImageClass[];
-extern const wchar_t kHelperClass[];
 
 class TWin32Backend : public IBackend {
  public:

@@ -2,7 +2,7 @@
 // and radio buttons (owner-drawn BUTTON controls), panels and images.
 #pragma once
 
-#include <windows.h>
+#include "ui/win32/win_api.h"
 
 #include "ui/win32/widget.h"
 

@@ -1,7 +1,7 @@
 // The flat owner-drawn popup menu.
 #pragma once
 
-#include <windows.h>
+#include "ui/win32/win_api.h"
 
 #include <vector>
 

@@ -1,7 +1,6 @@
 // Geometry, visibility, text, font and colour of a native control, and the
 // window operations of forms.
-#include <windows.h>
-#include <commctrl.h>
+#include "ui/win32/win_api.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 // messages they answer (widget_proc.cpp) and in their items (widget_items.cpp).
 #pragma once
 
-#include <windows.h>
+#include "ui/win32/win_api.h"
 
 #include <memory>
 #include <string>
@@ -116,7 +116,7 @@ class TWin32Widget : public IWidget {
 
 // The colour a Win32 call wants: system colours resolved.
 COLORREF ColorRef(uint32_t color);
-// A font from the spec; the caller owns it.
+// A font made from `font`; the caller owns it.
 HFONT MakeFont(const TFontSpec& font);
 
 }  // namespace zorn::ui::win32

@@ -1,7 +1,6 @@
 // Making the native window of each kind, with the styles its creation
 // arguments ask for, and its removal.
-#include <windows.h>
-#include <commctrl.h>
+#include "ui/win32/win_api.h"
 
 #include "platform/win32/cp1251.h"
 #include "ui/win32/backend.h"

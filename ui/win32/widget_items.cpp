@@ -1,6 +1,5 @@
 // Items of combo boxes and tables, scroll bar ranges and image bitmaps.
-#include <windows.h>
-#include <commctrl.h>
+#include "ui/win32/win_api.h"
 
 #include <algorithm>
 
@@ -119,7 +118,8 @@ int32_t TWin32Widget::ItemHeight() const {
   if (!hwnd_) return 13;
   if (kind_ == TWidgetKind::ComboBox) return static_cast<int32_t>(SendMessageW(hwnd_, CB_GETITEMHEIGHT, 0, 0));
   if (kind_ == TWidgetKind::Table && ItemCount() > 0) {
-    RECT rc{LVIR_BOUNDS};
+    RECT rc{};
+    rc.left = LVIR_BOUNDS;
     if (SendMessageW(hwnd_, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&rc))) return rc.bottom - rc.top;
   }
   return std::abs(font_.Height) + 2;
@@ -143,7 +143,9 @@ void TWin32Widget::SetScrollInfo(int32_t min, int32_t max, int32_t page, int32_t
   scrollMax_ = std::max(max, min);
   scrollPage_ = std::max(page, 0);
   if (!hwnd_ || kind_ != TWidgetKind::ScrollBar) return;
-  SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL};
+  SCROLLINFO si{};
+  si.cbSize = sizeof si;
+  si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
   si.nMin = scrollMin_;
   si.nMax = scrollMax_;
   si.nPage = static_cast<UINT>(scrollPage_);
@@ -153,7 +155,9 @@ void TWin32Widget::SetScrollInfo(int32_t min, int32_t max, int32_t page, int32_t
 
 int32_t TWin32Widget::ScrollPosition() const {
   if (!hwnd_ || kind_ != TWidgetKind::ScrollBar) return 0;
-  SCROLLINFO si{sizeof si, SIF_POS};
+  SCROLLINFO si{};
+  si.cbSize = sizeof si;
+  si.fMask = SIF_POS;
   GetScrollInfo(hwnd_, SB_CTL, &si);
   return si.nPos;
 }

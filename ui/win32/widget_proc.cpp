@@ -1,9 +1,8 @@
 // The message handling of every control: user input turned into events,
 // geometry reports, the messages a parent reflects to its children, and the
 // commands of forms.
-#include <windows.h>
+#include "ui/win32/win_api.h"
 #include <windowsx.h>
-#include <commctrl.h>
 
 #include <algorithm>
 
@@ -293,7 +292,9 @@ bool TWin32Widget::Reflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     case WM_HSCROLL:
     case WM_VSCROLL: {
       if (kind_ != TWidgetKind::ScrollBar) return false;
-      SCROLLINFO si{sizeof si, SIF_ALL};
+      SCROLLINFO si{};
+      si.cbSize = sizeof si;
+      si.fMask = SIF_ALL;
       GetScrollInfo(hwnd_, SB_CTL, &si);
       int32_t top = std::max(scrollMax_ - std::max(scrollPage_ - 1, 0), scrollMin_);
       int32_t pos = si.nPos;

@@ -1,0 +1,33 @@
+// The one tool-tip control of the program (comctl32), with a tool for each
+// control that has a hint.
+#pragma once
+
+#include "ui/win32/win_api.h"
+
+#include <set>
+
+#include "ui/backend.h"
+
+namespace zorn::ui::win32 {
+
+class TWin32ToolTips : public IToolTips {
+ public:
+  TWin32ToolTips();
+  ~TWin32ToolTips() override;
+  void SetTip(IWidget* control, const std::string& text) override;
+  void Forget(IWidget* control) override;
+  void SetFont(const TFontSpec& font) override;
+  void SetTimes(uint32_t initialMs, uint32_t displayMs) override;
+
+  // A control's window is gone.
+  void ForgetWindow(HWND hwnd);
+
+ private:
+  void Remove(HWND control);
+
+  HWND tips_ = nullptr;
+  HFONT font_ = nullptr;
+  std::set<HWND> tools_;
+};
+
+}  // namespace zorn::ui::win32
