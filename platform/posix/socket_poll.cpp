@@ -9,7 +9,11 @@
 namespace zorn::platform {
 
 bool WaitSockets(std::vector<TSocketPoll>& items, int timeoutMs) {
-  std::vector<pollfd> fds(items.size());
+  // Kept between calls: the loop polls on every turn. A nested loop (run by
+  // a handler) reuses it safely, as the results are copied out before any
+  // handler runs.
+  static thread_local std::vector<pollfd> fds;
+  fds.resize(items.size());
   for (size_t i = 0; i < items.size(); ++i) {
     short events = 0;
     if (items[i].Interest & (seAccept | seRead)) events |= POLLIN;
