@@ -17,9 +17,17 @@ void ExpandMacro(std::string& path, const std::string& macro, std::string (*fold
   ReplaceAll(path, macro, dir);
 }
 
+std::string& FolderOverride() {
+  static std::string folder;
+  return folder;
+}
+
 }  // namespace
 
+void SetExeFolderForTests(const std::string& folder) { FolderOverride() = folder; }
+
 std::string ExeFolder() {
+  if (!FolderOverride().empty()) return FolderOverride();
   std::string path = platform::ExeFilePath();
   size_t p = path.rfind('\\');
   return p == std::string::npos ? std::string() : path.substr(0, p + 1);

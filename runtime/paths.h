@@ -9,6 +9,9 @@ namespace zorn {
 
 // The program's folder, ending with "\".
 std::string ExeFolder();
+// Tests that keep settings files apart give each its own program folder
+// (Windows form, ending with "\"); an empty text restores the real one.
+void SetExeFolderForTests(const std::string& folder);
 // Replaces "%windir%", then "%tmpdir%", then "%sysdir%" by those folders,
 // each with a trailing "\". Exact, case-sensitive matching.
 std::string ExpandPathMacros(const std::string& path);

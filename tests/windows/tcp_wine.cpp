@@ -81,8 +81,27 @@ class TClient {
     to.sin_family = AF_INET;
     to.sin_port = htons(port);
     to.sin_addr.s_addr = inet_addr("127.0.0.1");
-    return bind(s_, reinterpret_cast<sockaddr*>(&from), sizeof from) == 0 &&
-           connect(s_, reinterpret_cast<sockaddr*>(&to), sizeof to) == 0;
+    if (bind(s_, reinterpret_cast<sockaddr*>(&from), sizeof from) != 0) return false;
+    // Connected without blocking, then waited for with a time-out: a
+    // blocking connect under Wine has been seen to hang for good on a busy
+    // machine, and the test must fail instead of hanging.
+    u_long on = 1, off = 0;
+    ioctlsocket(s_, FIONBIO, &on);
+    if (connect(s_, reinterpret_cast<sockaddr*>(&to), sizeof to) != 0 &&
+        WSAGetLastError() != WSAEWOULDBLOCK) {
+      return false;
+    }
+    fd_set writable, failed;
+    FD_ZERO(&writable);
+    FD_SET(s_, &writable);
+    FD_ZERO(&failed);
+    FD_SET(s_, &failed);
+    timeval tv{10, 0};
+    if (select(0, nullptr, &writable, &failed, &tv) != 1 || !FD_ISSET(s_, &writable)) {
+      return false;
+    }
+    ioctlsocket(s_, FIONBIO, &off);
+    return true;
   }
   bool Send(const std::string& text) {
     return send(s_, text.data(), static_cast<int>(text.size()), 0) == static_cast<int>(text.size());
@@ -127,14 +146,17 @@ class TClient {
     timeval tv{0, waitMs * 1000};
     return select(0, &set, nullptr, nullptr, &tv) == 1;
   }
-  // True when the server has closed the connection (after what it sent).
+  // True when the server has closed the connection (after what it sent)
+  // within 30 s.
   bool Ended() {
     char chunk[65536];
-    for (;;) {
+    for (int quiet = 0; quiet < 6;) {
       int n = recv(s_, chunk, sizeof chunk, 0);
       if (n > 0) continue;
-      return n == 0 || WSAGetLastError() != WSAETIMEDOUT;
+      if (n == 0 || WSAGetLastError() != WSAETIMEDOUT) return true;
+      ++quiet;
     }
+    return false;
   }
   void Close() {
     if (s_ != INVALID_SOCKET) closesocket(s_);

@@ -1,0 +1,69 @@
+#include "app/settings/config_loader.h"
+
+namespace zorn {
+namespace {
+
+struct TFlag {
+  const char* Section;
+  const char* Global;
+};
+constexpr std::array<TFlag, 3> kFlags = {{{"buttonForm", "visible_button"},
+                                          {"indicatorForm", "visible_indicator"},
+                                          {"graphForm", "visible_graph"}}};
+
+}  // namespace
+
+TClassMultiElement_ConfigLoader::TClassMultiElement_ConfigLoader(TZEMultiElement* host, TElement*,
+                                                                 TClassMultiBase* parentScheme)
+    : TClassMultiBase(parentScheme) {
+  boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(2, 0); });
+  // Load: six keys, the report, then the three flags.
+  loadSteps = Make<TZEHub>([](auto& h) {
+    h.InCount = 1;
+    h.SetOutCount(10);
+  });
+  // Save: six keys, then the report.
+  saveSteps = Make<TZEHub>([](auto& h) {
+    h.InCount = 1;
+    h.SetOutCount(7);
+  });
+  done = Make<TZEDoData>();
+  for (size_t i = 0; i < kKeys.size(); ++i) {
+    keys[i] = Make<TZEini>([&](auto& ini) {
+      ini.FileName = "config.ini";
+      ini.Section = "config";
+      ini.Key = kKeys[i];
+    });
+    values[i] = Make<TZEGlobalVar>([&](auto& g) { g.SetName(kKeys[i]); });
+  }
+  for (size_t i = 0; i < kFlags.size(); ++i) {
+    flags[i] = Make<TZEini>([&](auto& ini) {
+      ini.FileName = "config.ini";
+      ini.Section = kFlags[i].Section;
+      ini.Key = "visible";
+    });
+    flagValues[i] = Make<TZEGlobalVar>([&](auto& g) { g.SetName(kFlags[i].Global); });
+  }
+
+  Boundary = boundary;
+  boundary->Scheme = this;
+  boundary->Host = host;
+
+  Connect(boundary->InnerEvents[0], loadSteps, &TZEHub::Distribute);
+  Connect(boundary->InnerEvents[1], saveSteps, &TZEHub::Distribute);
+  for (size_t i = 0; i < kKeys.size(); ++i) {
+    Connect(loadSteps->Outputs[i], keys[i], &TZEini::Read);
+    Connect(saveSteps->Outputs[i], keys[i], &TZEini::Write);
+    Connect(keys[i]->OnRead, values[i], &TZEGlobalVar::Write);
+    Connect(keys[i]->ValueInput, values[i], &TZEGlobalVar::Value);
+  }
+  Connect(loadSteps->Outputs[6], done, &TZEDoData::Emit);
+  Connect(saveSteps->Outputs[6], done, &TZEDoData::Emit);
+  Connect(done->OnEmit, boundary, &TZEEditMulti::Action);
+  for (size_t i = 0; i < kFlags.size(); ++i) {
+    Connect(loadSteps->Outputs[7 + i], flags[i], &TZEini::Read);
+    Connect(flags[i]->OnRead, flagValues[i], &TZEGlobalVar::Write);
+  }
+}
+
+}  // namespace zorn

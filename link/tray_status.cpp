@@ -1,0 +1,50 @@
+#include "link/tray_status.h"
+
+namespace zorn {
+
+TClassMultiElement_TrayStatus::TClassMultiElement_TrayStatus(TZEMultiElement* host, TElement*,
+                                                             TClassMultiBase* parentScheme)
+    : TClassMultiBase(parentScheme) {
+  boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(1, 0); });
+  steps = Make<TZEHub>([](auto& h) {
+    h.InCount = 1;
+    h.SetOutCount(2);
+  });
+  timer = Make<TZETimer>([](auto& t) {
+    t.SetInterval(200);
+    t.SetEnabled(true);
+  });
+  liveLink = Make<TZEGlobalVar>([](auto& g) { g.SetName("стат.  соед"); });
+  live = Make<TZEIf_else>([](auto& g) {
+    g.Type = cmEqual;
+    MakeInt(g.Op2, 1);
+  });
+  liveIcon = Make<ui::TZEIcon>([](auto& i) {
+    i.ResourceName = "ICON5";
+    i.Init();
+  });
+  idleIcon = Make<ui::TZEIcon>([](auto& i) {
+    i.ResourceName = "ICON4";
+    i.Init();
+  });
+  liveEmitter = Make<TZEDoData>();
+  idleEmitter = Make<TZEDoData>();
+
+  Boundary = boundary;
+  boundary->Scheme = this;
+  boundary->Host = host;
+
+  Connect(boundary->InnerEvents[0], steps, &TZEHub::Distribute);
+  Connect(steps->Outputs[0], boundary, &TZEEditMulti::Action, 1);
+  Connect(steps->Outputs[1], live, &TZEIf_else::Compare);
+  Connect(timer->OnTimer, live, &TZEIf_else::Compare);
+  Connect(live->Op1Input, liveLink, &TZEGlobalVar::Value);
+  Connect(live->OnTrue, liveEmitter, &TZEDoData::Emit);
+  Connect(live->OnFalse, idleEmitter, &TZEDoData::Emit);
+  Connect(liveEmitter->DataInput, liveIcon, &ui::TZEIcon::Icon);
+  Connect(idleEmitter->DataInput, idleIcon, &ui::TZEIcon::Icon);
+  Connect(liveEmitter->OnEmit, boundary, &TZEEditMulti::Action);
+  Connect(idleEmitter->OnEmit, boundary, &TZEEditMulti::Action);
+}
+
+}  // namespace zorn

@@ -1,0 +1,104 @@
+#include "runtime/program/main_scheme.h"
+
+#include "app/settings/config_loader.h"
+#include "app/settings/window_visibility.h"
+#include "link/tray_status.h"
+
+namespace zorn {
+namespace {
+
+// The event and data-input counts of a host whose child comes later.
+auto Host(size_t events, size_t dataInputs) {
+  return [=](TZEMultiElement& host) {
+    host.SetEventCount(events);
+    host.SetDataInputCount(dataInputs);
+  };
+}
+
+}  // namespace
+
+TClassMainForm_Main::TClassMainForm_Main() : TClassMultiBase(nullptr) {
+  mainForm = Make<ui::TZEMainForm>([](auto& f) {
+    f.Caption = "ЗОРН v3.3";
+    f.Width = 438;
+    f.Height = 328;
+    f.IconName = "ICON0";
+    f.Visible = false;
+    f.Place = "config.ini\\mainForm";
+    f.Centered = true;
+    f.Name = "главная";
+    f.Init();
+  });
+  background = Make<ui::TZEImage>([&](auto& i) {
+    i.Parent = mainForm;
+    i.Picture = "BITMAP9";
+    i.Align = ui::alClient;
+    i.Init();
+  });
+  configLoader = Make<TZEMultiElement>(Host(1, 0));
+  windowVisibility = Make<TZEMultiElement>(Host(3, 1));
+  showWindows = Make<TZEDoData>([](auto& e) { MakeInt(e.Data, 1); });
+  hints = Make<ui::TZEHintManager>([](auto& h) {
+    h.Name = "подсказки";
+    h.Font = TFontRec{"Tahoma", 8, 0, 0, 1};
+    h.InitialDelayMs = 500;
+    h.DisplayTimeMs = 5000;
+    h.Init();
+  });
+  connectionType = Make<TZEGlobalVar>([](auto& g) { g.SetName("type_connect"); });
+  startFanOut = Make<TZEHub>([](auto& h) {
+    h.InCount = 1;
+    h.SetOutCount(9);
+  });
+  trayIcon = Make<ui::TZETrayIcon>([&](auto& t) {
+    t.Form = mainForm;
+    t.HideOnMinimize = true;
+    t.BalloonTitle = "Внимание";
+    t.BalloonIcon = ui::TBalloonIcon::Info;
+    t.BalloonTimeoutMs = 1000;
+    t.Init();
+  });
+  trayClickSelector = Make<TZEIndexToChanel>([](auto& s) { s.SetCount(2); });
+  trayMenu = Make<ui::TzePopupMenuEx>([&](auto& m) {
+    m.Items = "Закрыть";
+    m.Owner = mainForm;
+    m.Init();
+  });
+  trayMenuSelector = Make<TZEIndexToChanel>([](auto& s) { s.SetCount(2); });
+  trayStatus =
+      Make<TZEMultiElement>(Host(2, 0));
+  connectionGate = Make<TZEIf_else>([](auto& g) {
+    g.Type = cmGreater;
+    MakeInt(g.Op2, 0);
+  });
+  Control = mainForm;
+
+  // Start: load config.ini, then the start fan-out.
+  Connect(mainForm->OnStart, configLoader, &TZEMultiElement::Action, 0);
+  Connect(configLoader->Events[0], startFanOut, &TZEHub::Distribute);
+  Connect(startFanOut->Outputs[0], connectionGate, &TZEIf_else::Compare);
+  Connect(startFanOut->Outputs[1], trayStatus, &TZEMultiElement::Action, 0);
+  Connect(connectionGate->Op1Input, connectionType, &TZEGlobalVar::Value);
+  Connect(connectionGate->OnTrue, showWindows, &TZEDoData::Emit);
+  Connect(showWindows->OnEmit, windowVisibility, &TZEMultiElement::Action, 0);
+  Connect(windowVisibility->DataInputs[0], static_cast<ui::TZEWin*>(mainForm), &ui::TZEWin::Handle);
+
+  // Tray: the status picture, left click restores, right click opens the menu.
+  Connect(trayStatus->Events[0], trayIcon, &ui::TZETrayIcon::SetIcon);
+  Connect(trayStatus->Events[1], trayIcon, &ui::TZETrayIcon::Show);
+  Connect(trayIcon->OnClick, trayClickSelector, &TZEIndexToChanel::Route);
+  Connect(trayClickSelector->Channels[0], windowVisibility, &TZEMultiElement::Action, 1);
+  Connect(trayClickSelector->Channels[1], trayMenu, &ui::TzePopupMenuEx::Popup);
+  Connect(trayMenu->OnClick, trayMenuSelector, &TZEIndexToChanel::Route);
+  Connect(trayMenuSelector->Channels[0], mainForm, &ui::TZEMainForm::Close, 3);
+
+  for (TZEMultiElement* host : {configLoader, windowVisibility, trayStatus}) {
+    host->ParentControl = mainForm;
+    host->ParentScheme = this;
+  }
+  configLoader->SetFactory(&SchemeFactory<TClassMultiElement_ConfigLoader>);
+  windowVisibility->SetFactory(&SchemeFactory<TClassMultiElement_WindowVisibility>);
+  trayStatus->SetFactory(&SchemeFactory<TClassMultiElement_TrayStatus>);
+}
+
+}  // namespace zorn

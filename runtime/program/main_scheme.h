@@ -1,0 +1,41 @@
+// TClassMainForm_Main, the top of the program: the main window with its
+// background, tray icon, tray menu and tool-tip settings, and the hosts of
+// the child schemes, wired to each other. The children are built right
+// after the wiring, in a fixed order.
+#pragma once
+
+#include "runtime/flow/compare.h"
+#include "runtime/flow/hub.h"
+#include "runtime/flow/routing.h"
+#include "runtime/global_var.h"
+#include "runtime/multi_element.h"
+#include "ui/elements/hint_manager.h"
+#include "ui/elements/image.h"
+#include "ui/elements/main_form.h"
+#include "ui/elements/popup_menu.h"
+#include "ui/elements/tray_icon.h"
+
+namespace zorn {
+
+class TClassMainForm_Main : public TClassMultiBase {
+ public:
+  TClassMainForm_Main();
+
+  // In creation order.
+  ui::TZEMainForm* mainForm;
+  ui::TZEImage* background;
+  TZEMultiElement* configLoader;
+  TZEMultiElement* windowVisibility;
+  TZEDoData* showWindows;
+  ui::TZEHintManager* hints;
+  TZEGlobalVar* connectionType;
+  TZEHub* startFanOut;
+  ui::TZETrayIcon* trayIcon;
+  TZEIndexToChanel* trayClickSelector;
+  ui::TzePopupMenuEx* trayMenu;
+  TZEIndexToChanel* trayMenuSelector;
+  TZEMultiElement* trayStatus;
+  TZEIf_else* connectionGate;
+};
+
+}  // namespace zorn

@@ -1,0 +1,149 @@
+// The main scheme on the headless backend and the virtual clock: the start
+// path from config.ini to the main window, the tray icon and its menu, the
+// main window's place in config.ini.
+#include <memory>
+
+#include "platform/virtual_loop.h"
+#include "resources/program_resources.h"
+#include "runtime/program/main_scheme.h"
+#include "support/program_folder.h"
+#include "support/ui.h"
+
+namespace zorn::test {
+namespace {
+
+using ui::headless::THeadlessIcon;
+using ui::headless::THeadlessMenu;
+using ui::headless::THeadlessTray;
+
+// Runs `fn` once when the virtual clock reaches its time.
+struct TAt : platform::ITimerClient {
+  TAt(platform::TVirtualLoop& loop, uint32_t ms, std::function<void()> fn)
+      : Loop(loop), Fn(std::move(fn)) {
+    loop.SetTimer(this, ms);
+  }
+  ~TAt() { Loop.KillTimer(this); }
+  void OnTimerTick() override {
+    Loop.KillTimer(this);
+    Fn();
+  }
+  platform::TVirtualLoop& Loop;
+  std::function<void()> Fn;
+};
+
+class MainSchemeTest : public UiTest {
+ protected:
+  void SetUp() override {
+    UiTest::SetUp();
+    RegisterProgramResources();
+    ResetRuntimeForTests();  // construction phase, as at program start
+    platform::SetEventLoop(&loop);
+  }
+  void TearDown() override {
+    scheme.reset();
+    platform::SetEventLoop(nullptr);
+    UiTest::TearDown();
+  }
+  void Start() {
+    scheme = std::make_unique<TClassMainForm_Main>();
+    StartDispatch();
+  }
+  ui::headless::THeadlessWidget& Main() { return W(*scheme->mainForm); }
+  THeadlessTray& Tray() { return *backend.Trays().back(); }
+  THeadlessMenu& TrayMenu() { return ui::headless::Of(scheme->trayMenu->Menu()); }
+  // Runs the loop until the program quits; false when it never does.
+  bool RunToQuit() {
+    bool gaveUp = false;
+    TAt watchdog(loop, 600000, [&] {
+      gaveUp = true;
+      loop.Quit();
+    });
+    loop.Run();
+    return !gaveUp;
+  }
+
+  TProgramFolder folder;
+  platform::TVirtualLoop loop;
+  std::unique_ptr<TClassMainForm_Main> scheme;
+};
+
+TEST_F(MainSchemeTest, ALinkKindShowsTheCentredMainWindowTenMsAfterStart) {
+  folder.Write("config.ini", "[config]\r\ntype_connect=2\r\ntcp_port=4455\r\n");
+  Start();
+  EXPECT_EQ(Main().Text(), "ЗОРН v3.3");
+  EXPECT_FALSE(Main().Visible());
+  EXPECT_EQ(ToInt(TZEGlobalVar::Variable("tcp_port")), 4455);  // loaded by the start path
+  loop.Advance(10);
+  EXPECT_TRUE(Main().Visible());
+  EXPECT_EQ(backend.ForegroundCalls(), 1);
+  EXPECT_EQ(Main().Bounds(), (ui::TRect{(1024 - 438) / 2, (768 - 328) / 2, 438, 328}));
+  // The background fills the client area with its picture.
+  auto& background = W(*scheme->background);
+  EXPECT_EQ(dynamic_cast<ui::headless::THeadlessBitmap&>(*scheme->background->Shown()).Name,
+            "BITMAP9");
+  EXPECT_EQ(background.Bounds().Width, Main().ClientSize().Width);
+}
+
+TEST_F(MainSchemeTest, NoLinkKindLeavesTheMainWindowHidden) {
+  Start();  // no config.ini at all
+  loop.Advance(1000);
+  EXPECT_FALSE(Main().Visible());
+  EXPECT_EQ(backend.ForegroundCalls(), 0);
+  EXPECT_FALSE(folder.Exists("config.ini"));
+}
+
+TEST_F(MainSchemeTest, TheTrayIconShowsTheLiveLinkFlag) {
+  Start();
+  ASSERT_TRUE(Tray().Added());
+  auto icon = [&] { return dynamic_cast<THeadlessIcon&>(*Tray().Icon()).Name; };
+  EXPECT_EQ(icon(), "ICON4");
+  MakeInt(TZEGlobalVar::Variable("стат.  соед"), 1);
+  loop.Advance(199);
+  EXPECT_EQ(icon(), "ICON4");
+  loop.Advance(1);
+  EXPECT_EQ(icon(), "ICON5");
+  MakeInt(TZEGlobalVar::Variable("стат.  соед"), 0);
+  loop.Advance(200);
+  EXPECT_EQ(icon(), "ICON4");
+}
+
+TEST_F(MainSchemeTest, TrayLeftClickRestoresRightClickMenuCloseEndsTheProgram) {
+  Start();
+  Tray().Mouse(ui::TTrayMouse::Down, ui::TMouseButton::Left);
+  Tray().Mouse(ui::TTrayMouse::Up, ui::TMouseButton::Left);
+  EXPECT_TRUE(Main().Visible());  // at once, no delay
+
+  TAt close(loop, 50, [&] {
+    Tray().Mouse(ui::TTrayMouse::Down, ui::TMouseButton::Right);
+    Tray().Mouse(ui::TTrayMouse::Up, ui::TMouseButton::Right);
+    ASSERT_TRUE(TrayMenu().Open());
+    ASSERT_EQ(TrayMenu().Items().size(), 1u);
+    EXPECT_EQ(TrayMenu().Items()[0].Text, "Закрыть");
+    EXPECT_TRUE(TrayMenu().Pick(0));
+  });
+  EXPECT_TRUE(RunToQuit());
+  EXPECT_FALSE(Main().Visible());
+}
+
+TEST_F(MainSchemeTest, TheMainWindowPlaceIsSavedAtCloseAndRestoredAtTheNextStart) {
+  folder.Write("config.ini", "[config]\r\ntype_connect=1\r\n");
+  Start();
+  loop.Advance(10);
+  scheme->mainForm->SetBounds(ui::TRect{12, 34, 500, 400});
+  Main().RequestClose();
+  EXPECT_TRUE(RunToQuit());
+  std::string saved = folder.Read("config.ini");
+  EXPECT_NE(saved.find("[mainForm]\r\nLeft=12\r\nTop=34\r\nWidth=500\r\nHeight=400\r\n"),
+            std::string::npos)
+      << saved;
+
+  scheme.reset();
+  ui::ResetUiForTests();
+  ResetRuntimeForTests();
+  Start();
+  loop.Advance(10);
+  EXPECT_EQ(Main().Bounds(), (ui::TRect{12, 34, 500, 400}));
+}
+
+}  // namespace
+}  // namespace zorn::test
