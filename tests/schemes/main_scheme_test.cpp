@@ -6,6 +6,7 @@
 #include "platform/virtual_loop.h"
 #include "resources/program_resources.h"
 #include "runtime/program/main_scheme.h"
+#include "runtime/program/program.h"
 #include "support/program_folder.h"
 #include "support/ui.h"
 
@@ -143,6 +144,17 @@ TEST_F(MainSchemeTest, TheMainWindowPlaceIsSavedAtCloseAndRestoredAtTheNextStart
   Start();
   loop.Advance(10);
   EXPECT_EQ(Main().Bounds(), (ui::TRect{12, 34, 500, 400}));
+}
+
+TEST_F(MainSchemeTest, InformationArgumentShowsOnlyTheBox) {
+  EXPECT_EQ(RunProgram({"/ih", "more"}), 0);
+  ASSERT_EQ(platform::ShownMessages().size(), 1u);
+  const platform::TShownMessage& box = platform::ShownMessages()[0];
+  EXPECT_EQ(box.Text, "Сделано в Vorant.");
+  EXPECT_EQ(box.Caption, "Vorant Info");
+  EXPECT_FALSE(box.Owned);
+  EXPECT_TRUE(backend.Widgets().empty());
+  EXPECT_FALSE(folder.Exists("config.ini"));
 }
 
 }  // namespace
