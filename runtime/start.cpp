@@ -13,6 +13,7 @@ std::vector<TStartHandler>& Queue() {
 }
 
 bool g_started = false;
+void (*g_applicationWindowStep)() = nullptr;
 
 }  // namespace
 
@@ -29,7 +30,10 @@ void RunStartHandlers() {
   g_started = true;
 }
 
+void SetApplicationWindowStep(void (*step)()) { g_applicationWindowStep = step; }
+
 void StartDispatch() {
+  if (g_applicationWindowStep) g_applicationWindowStep();
   StartLiveDispatch();
   RunStartHandlers();
 }

@@ -21,8 +21,12 @@ void RegisterStartHandler(void (C::*method)(), C* object) {
 // Runs the queued handlers in registration order, including those that
 // running handlers queue; then empties the queue and sets SchemeStarted.
 void RunStartHandlers();
-// Installs live dispatch, then runs the start handlers.
+// Sets the application window's visibility from the main form's (a step of
+// the window layer, installed with SetApplicationWindowStep), then installs
+// live dispatch, then runs the start handlers.
 void StartDispatch();
+// The window layer's first step of StartDispatch; nullptr for none.
+void SetApplicationWindowStep(void (*step)());
 
 // False until the first RunStartHandlers has finished; cleared again only
 // while a late child scheme is being built (so its forms queue handlers).

@@ -157,7 +157,9 @@ struct TWidgetEvents {
   Func<> OnSized;                // after; ClientSize() is the new one
   // Edit and editable combo box: the user changed the text.
   Func<> OnTextChanged;
-  // Combo box: the user chose item i.
+  // Combo box: the user chose item i. Table: the user selected row i (a
+  // click on a row with either button selects it before the press is
+  // reported).
   Func<int32_t> OnSelect;
   // Scroll bar: the user scrolled; the position is the one the backend
   // computed from the code (thumb position for ThumbTrack).
@@ -363,6 +365,11 @@ class IBackend {
   // Program resources by name; none when missing.
   virtual std::shared_ptr<IBitmap> LoadBitmap(const std::string& name) = 0;
   virtual std::shared_ptr<IIcon> LoadIcon(const std::string& name) = 0;
+
+  // The application's task-bar presence, set once at start from the main
+  // form's visibility: hidden, the main window has no task-bar entry even
+  // while it shows (the tray icon stands for the program).
+  virtual void SetApplicationVisible(bool visible) = 0;
 
   virtual TSize ScreenSize() = 0;
   virtual int32_t ScreenDpiY() = 0;

@@ -1,5 +1,7 @@
 #include "gallery_probe.h"
 
+#include <commctrl.h>
+
 #include <cstdio>
 
 namespace zorn::test {
@@ -92,6 +94,112 @@ void Pump(DWORD ms) {
     }
     Sleep(10);
   }
+}
+
+void PressKey(WPARAM vk, bool shift) {
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_SHIFT] = shift ? 0x80 : 0;
+  SetKeyboardState(keys);
+  PostMessageW(GetFocus(), WM_KEYDOWN, vk, 1);
+  PostMessageW(GetFocus(), WM_KEYUP, vk, 0xC0000001);
+  Pump(50);
+  keys[VK_SHIFT] = 0;
+  SetKeyboardState(keys);
+}
+
+SCROLLINFO ScrollOf(HWND bar) {
+  SCROLLINFO si{};
+  si.cbSize = sizeof si;
+  si.fMask = SIF_ALL;
+  GetScrollInfo(bar, SB_CTL, &si);
+  return si;
+}
+
+namespace {
+
+std::function<void()> g_whileModal;
+
+void CALLBACK RunWhileModal(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  if (g_whileModal) g_whileModal();
+}
+
+}  // namespace
+
+void WhileModal(UINT ms, std::function<void()> fn) {
+  g_whileModal = std::move(fn);
+  SetTimer(nullptr, 0, ms, &RunWhileModal);
+}
+
+void PressAndRelease(HWND hwnd, int x, int y, bool right) {
+  LPARAM at = MAKELPARAM(x, y);
+  PostMessageW(hwnd, right ? WM_RBUTTONUP : WM_LBUTTONUP, 0, at);
+  SendMessageW(hwnd, right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, right ? MK_RBUTTON : MK_LBUTTON, at);
+  Pump(50);
+}
+
+void Drag(HWND hwnd, int x, int y, int toX) {
+  int mid = (x + toX) / 2;
+  PostMessageW(hwnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(mid, y));
+  PostMessageW(hwnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(toX, y));
+  PostMessageW(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(toX, y));
+  SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+  Pump(50);
+}
+
+namespace {
+
+int CALLBACK TakeFace(const LOGFONTW* lf, const TEXTMETRICW*, DWORD type, LPARAM found) {
+  auto* face = reinterpret_cast<std::wstring*>(found);
+  if (!(type & TRUETYPE_FONTTYPE) || lf->lfFaceName[0] == L'@') return 1;
+  if (face->empty() || lstrcmpiW(lf->lfFaceName, L"Tahoma") == 0) *face = lf->lfFaceName;
+  return 1;
+}
+
+}  // namespace
+
+std::wstring CyrillicFace() {
+  std::wstring face;
+  LOGFONTW lf{};
+  lf.lfCharSet = RUSSIAN_CHARSET;
+  HDC dc = GetDC(nullptr);
+  EnumFontFamiliesExW(dc, &lf, &TakeFace, reinterpret_cast<LPARAM>(&face), 0);
+  ReleaseDC(nullptr, dc);
+  return face;
+}
+
+std::wstring ListCell(HWND list, int row, int column) {
+  wchar_t cell[256] = {};
+  LVITEMW item{};
+  item.iSubItem = column;
+  item.pszText = cell;
+  item.cchTextMax = 256;
+  SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+  return cell;
+}
+
+std::wstring HeaderText(HWND header, int item) {
+  wchar_t text[128] = {};
+  HDITEMW hd{};
+  hd.mask = HDI_TEXT;
+  hd.pszText = text;
+  hd.cchTextMax = 128;
+  SendMessageW(header, HDM_GETITEMW, item, reinterpret_cast<LPARAM>(&hd));
+  return text;
+}
+
+POINT RowCentre(HWND list, int row) {
+  RECT rc{};
+  rc.left = LVIR_LABEL;
+  SendMessageW(list, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&rc));
+  return {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+}
+
+POINT HeaderCentre(HWND header, int item) {
+  RECT rc{};
+  SendMessageW(header, HDM_GETITEMRECT, item, reinterpret_cast<LPARAM>(&rc));
+  return {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
 }
 
 }  // namespace zorn::test

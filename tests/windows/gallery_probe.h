@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,5 +28,29 @@ HWND ThreadWindow(const wchar_t* cls);
 bool SaveScreen(const std::wstring& path);
 // Runs the thread's messages for `ms` milliseconds.
 void Pump(DWORD ms);
+
+// A left or right press and release at client point (x, y), as the mouse
+// makes them. The release is queued first: scroll bars and report views
+// follow a press in a loop of their own, which takes it from the queue.
+void PressAndRelease(HWND hwnd, int x, int y, bool right = false);
+// A press that moves to (toX, y) before the release, in the same way.
+void Drag(HWND hwnd, int x, int y, int toX);
+// A key as the keyboard would queue it for the focused window, optionally
+// with Shift held.
+void PressKey(WPARAM vk, bool shift = false);
+// The range, page and position of a scroll bar control.
+SCROLLINFO ScrollOf(HWND bar);
+// Runs `fn` once after `ms` milliseconds from this thread's timer, which a
+// modal loop (menu, dialog) runs too: it can look at the open window and end it.
+void WhileModal(UINT ms, std::function<void()> fn);
+// A TrueType face this machine has with Cyrillic letters: Tahoma where it is
+// installed, else the first in the system's order.
+std::wstring CyrillicFace();
+// Text of a report view's cell, of a header item.
+std::wstring ListCell(HWND list, int row, int column);
+std::wstring HeaderText(HWND header, int item);
+// The centre of a report view's row, of a header item, in client points.
+POINT RowCentre(HWND list, int row);
+POINT HeaderCentre(HWND header, int item);
 
 }  // namespace zorn::test

@@ -12,6 +12,12 @@ namespace {
 TZEMainForm* g_main = nullptr;
 std::vector<TZEMainForm*> g_forms;
 
+// The first step of StartDispatch: the application's task-bar presence takes
+// the main form's visibility property.
+void ApplyApplicationVisibility() {
+  if (g_main && g_main->Widget()) Backend().SetApplicationVisible(g_main->Visible);
+}
+
 }  // namespace
 
 namespace detail {
@@ -21,7 +27,10 @@ void ResetMainForm() { g_main = nullptr; }
 TZEMainForm::TZEMainForm() {
   Width = 320;
   Height = 240;
-  if (!g_main) g_main = this;
+  if (!g_main) {
+    g_main = this;
+    SetApplicationWindowStep(&ApplyApplicationVisibility);
+  }
   g_forms.push_back(this);
 }
 

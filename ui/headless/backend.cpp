@@ -150,14 +150,16 @@ void THeadlessBackend::BringToFront(IWidget* form) {
   if (form) form->Activate();
 }
 
-bool THeadlessBackend::ChooseFont(IWidget*, TFontChoice& font) {
+bool THeadlessBackend::ChooseFont(IWidget* owner, TFontChoice& font) {
   ++FontDialogs;
+  DialogOwner = owner;
   return FontDialog && FontDialog(font);
 }
 
-bool THeadlessBackend::OpenFile(IWidget*, const std::string& title, const std::string& filter,
+bool THeadlessBackend::OpenFile(IWidget* owner, const std::string& title, const std::string& filter,
                                 const std::string& folder, std::string& path) {
   ++FileDialogs;
+  DialogOwner = owner;
   return FileDialog && FileDialog(title, filter, folder, path);
 }
 

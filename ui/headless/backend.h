@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -140,6 +141,7 @@ class THeadlessBackend : public IBackend {
   // with their size from the bitmap header, icons of type 14.
   std::shared_ptr<IBitmap> LoadBitmap(const std::string& name) override;
   std::shared_ptr<IIcon> LoadIcon(const std::string& name) override;
+  void SetApplicationVisible(bool visible) override { applicationVisible_ = visible; }
   TSize ScreenSize() override { return screen_; }
   int32_t ScreenDpiY() override {
     ++dpiQueries_;
@@ -166,6 +168,9 @@ class THeadlessBackend : public IBackend {
       FileDialog;
   int32_t FontDialogs = 0;
   int32_t FileDialogs = 0;
+  IWidget* DialogOwner = nullptr;  // the owner given to the last dialog
+  // What the start made of the task-bar presence; unset before.
+  std::optional<bool> ApplicationVisible() const { return applicationVisible_; }
   // The widgets alive now, in creation order; the top-level forms among them.
   std::vector<THeadlessWidget*> Widgets() const;
   std::vector<THeadlessWidget*> Forms() const;
@@ -196,6 +201,7 @@ class THeadlessBackend : public IBackend {
   std::vector<THeadlessTray*> trays_;
   std::vector<THeadlessMenu*> menus_;
   int32_t foregroundCalls_ = 0;
+  std::optional<bool> applicationVisible_;
 };
 
 // The headless widget behind an element's IWidget (the build's backend is

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "ui/headless/backend.h"
+#include "ui/tab_order.h"
 
 namespace zorn::ui::headless {
 
@@ -96,6 +97,23 @@ void THeadlessWidget::ClearItems() {
   selected_ = -1;
   // CB_RESETCONTENT empties the edit part as well.
   if (kind_ == TWidgetKind::ComboBox) text_.clear();
+}
+
+void THeadlessWidget::AddItem(const std::string& text) {
+  if (kind_ != TWidgetKind::Table) {
+    items_.push_back(text);
+    return;
+  }
+  // Cells beyond the columns are not shown, missing ones are empty.
+  size_t columns = std::max<size_t>(columns_.size(), 1);
+  std::string row;
+  size_t cell = 0;
+  for (char ch : text) {
+    if (ch == separator_ && ++cell >= columns) break;
+    row += ch;
+  }
+  for (++cell; cell < columns; ++cell) row += separator_;
+  items_.push_back(row);
 }
 
 std::string THeadlessWidget::Item(int32_t index) const {
@@ -223,8 +241,34 @@ void THeadlessWidget::EditInsert(char ch) {
   Events.OnTextChanged();
 }
 
-bool THeadlessWidget::Key(uint16_t vk) {
+THeadlessWidget* THeadlessWidget::Form() {
+  THeadlessWidget* w = this;
+  while (w->kind_ != TWidgetKind::Form && w->parent_) w = w->parent_;
+  return w->kind_ == TWidgetKind::Form ? w : nullptr;
+}
+
+void THeadlessWidget::Tab(TModifier modifier) {
+  THeadlessWidget* form = Form();
+  if (!form) return;
+  std::vector<TTabStop> stops;
+  for (THeadlessWidget* w : backend_.Widgets()) {
+    if (w != form && w->kind_ != TWidgetKind::Form && w->args_.TabOrder > 0 && w->Accessible() &&
+        w->Form() == form) {
+      stops.push_back({w->args_.TabOrder, static_cast<uint64_t>(w->handle_), w});
+    }
+  }
+  auto direction = modifier == TModifier::Shift ? TTabDirection::Backward : TTabDirection::Forward;
+  if (IWidget* next = NextTabStop(stops, this, direction)) next->SetFocus();
+}
+
+bool THeadlessWidget::Key(uint16_t vk, TModifier modifier) {
   if (!Accessible()) return false;
+  if (vk == vkTab) {
+    Tab(modifier);
+    THeadlessWidget* focused = backend_.Focused();
+    (focused ? focused : this)->Events.OnKeyUp(vk);
+    return true;
+  }
   Events.OnKeyDown(vk);
   if (EditsText()) EditKey(vk);
   Events.OnKeyUp(vk);
@@ -253,11 +297,21 @@ void THeadlessWidget::EditKey(uint16_t vk) {
 }
 
 bool THeadlessWidget::PickItem(int32_t index) {
-  if (!Accessible() || kind_ != TWidgetKind::ComboBox) return false;
+  if (!Accessible() || (kind_ != TWidgetKind::ComboBox && kind_ != TWidgetKind::Table)) return false;
   if (index < 0 || index >= ItemCount()) return false;
+  bool changed = index != selected_;
   SetSelected(index);
-  Events.OnSelect(index);
+  if (kind_ == TWidgetKind::ComboBox || changed) Events.OnSelect(index);
   return true;
+}
+
+bool THeadlessWidget::PressRow(int32_t row, TMouseButton button) {
+  if (kind_ != TWidgetKind::Table || !PickItem(row)) return false;
+  return Press(button);
+}
+
+bool THeadlessWidget::ClickRow(int32_t row, TMouseButton button) {
+  return PressRow(row, button) && Release(button);
 }
 
 bool THeadlessWidget::Scroll(TScrollCode code, int32_t position) {

@@ -16,6 +16,7 @@ class THeadlessBackend;
 // Virtual key codes the headless controls understand.
 enum : uint16_t {
   vkBack = 8,
+  vkTab = 9,
   vkReturn = 13,
   vkEscape = 27,
   vkEnd = 35,
@@ -24,6 +25,9 @@ enum : uint16_t {
   vkRight = 39,
   vkDelete = 46,
 };
+
+// A key held with another: Shift+Tab moves the focus backward.
+enum class TModifier : uint8_t { None, Shift };
 
 class THeadlessWidget : public IWidget {
  public:
@@ -55,7 +59,8 @@ class THeadlessWidget : public IWidget {
   void SetCaret(int32_t position) override;
   void SetChecked(bool checked) override { checked_ = checked; }
   bool Checked() const override { return checked_; }
-  void AddItem(const std::string& text) override { items_.push_back(text); }
+  // A table row keeps one cell per column, as a report view shows it.
+  void AddItem(const std::string& text) override;
   void ClearItems() override;
   int32_t ItemCount() const override { return static_cast<int32_t>(items_.size()); }
   std::string Item(int32_t index) const override;
@@ -86,10 +91,17 @@ class THeadlessWidget : public IWidget {
   bool Unhover();  // and leaves
   // Types each character: key down, character, the edit change, key up.
   bool Type(const std::string& text);
-  // One key: down, its edit effect (Back, Delete, caret keys), up.
-  bool Key(uint16_t vk);
-  // Combo box: the user chooses item `index` from the list.
+  // One key: down, its edit effect (Back, Delete, caret keys), up. Tab never
+  // reaches the control: the focus moves to the next tab stop of the window
+  // (the previous one with Shift), which gets the key's up.
+  bool Key(uint16_t vk, TModifier modifier = TModifier::None);
+  // Combo box: the user chooses item `index` from the list. Table: the user
+  // selects row `index` (OnSelect only when the selection changes).
   bool PickItem(int32_t index);
+  // Table: a press on row `row`, which selects it first as a report view
+  // does for every button; ClickRow adds the release.
+  bool PressRow(int32_t row, TMouseButton button = TMouseButton::Left);
+  bool ClickRow(int32_t row, TMouseButton button = TMouseButton::Left);
   // Scroll bar: one user scroll step, or a thumb drag to `position`.
   bool Scroll(TScrollCode code, int32_t position = 0);
   bool ClickColumn(int32_t column);
@@ -109,6 +121,8 @@ class THeadlessWidget : public IWidget {
   bool MouseCaptureOption() const { return captureOption_; }
   bool Captured() const { return captured_; }
   bool Focused() const;
+  // The top-level form this control lies in (itself for a form).
+  THeadlessWidget* Form();
   const std::vector<std::string>& Items() const { return items_; }
   int32_t DropDownHeight() const { return dropDownHeight_; }
   const std::shared_ptr<IBitmap>& Bitmap() const { return bitmap_; }
@@ -127,6 +141,7 @@ class THeadlessWidget : public IWidget {
   void EditInsert(char ch);
   void EditKey(uint16_t vk);
   bool EditsText() const;
+  void Tab(TModifier modifier);
 
   THeadlessBackend& backend_;
   const TWidgetKind kind_;

@@ -13,6 +13,11 @@ namespace zorn::ui::win32 {
 const wchar_t kFormClass[] = L"ZornForm";
 const wchar_t kPanelClass[] = L"ZornPanel";
 const wchar_t kImageClass[] = L"ZornImage";
+const wchar_t kApplicationClass[] = L"ZornApplication";
+
+// tab_keys.cpp
+void InstallTabKeys(TWin32Backend* backend, HHOOK& hook);
+void RemoveTabKeys(TWin32Backend* backend, HHOOK& hook);
 
 namespace {
 
@@ -49,10 +54,37 @@ TWin32Backend::TWin32Backend() {
   RegisterOwnClass(kFormClass, 0, programIcon_);
   RegisterOwnClass(kPanelClass, CS_HREDRAW | CS_VREDRAW, nullptr);
   RegisterOwnClass(kImageClass, CS_HREDRAW | CS_VREDRAW, nullptr);
+  RegisterOwnClass(kApplicationClass, 0, programIcon_);
+  InstallTabKeys(this, tabHook_);
 }
 
 // Every widget, menu and tray icon must be gone before its backend.
-TWin32Backend::~TWin32Backend() = default;
+TWin32Backend::~TWin32Backend() {
+  RemoveTabKeys(this, tabHook_);
+  if (applicationWindow_) DestroyWindow(applicationWindow_);
+}
+
+void TWin32Backend::SetApplicationVisible(bool visible) {
+  TWin32Widget* main = nullptr;
+  for (const auto& [hwnd, widget] : widgets_) {
+    if (widget->Kind() == TWidgetKind::Form && widget->Args().MainWindow) main = widget;
+  }
+  if (!main) return;
+  HWND hwnd = main->Hwnd();
+  LONG_PTR ex = GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
+  if (visible) {
+    SetWindowLongPtrW(hwnd, GWLP_HWNDPARENT, 0);
+    SetWindowLongPtrW(hwnd, GWL_EXSTYLE, ex | WS_EX_APPWINDOW);
+    return;
+  }
+  if (!applicationWindow_) {
+    applicationWindow_ = CreateWindowExW(0, kApplicationClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                         GetModuleHandleW(nullptr), nullptr);
+  }
+  // Takes effect at the next show; the main form is still hidden at start.
+  SetWindowLongPtrW(hwnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(applicationWindow_));
+  SetWindowLongPtrW(hwnd, GWL_EXSTYLE, ex & ~WS_EX_APPWINDOW);
+}
 
 std::unique_ptr<IWidget> TWin32Backend::CreateWidget(const TCreateArgs& args) {
   return std::make_unique<TWin32Widget>(*this, args);

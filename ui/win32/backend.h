@@ -10,6 +10,7 @@
 #include <string>
 
 #include "ui/backend.h"
+#include "ui/tab_order.h"
 
 namespace zorn::ui::win32 {
 
@@ -33,6 +34,7 @@ class TWin32Backend : public IBackend {
   void ReleaseToolTips() override;
   std::shared_ptr<IBitmap> LoadBitmap(const std::string& name) override;
   std::shared_ptr<IIcon> LoadIcon(const std::string& name) override;
+  void SetApplicationVisible(bool visible) override;
   TSize ScreenSize() override;
   int32_t ScreenDpiY() override;
   IWidget* FromHandle(intptr_t handle) override;
@@ -48,9 +50,18 @@ class TWin32Backend : public IBackend {
   TWin32Widget* Find(HWND hwnd) const;
   // The program's icon: the first icon group of the exe.
   HICON ProgramIcon() const { return programIcon_; }
+  uint64_t NextCreated() { return ++created_; }
+  // The Tab key pressed in `focus`: moves the focus to the next (previous)
+  // tab stop of its window. False when `focus` is none of our controls.
+  bool MoveFocusByTab(HWND focus, TTabDirection direction);
 
  private:
   std::map<HWND, TWin32Widget*> widgets_;
+  uint64_t created_ = 0;
+  HHOOK tabHook_ = nullptr;
+  // Hidden owner of the main window while the application has no task-bar
+  // presence; an owned window without WS_EX_APPWINDOW gets no task-bar entry.
+  HWND applicationWindow_ = nullptr;
   std::unique_ptr<TWin32ToolTips> toolTips_;
   HICON programIcon_ = nullptr;
 };

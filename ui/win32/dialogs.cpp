@@ -7,6 +7,7 @@
 
 #include "platform/win32/cp1251.h"
 #include "ui/win32/backend.h"
+#include "ui/win32/widget.h"
 
 #undef ChooseFont
 
@@ -32,7 +33,7 @@ bool TWin32Backend::ChooseFont(IWidget* owner, TFontChoice& font) {
   cf.hwndOwner = OwnerOf(owner);
   cf.lpLogFont = &lf;
   cf.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
-  cf.rgbColors = static_cast<COLORREF>(font.Color & 0xFFFFFF);
+  cf.rgbColors = ColorRef(font.Color);
   if (!ChooseFontW(&cf)) return false;
   font.Name = platform::NarrowTo1251(lf.lfFaceName);
   font.Size = cf.iPointSize / 10;

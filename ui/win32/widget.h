@@ -74,6 +74,7 @@ class TWin32Widget : public IWidget {
   bool Pushed() const { return pushed_; }
   uint32_t Color() const { return color_; }
   HFONT FontHandle() const { return hfont_; }
+  uint64_t Created() const { return created_; }
 
  private:
   void Create();
@@ -88,6 +89,7 @@ class TWin32Widget : public IWidget {
   TWin32Backend& backend_;
   const TWidgetKind kind_;
   TCreateArgs args_;
+  const uint64_t created_;  // creation order, for the tab order
   HWND hwnd_ = nullptr;
   HWND editHwnd_ = nullptr;  // a combo box's own edit
   IWidget* parent_ = nullptr;
@@ -102,6 +104,10 @@ class TWin32Widget : public IWidget {
   bool tracking_ = false;
   bool pushed_ = false;
   bool checked_ = false;
+  // A report view follows a press in a loop of its own and may keep the
+  // button's up: it tells of the click with NM_CLICK or NM_RCLICK then.
+  bool inTablePress_ = false;
+  bool tableReleased_ = false;
   int suppress_ = 0;  // program changes under way: no text events
   TRect last_;        // geometry last reported
   int32_t dropDownHeight_ = 0;

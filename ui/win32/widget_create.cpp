@@ -84,6 +84,7 @@ TWin32Widget::TWin32Widget(TWin32Backend& backend, const TCreateArgs& args)
     : backend_(backend),
       kind_(args.Kind),
       args_(args),
+      created_(backend.NextCreated()),
       font_(args.Font),
       color_(args.Color),
       captureOption_(args.MouseCapture) {

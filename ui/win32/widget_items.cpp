@@ -38,6 +38,7 @@ void TWin32Widget::AddItem(const std::string& text) {
     return;
   }
   if (kind_ != TWidgetKind::Table) return;
+  ++suppress_;
   std::vector<std::string> cells = Cells(text, separator_);
   LVITEMW item{};
   item.mask = LVIF_TEXT;
@@ -52,6 +53,7 @@ void TWin32Widget::AddItem(const std::string& text) {
     sub.pszText = cell.data();
     SendMessageW(hwnd_, LVM_SETITEMTEXTW, row, reinterpret_cast<LPARAM>(&sub));
   }
+  --suppress_;
 }
 
 void TWin32Widget::ClearItems() {

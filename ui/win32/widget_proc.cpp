@@ -143,15 +143,21 @@ bool TWin32Widget::Mouse(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT& res
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN: {
       TMouseButton b = ButtonOf(msg);
+      inTablePress_ = kind_ == TWidgetKind::Table && b != TMouseButton::Middle;
+      tableReleased_ = false;
       result = DefSubclassProc(hwnd, msg, wp, lp);
       if (!*alive) return true;
-      pressed_[static_cast<int>(b)] = true;
-      if (captureOption_) SetCapture(hwnd);
+      bool released = inTablePress_ && tableReleased_;
+      inTablePress_ = tableReleased_ = false;
+      pressed_[static_cast<int>(b)] = !released;
+      if (captureOption_ && !released) SetCapture(hwnd);
       if (b == TMouseButton::Left && IsRush(kind_)) {
         pushed_ = true;
         Invalidate();
       }
       Events.OnMouseDown(b);
+      if (released && *alive) Events.OnMouseUp(b);
+      if (released && *alive) Events.OnClick(b);
       return true;
     }
     case WM_LBUTTONUP:
@@ -282,11 +288,21 @@ bool TWin32Widget::Reflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     }
     case WM_NOTIFY: {
       auto* hdr = reinterpret_cast<NMHDR*>(lp);
-      if (kind_ == TWidgetKind::Table && hdr->code == LVN_COLUMNCLICK) {
+      if (kind_ != TWidgetKind::Table) return false;
+      if (hdr->code == LVN_COLUMNCLICK) {
         Events.OnColumnClick(reinterpret_cast<NMLISTVIEW*>(lp)->iSubItem);
         result = 0;
         return true;
       }
+      if (hdr->code == LVN_ITEMCHANGED) {
+        auto* change = reinterpret_cast<NMLISTVIEW*>(lp);
+        bool selected = (change->uChanged & LVIF_STATE) && (change->uNewState & LVIS_SELECTED) &&
+                        !(change->uOldState & LVIS_SELECTED);
+        if (selected && !suppress_ && change->iItem >= 0) Events.OnSelect(change->iItem);
+        result = 0;
+        return true;
+      }
+      if ((hdr->code == NM_CLICK || hdr->code == NM_RCLICK) && inTablePress_) tableReleased_ = true;
       return false;
     }
     case WM_HSCROLL:
