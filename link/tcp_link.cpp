@@ -1,0 +1,128 @@
+#include "link/tcp_link.h"
+
+#include "link/link_setup.h"
+
+namespace zorn {
+
+using namespace link_setup;
+
+TClassMultiElement_TcpLineSplitter::TClassMultiElement_TcpLineSplitter(
+    TZEMultiElement* host, TElement*, TClassMultiBase* parentScheme)
+    : TClassMultiBase(parentScheme) {
+  boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(1, 0); });
+  // Every byte, CR included, goes into the line; only LF ends it.
+  lineBuffer = Make<TZELineAssembler>();
+
+  Boundary = boundary;
+  boundary->Scheme = this;
+  boundary->Host = host;
+
+  // The assembler takes the text, the first value of the received chain,
+  // and leaves the client's address alone.
+  Connect(boundary->InnerEvents[0], lineBuffer, &TZELineAssembler::Add);
+  Connect(lineBuffer->OnLine, boundary, &TZEEditMulti::Action, 0);
+}
+
+TClassMultiElement_TcpLink::TClassMultiElement_TcpLink(TZEMultiElement* host,
+                                                       TElement* parentControl,
+                                                       TClassMultiBase* parentScheme)
+    : TClassMultiBase(parentScheme) {
+  boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(2, 0); });
+  portNumber = Make<TZEGlobalVar>([](auto& g) { g.SetName("tcp_port"); });
+  server = Make<TZETCP_Server>([](auto& s) {
+    s.Port = 0;
+    s.DataType = tdString;
+  });
+  txTimer = Make<TZETimer>([](auto& t) { OneShot(t, 200); });
+  rxTimer = Make<TZETimer>([](auto& t) { OneShot(t, 200); });
+  settleTimer = Make<TZETimer>([](auto& t) { OneShot(t, 1000); });
+  connectMessage = Make<TZEStrCat>([](auto& c) { c.Str1 = "Подключение: "; });
+  scanText = Make<TZEDoData>([](auto& d) { MakeStr(d.Data, "scan\n"); });
+  status = Make<TZEBitsToInt>([](auto& b) { b.SetCount(4); });
+  splitter = Make<TZEMultiElement>([&](auto& h) {
+    h.ParentControl = parentControl;
+    h.CreateOnDemand = false;
+    h.ParentScheme = this;
+    h.SetEventCount(1);
+  });
+  connected = Make<TZEGlobalVar>([](auto& g) { g.SetName("CON_T"); });
+  txOk = Make<TZEGlobalVar>([](auto& g) { g.SetName("tx ok"); });
+  rxOk = Make<TZEGlobalVar>([](auto& g) { g.SetName("rx ok"); });
+  error = Make<TZEGlobalVar>([](auto& g) { g.SetName("error"); });
+  openOrClose = Make<TZEIndexToChanel>([](auto& s) { s.SetCount(2); });
+  connectedOn = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
+  connectedOff = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
+  sendGate = Make<TZEIf_else>([](auto& g) {
+    g.Type = cmEqual;
+    MakeInt(g.Op2, 1);
+  });
+  sendSteps = Make<TZEHub>([](auto& h) { Outputs(h, 4); });
+  txOn = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
+  txOff = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
+  clientSteps = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
+  settled = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
+  readSteps = Make<TZEHub>([](auto& h) { Outputs(h, 4); });
+  rxOn = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
+  rxOff = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
+
+  Boundary = boundary;
+  boundary->Scheme = this;
+  boundary->Host = host;
+
+  // Listen or stop; "CON_T" follows what the server reports.
+  Connect(boundary->InnerEvents[0], openOrClose, &TZEIndexToChanel::Route);
+  Connect(openOrClose->Channels[0], server, &TZETCP_Server::Close, 1);
+  Connect(openOrClose->Channels[1], server, &TZETCP_Server::Open, 0);
+  Connect(server->PortInput, portNumber, &TZEGlobalVar::Value);
+  Connect(server->OnStart, connectedOn, &TZEDoData::Emit);
+  Connect(server->OnStop, connectedOff, &TZEDoData::Emit);
+  Connect(connectedOn->OnEmit, connected, &TZEGlobalVar::Write);
+  Connect(connectedOff->OnEmit, connected, &TZEGlobalVar::Write);
+
+  // Sending to every client while listening; sends are not verified.
+  Connect(boundary->InnerEvents[1], sendGate, &TZEIf_else::Compare);
+  Connect(sendGate->Op1Input, connected, &TZEGlobalVar::Value);
+  Connect(sendGate->OnTrue, sendSteps, &TZEHub::Distribute);
+  Connect(sendSteps->Outputs[0], server, &TZETCP_Server::Send, 2);
+  Connect(sendSteps->Outputs[1], txOn, &TZEDoData::Emit);
+  Connect(sendSteps->Outputs[2], txTimer, &TZETimer::Stop, 1);
+  Connect(sendSteps->Outputs[3], txTimer, &TZETimer::Start);
+  Connect(txOn->OnEmit, txOk, &TZEGlobalVar::Write);
+  Connect(txTimer->OnTimer, txOff, &TZEDoData::Emit);
+  Connect(txOff->OnEmit, txOk, &TZEGlobalVar::Write);
+
+  // A client came: the operator's message, the scan request, the settle event.
+  Connect(server->OnConnect, clientSteps, &TZEHub::Distribute);
+  Connect(clientSteps->Outputs[0], connectMessage, &TZEStrCat::Concat);
+  Connect(clientSteps->Outputs[1], scanText, &TZEDoData::Emit);
+  Connect(clientSteps->Outputs[2], settleTimer, &TZETimer::Start);
+  Connect(connectMessage->OnResult, boundary, &TZEEditMulti::Action, 2);
+  Connect(scanText->OnEmit, sendGate, &TZEIf_else::Compare);
+  Connect(settleTimer->OnTimer, settled, &TZEDoData::Emit);
+  Connect(settled->OnEmit, boundary, &TZEEditMulti::Action, 3);
+
+  // Received chunks: the shared line buffer, then "rx ok".
+  Connect(server->OnRead, readSteps, &TZEHub::Distribute);
+  Connect(readSteps->Outputs[0], splitter, &TZEMultiElement::Action, 0);
+  Connect(readSteps->Outputs[1], rxOn, &TZEDoData::Emit);
+  Connect(readSteps->Outputs[2], rxTimer, &TZETimer::Stop, 1);
+  Connect(readSteps->Outputs[3], rxTimer, &TZETimer::Start);
+  Connect(rxOn->OnEmit, rxOk, &TZEGlobalVar::Write);
+  Connect(rxTimer->OnTimer, rxOff, &TZEDoData::Emit);
+  Connect(rxOff->OnEmit, rxOk, &TZEGlobalVar::Write);
+  Connect(splitter->Events[0], boundary, &TZEEditMulti::Action, 0);
+
+  // The connected bit is "CON_T": set while listening, clients or not.
+  Connect(status->Bits[0], connected, &TZEGlobalVar::Value);
+  Connect(status->Bits[1], txOk, &TZEGlobalVar::Value);
+  Connect(status->Bits[2], rxOk, &TZEGlobalVar::Value);
+  Connect(status->Bits[3], error, &TZEGlobalVar::Value);
+  Connect(connected->OnWrite, status, &TZEBitsToInt::Join);
+  Connect(txOk->OnWrite, status, &TZEBitsToInt::Join);
+  Connect(rxOk->OnWrite, status, &TZEBitsToInt::Join);
+  Connect(status->OnResult, boundary, &TZEEditMulti::Action, 1);
+
+  splitter->SetFactory(&SchemeFactory<TClassMultiElement_TcpLineSplitter>);
+}
+
+}  // namespace zorn
