@@ -2,6 +2,7 @@
 
 #include "app/settings/config_loader.h"
 #include "app/settings/window_visibility.h"
+#include "link/controller_link.h"
 #include "link/tray_status.h"
 
 namespace zorn {
@@ -35,6 +36,11 @@ TClassMainForm_Main::TClassMainForm_Main() : TClassMultiBase(nullptr) {
     i.Align = ui::alClient;
     i.Init();
   });
+  link = Make<TZEMultiElement>(Host(5, 0));
+  linkFanOut = Make<TZEHub>([](auto& h) {
+    h.InCount = 1;
+    h.SetOutCount(4);
+  });
   configLoader = Make<TZEMultiElement>(Host(1, 0));
   windowVisibility = Make<TZEMultiElement>(Host(3, 1));
   showWindows = Make<TZEDoData>([](auto& e) { MakeInt(e.Data, 1); });
@@ -65,8 +71,11 @@ TClassMainForm_Main::TClassMainForm_Main() : TClassMultiBase(nullptr) {
     m.Init();
   });
   trayMenuSelector = Make<TZEIndexToChanel>([](auto& s) { s.SetCount(2); });
-  trayStatus =
-      Make<TZEMultiElement>(Host(2, 0));
+  replyFanOut = Make<TZEHub>([](auto& h) {
+    h.InCount = 1;
+    h.SetOutCount(2);
+  });
+  trayStatus = Make<TZEMultiElement>(Host(2, 0));
   connectionGate = Make<TZEIf_else>([](auto& g) {
     g.Type = cmGreater;
     MakeInt(g.Op2, 0);
@@ -83,6 +92,12 @@ TClassMainForm_Main::TClassMainForm_Main() : TClassMultiBase(nullptr) {
   Connect(showWindows->OnEmit, windowVisibility, &TZEMultiElement::Action, 0);
   Connect(windowVisibility->DataInputs[0], static_cast<ui::TZEWin*>(mainForm), &ui::TZEWin::Handle);
 
+  // Controller traffic: reply lines fan out to their readers; the link's
+  // messages become tray balloons.
+  Connect(link->Events[0], replyFanOut, &TZEHub::Distribute);
+  Connect(replyFanOut->Outputs[1], linkFanOut, &TZEHub::Distribute);
+  Connect(link->Events[3], trayIcon, &ui::TZETrayIcon::Balloon);
+
   // Tray: the status picture, left click restores, right click opens the menu.
   Connect(trayStatus->Events[0], trayIcon, &ui::TZETrayIcon::SetIcon);
   Connect(trayStatus->Events[1], trayIcon, &ui::TZETrayIcon::Show);
@@ -92,10 +107,11 @@ TClassMainForm_Main::TClassMainForm_Main() : TClassMultiBase(nullptr) {
   Connect(trayMenu->OnClick, trayMenuSelector, &TZEIndexToChanel::Route);
   Connect(trayMenuSelector->Channels[0], mainForm, &ui::TZEMainForm::Close, 3);
 
-  for (TZEMultiElement* host : {configLoader, windowVisibility, trayStatus}) {
+  for (TZEMultiElement* host : {link, configLoader, windowVisibility, trayStatus}) {
     host->ParentControl = mainForm;
     host->ParentScheme = this;
   }
+  link->SetFactory(&SchemeFactory<TClassMultiElement_Link>);
   configLoader->SetFactory(&SchemeFactory<TClassMultiElement_ConfigLoader>);
   windowVisibility->SetFactory(&SchemeFactory<TClassMultiElement_WindowVisibility>);
   trayStatus->SetFactory(&SchemeFactory<TClassMultiElement_TrayStatus>);

@@ -24,6 +24,8 @@ class TClassMainForm_Main : public TClassMultiBase {
   // In creation order.
   ui::TZEMainForm* mainForm;
   ui::TZEImage* background;
+  TZEMultiElement* link;
+  TZEHub* linkFanOut;
   TZEMultiElement* configLoader;
   TZEMultiElement* windowVisibility;
   TZEDoData* showWindows;
@@ -34,6 +36,7 @@ class TClassMainForm_Main : public TClassMultiBase {
   TZEIndexToChanel* trayClickSelector;
   ui::TzePopupMenuEx* trayMenu;
   TZEIndexToChanel* trayMenuSelector;
+  TZEHub* replyFanOut;
   TZEMultiElement* trayStatus;
   TZEIf_else* connectionGate;
 };

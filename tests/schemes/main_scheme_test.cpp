@@ -3,11 +3,13 @@
 // main window's place in config.ini.
 #include <memory>
 
+#include "link/controller_link.h"
 #include "platform/virtual_loop.h"
 #include "resources/program_resources.h"
 #include "runtime/program/main_scheme.h"
 #include "runtime/program/program.h"
 #include "support/program_folder.h"
+#include "support/tcp_peer.h"
 #include "support/ui.h"
 
 namespace zorn::test {
@@ -144,6 +146,23 @@ TEST_F(MainSchemeTest, TheMainWindowPlaceIsSavedAtCloseAndRestoredAtTheNextStart
   Start();
   loop.Advance(10);
   EXPECT_EQ(Main().Bounds(), (ui::TRect{12, 34, 500, 400}));
+}
+
+TEST_F(MainSchemeTest, TheLinksOperatorMessageBecomesATrayBalloon) {
+  uint16_t port = FreeLoopbackPort();
+  folder.Write("config.ini", "[config]\r\ntype_connect=2\r\ntcp_port=" + std::to_string(port) + "\r\n");
+  Start();
+  auto& link = *static_cast<TClassMultiElement_Link*>(scheme->link->Child->Scheme);
+  auto& tcp = *static_cast<TClassMultiElement_TcpLink*>(link.tcpLink->Child->Scheme);
+  tcp.server->Address = "127.0.0.1";  // tests listen on loopback only
+  // The main panel's start button would send this connect request.
+  FireInt(MakeWire(0, &TZEMultiElement::Action, scheme->link), 1);
+  TPeer controller;
+  ASSERT_TRUE(controller.Connect(port));
+  ASSERT_TRUE(loop.RunUntil([&] { return !Tray().Balloons().empty(); }, std::chrono::seconds(5)));
+  EXPECT_EQ(Tray().Balloons()[0].Title, "Внимание");
+  EXPECT_EQ(Tray().Balloons()[0].Text, "Подключение: 127.0.0.1");
+  EXPECT_EQ(Tray().Balloons()[0].TimeoutMs, 1000u);
 }
 
 TEST_F(MainSchemeTest, InformationArgumentShowsOnlyTheBox) {
