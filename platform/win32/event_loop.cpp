@@ -10,6 +10,7 @@
 #include <deque>
 #include <map>
 #include <utility>
+#include <vector>
 
 namespace zorn::platform {
 namespace {
@@ -21,6 +22,12 @@ constexpr UINT kRunTasks = WM_APP + 1;
 constexpr UINT kSocketFirst = WM_APP + 0x100;
 constexpr UINT kSocketCount = 0x3000;
 constexpr wchar_t kClassName[] = L"ZornLoopWindow";
+// Wine has been seen to drop an FD_ACCEPT under load, after which a
+// listener never hears of waiting connections again. While a listener is
+// watched, this timer asks it to look every half second; an accept with
+// nothing waiting just reports that it would block.
+constexpr UINT_PTR kAcceptRecheckTimer = ~UINT_PTR{0};  // never a client timer id
+constexpr UINT kAcceptRecheckMs = 500;
 
 long SelectEvents(uint8_t interest) {
   long events = FD_CLOSE;
@@ -100,11 +107,13 @@ class TWin32Loop final : public TEventLoop {
       it->second.Client = client;
     }
     WSAAsyncSelect(s, window_, it->second.Message, SelectEvents(interest));
+    UpdateAcceptRecheck();
   }
 
   void UnwatchSocket(TSocketHandle socket) override {
     SOCKET s = static_cast<SOCKET>(socket);
     if (sockets_.erase(s) != 0) WSAAsyncSelect(s, window_, 0, 0);
+    UpdateAcceptRecheck();
   }
 
   void Run() override {
@@ -146,7 +155,37 @@ class TWin32Loop final : public TEventLoop {
     return DefWindowProcW(hwnd, msg, wp, lp);
   }
 
+  void UpdateAcceptRecheck() {
+    bool listening = false;
+    for (const auto& [socket, watch] : sockets_) listening |= (watch.Interest & seAccept) != 0;
+    if (listening == recheckRunning_) return;
+    recheckRunning_ = listening;
+    if (listening) {
+      ::SetTimer(window_, kAcceptRecheckTimer, kAcceptRecheckMs, nullptr);
+    } else {
+      ::KillTimer(window_, kAcceptRecheckTimer);
+    }
+  }
+
+  // Listeners are asked one by one; each may unwatch itself or others.
+  void RecheckAccepts() {
+    std::vector<SOCKET> listeners;
+    for (const auto& [socket, watch] : sockets_) {
+      if (watch.Interest & seAccept) listeners.push_back(socket);
+    }
+    for (SOCKET s : listeners) {
+      auto it = sockets_.find(s);
+      if (it != sockets_.end() && (it->second.Interest & seAccept)) {
+        it->second.Client->OnSocketReady(s, seAccept);
+      }
+    }
+  }
+
   void Tick(UINT_PTR id) {
+    if (id == kAcceptRecheckTimer) {
+      RecheckAccepts();
+      return;
+    }
     auto it = clients_.find(id);
     if (it != clients_.end()) it->second->OnTimerTick();
   }
@@ -185,6 +224,7 @@ class TWin32Loop final : public TEventLoop {
   UINT_PTR nextId_ = 1;
   std::deque<std::function<void()>> tasks_;
   bool wakePosted_ = false;
+  bool recheckRunning_ = false;
   bool quit_ = false;
 };
 

@@ -256,6 +256,10 @@ DWORD WINAPI Clients(void*) {
   for (int i = 0; i < 200; ++i) {
     TClient c;
     if (!c.Connect("127.0.0.7")) {
+      // Whether the listener is stuck for everyone or this client only.
+      TClient other;
+      std::printf("connect %d of the run failed; one from 127.0.0.8 %s\n", i,
+                  other.Connect("127.0.0.8") ? "succeeded" : "failed too");
       r.Check(false, "a connect of the run");
       break;
     }

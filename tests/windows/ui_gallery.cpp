@@ -472,6 +472,9 @@ void TGallery::CheckUserActions() {
   Click(H(checkOn));
   Check(SendMessageW(H(checkOn), BM_GETCHECK, 0, 0) == BST_UNCHECKED && checks.Calls == 1 && checks.LastInt == 0,
         "a click clears the check box and fires OnCheck 0");
+  Click(H(checkOn));  // checked again, as the picture should show it
+  Check(SendMessageW(H(checkOn), BM_GETCHECK, 0, 0) == BST_CHECKED && checks.LastInt == 1,
+        "a second click checks it again and fires OnCheck 1");
   Click(H(buttons[0]));
   Check(clicks[0].Calls == 1 && clicks[0].LastInt == 100, "a click on a button fires OnClick with its data");
 }
