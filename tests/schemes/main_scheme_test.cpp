@@ -128,6 +128,19 @@ TEST_F(MainSchemeTest, TrayLeftClickRestoresRightClickMenuCloseEndsTheProgram) {
   EXPECT_FALSE(Main().Visible());
 }
 
+TEST_F(MainSchemeTest, MinimisingHidesTheMainWindowIntoTheTray) {
+  folder.Write("config.ini", "[config]\r\ntype_connect=2\r\n");
+  Start();
+  loop.Advance(10);
+  ASSERT_TRUE(Main().Visible());
+  ASSERT_TRUE(Main().UserMinimize());
+  EXPECT_FALSE(Main().Visible());
+  EXPECT_TRUE(Tray().Added());
+  Tray().Mouse(ui::TTrayMouse::Down, ui::TMouseButton::Left);
+  Tray().Mouse(ui::TTrayMouse::Up, ui::TMouseButton::Left);
+  EXPECT_TRUE(Main().Visible());
+}
+
 TEST_F(MainSchemeTest, TheMainWindowPlaceIsSavedAtCloseAndRestoredAtTheNextStart) {
   folder.Write("config.ini", "[config]\r\ntype_connect=1\r\n");
   Start();
