@@ -2,6 +2,7 @@
 # Runs a Windows program under Wine for the tests of a Windows build:
 #   wine-run.sh program.exe [arguments...]
 #   wine-run.sh --stop      (ends the Xvfb this script started for the prefix)
+#   wine-run.sh --prefix program.exe   (prints the prefix the program runs in)
 # The prefix is $ZORN_WINEPREFIX, else <build folder>/wineprefix, where the
 # build folder is the nearest folder above the program (or the current one)
 # holding CMakeCache.txt. It is made once with `wineboot -i` and shared by every
@@ -22,6 +23,9 @@ find_build_dir() {
 
 if [ "${1:-}" = "--stop" ]; then
   start_dir=$PWD
+elif [ "${1:-}" = "--prefix" ]; then
+  [ $# -eq 2 ] || { echo "usage: wine-run.sh --prefix program.exe" >&2; exit 2; }
+  start_dir=$(dirname "$2")
 else
   [ $# -ge 1 ] || { echo "usage: wine-run.sh program.exe [args...] | --stop" >&2; exit 2; }
   start_dir=$(dirname "$1")
@@ -30,6 +34,10 @@ prefix=${ZORN_WINEPREFIX:-$(find_build_dir "$start_dir")/wineprefix}
 mkdir -p "$(dirname "$prefix")"
 prefix=$(cd "$(dirname "$prefix")" && pwd)/$(basename "$prefix")
 
+if [ "${1:-}" = "--prefix" ]; then
+  echo "$prefix"
+  exit 0
+fi
 export WINEPREFIX=$prefix
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="

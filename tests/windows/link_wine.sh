@@ -17,49 +17,20 @@ fail() {
   exit 1
 }
 
-# The prefix wine-run.sh picks (see serial_wine.sh).
-prefix_of() {
-  if [ -n "${ZORN_WINEPREFIX:-}" ]; then
-    echo "$ZORN_WINEPREFIX"
-    return
-  fi
-  local d
-  d=$(cd "$(dirname "$1")" && pwd)
-  while [ "$d" != "/" ]; do
-    [ -f "$d/CMakeCache.txt" ] && { echo "$d/wineprefix"; return; }
-    d=$(dirname "$d")
-  done
-  echo "$PWD/wineprefix"
-}
 
-command -v socat >/dev/null || fail "socat is missing (scripts/setup.sh installs it)"
 command -v python3 >/dev/null || fail "python3 is missing"
 [ -x "$plcsim" ] || fail "no native plcsim at $plcsim"
-
-"$runner" "$exe" --ready || fail "wine did not start"
-prefix=$(prefix_of "$exe")
-[ -d "$prefix/dosdevices" ] || fail "no dosdevices in $prefix"
+. "$(dirname "$0")/com_pty.sh"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/zorn-link.XXXXXX")
-link="$prefix/dosdevices/com$com"
 pids=()
 cleanup() {
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
-  [ -L "$link" ] && rm -f "$link"
+  com_pty_close
   rm -rf "$work"
 }
 trap cleanup EXIT
-
-socat pty,raw,echo=0,link="$work/com" pty,raw,echo=0,link="$work/dev" 2>"$work/socat.err" &
-pids+=($!)
-for _ in $(seq 100); do
-  [ -e "$work/com" ] && [ -e "$work/dev" ] && break
-  sleep 0.05
-done
-[ -e "$work/com" ] && [ -e "$work/dev" ] || fail "socat made no pseudo-terminals: $(cat "$work/socat.err")"
-# Held open so that socat outlives the program's close of its end.
-exec 4<>"$work/com"
-ln -sfn "$work/com" "$link"
+com_pty_open "$runner" "$exe" "$com" "$work" || fail "no serial line"
 
 port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
 cat >"$work/blocks.txt" <<'EOF'

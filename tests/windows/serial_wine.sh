@@ -16,53 +16,18 @@ fail() {
   exit 1
 }
 
-# The prefix wine-run.sh picks: $ZORN_WINEPREFIX, else <build folder>/wineprefix
-# with the build folder the nearest one above the program holding CMakeCache.txt.
-prefix_of() {
-  if [ -n "${ZORN_WINEPREFIX:-}" ]; then
-    echo "$ZORN_WINEPREFIX"
-    return
-  fi
-  local d
-  d=$(cd "$(dirname "$1")" && pwd)
-  while [ "$d" != "/" ]; do
-    [ -f "$d/CMakeCache.txt" ] && { echo "$d/wineprefix"; return; }
-    d=$(dirname "$d")
-  done
-  echo "$PWD/wineprefix"
-}
-
-command -v socat >/dev/null || fail "socat is missing (scripts/setup.sh installs it)"
-
-# First a run that returns at once, so the prefix exists before the link is made.
-"$runner" "$exe" --ready || fail "wine did not start"
-prefix=$(prefix_of "$exe")
-[ -d "$prefix/dosdevices" ] || fail "no dosdevices in $prefix"
+. "$(dirname "$0")/com_pty.sh"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/zorn-serial.XXXXXX")
-link="$prefix/dosdevices/com$com"
-socat_pid=""
 exe_pid=""
 cleanup() {
   [ -n "$exe_pid" ] && kill "$exe_pid" 2>/dev/null
-  [ -n "$socat_pid" ] && kill "$socat_pid" 2>/dev/null
-  [ -L "$link" ] && rm -f "$link"
+  com_pty_close
   rm -rf "$work"
 }
 trap cleanup EXIT
-
-socat pty,raw,echo=0,link="$work/com" pty,raw,echo=0,link="$work/dev" 2>"$work/socat.err" &
-socat_pid=$!
-for _ in $(seq 100); do
-  [ -e "$work/com" ] && [ -e "$work/dev" ] && break
-  sleep 0.05
-done
-[ -e "$work/com" ] && [ -e "$work/dev" ] || fail "socat made no pseudo-terminals: $(cat "$work/socat.err")"
-# Held open for the whole run: when the program closes its end and no other
-# descriptor holds it, socat takes the hang-up for the end of the line and quits.
-exec 4<>"$work/com"
+com_pty_open "$runner" "$exe" "$com" "$work" || fail "no serial line"
 exec 3<>"$work/dev"
-ln -sfn "$work/com" "$link"
 
 "$runner" "$exe" "$com" >"$work/out" 2>&1 &
 exe_pid=$!
