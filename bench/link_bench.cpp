@@ -4,12 +4,9 @@
 // cutting, checking and delivering lines, not of timers.
 #include <benchmark/benchmark.h>
 
-#include <arpa/inet.h>
 #include <fcntl.h>
-#include <netinet/in.h>
 #include <signal.h>
 #include <spawn.h>
-#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -24,6 +21,7 @@
 #include "link/controller_link.h"
 #include "platform/virtual_loop.h"
 #include "runtime/start.h"
+#include "support/loopback_port.h"
 
 #ifndef ZORN_PLCSIM_PATH
 #error "bench/CMakeLists.txt passes the path of the plcsim program as ZORN_PLCSIM_PATH"
@@ -35,27 +33,13 @@ namespace zorn {
 namespace {
 
 namespace fs = std::filesystem;
+using test::FreeLoopbackPort;
 
 class TLineCounter : public TElement {
  public:
   void Take(TData&, uint16_t) { ++Lines; }
   uint64_t Lines = 0;
 };
-
-uint16_t FreeLoopbackPort() {
-  int fd = socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in sa{};
-  sa.sin_family = AF_INET;
-  sa.sin_addr.s_addr = inet_addr("127.0.0.1");
-  socklen_t len = sizeof sa;
-  uint16_t port = 0;
-  if (bind(fd, reinterpret_cast<sockaddr*>(&sa), sizeof sa) == 0 &&
-      getsockname(fd, reinterpret_cast<sockaddr*>(&sa), &len) == 0) {
-    port = ntohs(sa.sin_port);
-  }
-  close(fd);
-  return port;
-}
 
 // plcsim as a child process, killed when the benchmark ends.
 class TPlcsim {
