@@ -3,6 +3,7 @@
 #include "app/settings/config_loader.h"
 #include "app/settings/window_visibility.h"
 #include "link/controller_link.h"
+#include "link/main_panel.h"
 #include "link/tray_status.h"
 
 namespace zorn {
@@ -30,6 +31,7 @@ TClassMainForm_Main::TClassMainForm_Main() : TClassMultiBase(nullptr) {
     f.Name = "главная";
     f.Init();
   });
+  mainPanel = Make<TZEMultiElement>(Host(9, 0));
   background = Make<ui::TZEImage>([&](auto& i) {
     i.Parent = mainForm;
     i.Picture = "BITMAP9";
@@ -71,6 +73,12 @@ TClassMainForm_Main::TClassMainForm_Main() : TClassMultiBase(nullptr) {
     m.Init();
   });
   trayMenuSelector = Make<TZEIndexToChanel>([](auto& s) { s.SetCount(2); });
+  windowSelector = Make<TZEIndexToChanel>([](auto& s) { s.SetCount(4); });
+  showFlag = Make<TZEMemory>([](auto& m) {
+    TData one;
+    MakeInt(one, 1);
+    m.SetDefault(one);
+  });
   replyFanOut = Make<TZEHub>([](auto& h) {
     h.InCount = 1;
     h.SetOutCount(2);
@@ -97,6 +105,17 @@ TClassMainForm_Main::TClassMainForm_Main() : TClassMultiBase(nullptr) {
   Connect(link->Events[0], replyFanOut, &TZEHub::Distribute);
   Connect(replyFanOut->Outputs[1], linkFanOut, &TZEHub::Distribute);
   Connect(link->Events[3], trayIcon, &ui::TZETrayIcon::Balloon);
+  Connect(replyFanOut->Outputs[0], mainPanel, &TZEMultiElement::Action, 0);
+  Connect(link->Events[1], mainPanel, &TZEMultiElement::Action, 1);
+  Connect(link->Events[2], mainPanel, &TZEMultiElement::Action, 2);
+
+  // Commands of the main panel.
+  Connect(mainPanel->Events[0], link, &TZEMultiElement::Action, 0);
+  Connect(mainPanel->Events[2], link, &TZEMultiElement::Action, 1);
+  Connect(mainPanel->Events[3], link, &TZEMultiElement::Action, 2);
+  Connect(mainPanel->Events[4], windowSelector, &TZEIndexToChanel::Route);
+  Connect(mainPanel->Events[5], link, &TZEMultiElement::Action, 3);
+  Connect(windowSelector->DataInput, showFlag, &TZEMemory::Value);
 
   // Tray: the status picture, left click restores, right click opens the menu.
   Connect(trayStatus->Events[0], trayIcon, &ui::TZETrayIcon::SetIcon);
@@ -107,10 +126,11 @@ TClassMainForm_Main::TClassMainForm_Main() : TClassMultiBase(nullptr) {
   Connect(trayMenu->OnClick, trayMenuSelector, &TZEIndexToChanel::Route);
   Connect(trayMenuSelector->Channels[0], mainForm, &ui::TZEMainForm::Close, 3);
 
-  for (TZEMultiElement* host : {link, configLoader, windowVisibility, trayStatus}) {
+  for (TZEMultiElement* host : {mainPanel, link, configLoader, windowVisibility, trayStatus}) {
     host->ParentControl = mainForm;
     host->ParentScheme = this;
   }
+  mainPanel->SetFactory(&SchemeFactory<TClassChildPanel_MainPanel>);
   link->SetFactory(&SchemeFactory<TClassMultiElement_Link>);
   configLoader->SetFactory(&SchemeFactory<TClassMultiElement_ConfigLoader>);
   windowVisibility->SetFactory(&SchemeFactory<TClassMultiElement_WindowVisibility>);

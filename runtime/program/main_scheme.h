@@ -7,6 +7,7 @@
 #include "runtime/flow/compare.h"
 #include "runtime/flow/hub.h"
 #include "runtime/flow/routing.h"
+#include "runtime/flow/state.h"
 #include "runtime/global_var.h"
 #include "runtime/multi_element.h"
 #include "ui/elements/hint_manager.h"
@@ -23,6 +24,7 @@ class TClassMainForm_Main : public TClassMultiBase {
 
   // In creation order.
   ui::TZEMainForm* mainForm;
+  TZEMultiElement* mainPanel;
   ui::TZEImage* background;
   TZEMultiElement* link;
   TZEHub* linkFanOut;
@@ -36,6 +38,8 @@ class TClassMainForm_Main : public TClassMultiBase {
   TZEIndexToChanel* trayClickSelector;
   ui::TzePopupMenuEx* trayMenu;
   TZEIndexToChanel* trayMenuSelector;
+  TZEIndexToChanel* windowSelector;
+  TZEMemory* showFlag;
   TZEHub* replyFanOut;
   TZEMultiElement* trayStatus;
   TZEIf_else* connectionGate;

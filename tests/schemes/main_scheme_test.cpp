@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "link/controller_link.h"
+#include "link/main_panel.h"
 #include "platform/virtual_loop.h"
 #include "resources/program_resources.h"
 #include "runtime/program/main_scheme.h"
@@ -176,6 +177,56 @@ TEST_F(MainSchemeTest, TheLinksOperatorMessageBecomesATrayBalloon) {
   EXPECT_EQ(Tray().Balloons()[0].Title, "Внимание");
   EXPECT_EQ(Tray().Balloons()[0].Text, "Подключение: 127.0.0.1");
   EXPECT_EQ(Tray().Balloons()[0].TimeoutMs, 1000u);
+}
+
+TEST_F(MainSchemeTest, TheStartButtonOpensTheLinkAndRepliesReachThePanel) {
+  uint16_t port = FreeLoopbackPort();
+  folder.Write("config.ini", "[config]\r\ntype_connect=2\r\ntime_refresh=1\r\ntcp_port=" +
+                                 std::to_string(port) + "\r\n");
+  Start();
+  loop.Advance(10);
+  auto& panel = *static_cast<TClassChildPanel_MainPanel*>(scheme->mainPanel->Child->Scheme);
+  auto& link = *static_cast<TClassMultiElement_Link*>(scheme->link->Child->Scheme);
+  static_cast<TClassMultiElement_TcpLink*>(link.tcpLink->Child->Scheme)->server->Address = "127.0.0.1";
+  // The panel sits across the top; the background fills the rest.
+  EXPECT_EQ(W(*panel.panel).Bounds(), (ui::TRect{0, 0, Main().ClientSize().Width, 27}));
+  EXPECT_EQ(W(*scheme->background).Bounds().Top, 27);
+
+  ASSERT_TRUE(W(*panel.startStopButton).Click());
+  EXPECT_EQ(W(*panel.startStopButton).Text(), "Стоп");
+  TPeer controller;
+  ASSERT_TRUE(controller.Connect(port));
+  ASSERT_TRUE(loop.RunUntil([&] {
+    controller.ReadAvailable();
+    return controller.Received.find("scan\n") != std::string::npos;
+  }, std::chrono::seconds(5)));
+  auto picture = [&] {
+    return dynamic_cast<ui::headless::THeadlessBitmap&>(*panel.statusPicture->Shown()).Name;
+  };
+  EXPECT_EQ(picture(), "BITMAP4");  // listening and just sent
+  EXPECT_EQ(ToInt(TZEGlobalVar::Variable("стат.  соед")), 1);
+
+  // A reply line goes through the reply check to the panel's block lists.
+  ASSERT_TRUE(controller.Send("1;4;1\r\n6;2;15\r\n"));
+  auto blocks = [&](uint16_t list) {
+    TData array;
+    scheme->mainPanel->DataOutput(array, list);
+    return ArrayTexts(array);
+  };
+  ASSERT_TRUE(loop.RunUntil([&] { return blocks(1).size() == 2; }, std::chrono::seconds(5)));
+  EXPECT_EQ(blocks(0), (std::vector<std::string>{"", "1;4"}));
+  EXPECT_EQ(blocks(1), (std::vector<std::string>{"", "6;2"}));
+
+  // The poll follows every second; "Стоп" closes the link.
+  controller.Received.clear();
+  loop.Advance(1000);
+  EXPECT_EQ(controller.ReceiveNow(5), "\rref\n");
+  ASSERT_TRUE(W(*panel.startStopButton).Click());
+  EXPECT_EQ(W(*panel.startStopButton).Text(), "Старт");
+  EXPECT_TRUE(loop.RunUntil([&] {
+    controller.ReadAvailable();
+    return controller.Ended();
+  }, std::chrono::seconds(5)));
 }
 
 TEST_F(MainSchemeTest, InformationArgumentShowsOnlyTheBox) {

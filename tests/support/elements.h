@@ -69,6 +69,20 @@ class RuntimeTest : public ::testing::Test {
 
 namespace zorn::test {
 
+// The items of an Array value as texts; empty for any other kind.
+inline std::vector<std::string> ArrayTexts(const TData& array) {
+  std::vector<std::string> items;
+  if (array.Kind != dtArray) return items;
+  auto* intf = static_cast<TArrayIntf*>(array.Object);
+  for (int32_t i = 0; i < intf->Count(intf->Self); ++i) {
+    TData index, item;
+    MakeInt(index, i);
+    intf->Get(intf->Self, index, item);
+    items.push_back(ToStr(item));
+  }
+  return items;
+}
+
 // Runs a test's own code as an action.
 class TCall : public TElement {
  public:

@@ -1,0 +1,172 @@
+#include "link/main_panel.h"
+
+#include "link/block_menu.h"
+#include "link/direct_input.h"
+#include "link/link_setup.h"
+#include "link/reconnect.h"
+#include "link/reply_parser.h"
+#include "link/status_icon.h"
+
+namespace zorn {
+
+using namespace link_setup;
+
+namespace {
+
+// A tool-bar button; all share the default font and the 23 px height.
+auto Button(ui::TZEWin* parent, uint8_t align, int32_t width, const char* caption,
+            const char* hint, bool enabled) {
+  return [=](ui::TzeButtonRush& b) {
+    b.Parent = parent;
+    b.Align = align;
+    b.Width = width;
+    b.Caption = caption;
+    b.Hint = hint;
+    b.Enabled = enabled;
+    b.Init();
+  };
+}
+
+auto Host(size_t events, size_t dataInputs) {
+  return [=](TZEMultiElement& host) {
+    host.SetEventCount(events);
+    host.SetDataInputCount(dataInputs);
+  };
+}
+
+}  // namespace
+
+TClassChildPanel_MainPanel::TClassChildPanel_MainPanel(TZEMultiElement* host,
+                                                       TElement* parentControl,
+                                                       TClassMultiBase* parentScheme)
+    : TClassMultiBase(parentScheme) {
+  auto* form = dynamic_cast<ui::TZEWin*>(parentControl);
+  boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(3, 2); });
+  panel = Make<ui::TZEPanel>([&](auto& p) {
+    p.Parent = form;
+    p.Align = ui::alTop;
+    p.Height = 27;
+    p.Init();
+  });
+  statusPicture = Make<ui::TZEImage>([&](auto& i) {
+    i.Parent = panel;
+    i.Align = ui::alRight;
+    i.Width = 25;
+    i.Picture = "BITMAP0";
+    i.Init();
+  });
+  resetButton = Make<ui::TzeButtonRush>(
+      Button(panel, ui::alRight, 44, "RST", "RESET (сброс контролера сигналом DTR)", false));
+  background = Make<ui::TZEImage>([&](auto& i) {
+    i.Parent = panel;
+    i.Align = ui::alClient;
+    i.Picture = "BITMAP1";
+    i.Init();
+  });
+  startStopButton = Make<ui::TzeButtonRush>(Button(panel, ui::alLeft, 73, "Старт", "", true));
+  settingsButton = Make<ui::TzeButtonRush>(
+      Button(panel, ui::alRight, 73, "Настройка", "Настройки соединения", true));
+  rawSendButton = Make<ui::TzeButtonRush>(Button(
+      panel, ui::alRight, 44, "STR", "Отправка строки на выход не обработанных данных ", false));
+  buttonsButton = Make<ui::TzeButtonRush>(
+      Button(panel, ui::alLeft, 73, "Кнопки",
+             "ЛКМ - Показать окно кнопок, ПКМ - Добавить кнопку из списка", true));
+  indicatorsButton = Make<ui::TzeButtonRush>(
+      Button(panel, ui::alLeft, 73, "Индикаторы",
+             "ЛКМ - Показать окно идикаторов, ПКМ - Добавить индикатор из списка", true));
+  eventsButton = Make<ui::TzeButtonRush>(
+      Button(panel, ui::alLeft, 73, "События", "ЛКМ - Показать окно событий", true));
+  blockMenu = Make<ui::TzePopupMenuEx>([&](auto& m) {
+    m.Items = "Блоки входов\r\nБлоки выходов";
+    m.Owner = form;
+    m.Init();
+  });
+  buttonsPress = Make<TZEIndexToChanel>([](auto& r) { r.SetCount(2); });
+  indicatorsPress = Make<TZEIndexToChanel>([](auto& r) { r.SetCount(2); });
+  buttonWindow = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
+  indicatorWindow = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
+  eventWindow = Make<TZEDoData>([](auto& d) { IntValue(d, 2); });
+  liveChanged = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  connectionType = Make<TZEGlobalVar>([](auto& g) { g.SetName("type_connect"); });
+  serialLink = Make<TZEIf_else>([](auto& g) {
+    g.Type = cmEqual;
+    MakeInt(g.Op2, 1);
+  });
+  serialLive = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  reconnect = Make<TZEMultiElement>(Host(4, 0));
+  statusIcon = Make<TZEMultiElement>(Host(2, 0));
+  directInput = Make<TZEMultiElement>(Host(1, 0));
+  replyParser = Make<TZEMultiElement>(Host(0, 0));
+  blockMenuScheme = Make<TZEMultiElement>(Host(5, 2));
+  Control = panel;
+
+  Boundary = boundary;
+  boundary->Scheme = this;
+  boundary->Host = host;
+
+  // Panel inputs.
+  Connect(boundary->InnerEvents[0], replyParser, &TZEMultiElement::Action, 0);
+  Connect(boundary->InnerEvents[1], statusIcon, &TZEMultiElement::Action, 0);
+  Connect(boundary->InnerEvents[2], reconnect, &TZEMultiElement::Action, 1);
+  Connect(boundary->InnerDataInputs[0], replyParser, &TZEMultiElement::DataOutput, 0);
+  Connect(boundary->InnerDataInputs[1], replyParser, &TZEMultiElement::DataOutput, 1);
+
+  // Start, stop and reconnection.
+  Connect(startStopButton->OnClick, reconnect, &TZEMultiElement::Action, 0);
+  Connect(reconnect->Events[0], boundary, &TZEEditMulti::Action, 0);
+  Connect(reconnect->Events[1], startStopButton, &ui::TzeButtonRush::SetCaption);
+  Connect(reconnect->Events[2], statusPicture, &ui::TZEImage::Load);
+  Connect(reconnect->Events[3], settingsButton, &ui::TzeButtonRush::SetEnabled);
+  Connect(settingsButton->OnClick, boundary, &TZEEditMulti::Action, 1);
+  Connect(resetButton->OnClick, boundary, &TZEEditMulti::Action, 3);
+
+  // Status picture and the buttons that follow the live-link flag.
+  Connect(statusIcon->Events[0], statusPicture, &ui::TZEImage::Load);
+  Connect(statusIcon->Events[1], liveChanged, &TZEHub::Distribute);
+  Connect(liveChanged->Outputs[0], rawSendButton, &ui::TzeButtonRush::SetEnabled);
+  Connect(liveChanged->Outputs[1], serialLink, &TZEIf_else::Compare);
+  Connect(serialLink->Op1Input, connectionType, &TZEGlobalVar::Value);
+  Connect(serialLink->OnTrue, serialLive, &TZEHub::Distribute);
+  Connect(serialLive->Outputs[0], resetButton, &ui::TzeButtonRush::SetEnabled);
+  Connect(serialLive->Outputs[1], boundary, &TZEEditMulti::Action, 8);
+
+  // Raw line.
+  Connect(rawSendButton->OnClick, directInput, &TZEMultiElement::Action, 0);
+  Connect(directInput->Events[0], boundary, &TZEEditMulti::Action, 5);
+
+  // Operator windows on the left press, block menus on the right press.
+  Connect(buttonsButton->OnMouseDown, buttonsPress, &TZEIndexToChanel::Route);
+  Connect(buttonsPress->Channels[0], buttonWindow, &TZEDoData::Emit);
+  Connect(buttonsPress->Channels[1], blockMenuScheme, &TZEMultiElement::Action, 0);
+  Connect(indicatorsButton->OnMouseDown, indicatorsPress, &TZEIndexToChanel::Route);
+  Connect(indicatorsPress->Channels[0], indicatorWindow, &TZEDoData::Emit);
+  Connect(indicatorsPress->Channels[1], blockMenuScheme, &TZEMultiElement::Action, 1);
+  Connect(eventsButton->OnClick, eventWindow, &TZEDoData::Emit);
+  Connect(buttonWindow->OnEmit, boundary, &TZEEditMulti::Action, 4);
+  Connect(indicatorWindow->OnEmit, boundary, &TZEEditMulti::Action, 4);
+  Connect(eventWindow->OnEmit, boundary, &TZEEditMulti::Action, 4);
+
+  // Block menu.
+  Connect(blockMenuScheme->DataInputs[0], replyParser, &TZEMultiElement::DataOutput, 0);
+  Connect(blockMenuScheme->DataInputs[1], replyParser, &TZEMultiElement::DataOutput, 1);
+  Connect(blockMenuScheme->Events[0], blockMenu, &ui::TzePopupMenuEx::Clear);
+  Connect(blockMenuScheme->Events[1], blockMenu, &ui::TzePopupMenuEx::AddItems);
+  Connect(blockMenuScheme->Events[2], blockMenu, &ui::TzePopupMenuEx::Popup);
+  Connect(blockMenuScheme->Events[3], boundary, &TZEEditMulti::Action, 6);
+  Connect(blockMenuScheme->Events[4], boundary, &TZEEditMulti::Action, 7);
+  Connect(blockMenu->OnClick, blockMenuScheme, &TZEMultiElement::Action, 2);
+
+  // The inner schemes, last; the raw-line window belongs to the main form.
+  for (TZEMultiElement* inner : {reconnect, statusIcon, directInput, replyParser, blockMenuScheme}) {
+    inner->ParentControl = panel;
+    inner->ParentScheme = this;
+  }
+  directInput->ParentControl = form;
+  reconnect->SetFactory(&SchemeFactory<TClassMultiElement_Reconnect>);
+  statusIcon->SetFactory(&SchemeFactory<TClassMultiElement_StatusIcon>);
+  directInput->SetFactory(&SchemeFactory<TClassChildForm_DirectInput>);
+  replyParser->SetFactory(&SchemeFactory<TClassMultiElement_ReplyParser>);
+  blockMenuScheme->SetFactory(&SchemeFactory<TClassMultiElement_BlockMenu>);
+}
+
+}  // namespace zorn
