@@ -1,6 +1,7 @@
 #include "runtime/program/main_scheme.h"
 
 #include "app/settings/config_loader.h"
+#include "app/settings/link_settings.h"
 #include "app/settings/window_visibility.h"
 #include "link/controller_link.h"
 #include "link/main_panel.h"
@@ -44,6 +45,10 @@ TClassMainForm_Main::TClassMainForm_Main() : TClassMultiBase(nullptr) {
     h.SetOutCount(4);
   });
   configLoader = Make<TZEMultiElement>(Host(1, 0));
+  settingsDialog = Make<TZEMultiElement>([](auto& h) {
+    Host(2, 1)(h);
+    h.CreateOnDemand = true;
+  });
   windowVisibility = Make<TZEMultiElement>(Host(3, 1));
   showWindows = Make<TZEDoData>([](auto& e) { MakeInt(e.Data, 1); });
   hints = Make<ui::TZEHintManager>([](auto& h) {
@@ -97,6 +102,10 @@ TClassMainForm_Main::TClassMainForm_Main() : TClassMultiBase(nullptr) {
   Connect(startFanOut->Outputs[1], trayStatus, &TZEMultiElement::Action, 0);
   Connect(connectionGate->Op1Input, connectionType, &TZEGlobalVar::Value);
   Connect(connectionGate->OnTrue, showWindows, &TZEDoData::Emit);
+  Connect(connectionGate->OnFalse, settingsDialog, &TZEMultiElement::Action, 0);
+  Connect(settingsDialog->Events[0], showWindows, &TZEDoData::Emit);
+  Connect(settingsDialog->Events[1], configLoader, &TZEMultiElement::Action, 1);
+  Connect(settingsDialog->DataInputs[0], background, &ui::TZEImage::Bitmap);
   Connect(showWindows->OnEmit, windowVisibility, &TZEMultiElement::Action, 0);
   Connect(windowVisibility->DataInputs[0], static_cast<ui::TZEWin*>(mainForm), &ui::TZEWin::Handle);
 
@@ -111,6 +120,7 @@ TClassMainForm_Main::TClassMainForm_Main() : TClassMultiBase(nullptr) {
 
   // Commands of the main panel.
   Connect(mainPanel->Events[0], link, &TZEMultiElement::Action, 0);
+  Connect(mainPanel->Events[1], settingsDialog, &TZEMultiElement::Action, 0);
   Connect(mainPanel->Events[2], link, &TZEMultiElement::Action, 1);
   Connect(mainPanel->Events[3], link, &TZEMultiElement::Action, 2);
   Connect(mainPanel->Events[4], windowSelector, &TZEIndexToChanel::Route);
@@ -126,13 +136,15 @@ TClassMainForm_Main::TClassMainForm_Main() : TClassMultiBase(nullptr) {
   Connect(trayMenu->OnClick, trayMenuSelector, &TZEIndexToChanel::Route);
   Connect(trayMenuSelector->Channels[0], mainForm, &ui::TZEMainForm::Close, 3);
 
-  for (TZEMultiElement* host : {mainPanel, link, configLoader, windowVisibility, trayStatus}) {
+  for (TZEMultiElement* host :
+       {mainPanel, link, configLoader, settingsDialog, windowVisibility, trayStatus}) {
     host->ParentControl = mainForm;
     host->ParentScheme = this;
   }
   mainPanel->SetFactory(&SchemeFactory<TClassChildPanel_MainPanel>);
   link->SetFactory(&SchemeFactory<TClassMultiElement_Link>);
   configLoader->SetFactory(&SchemeFactory<TClassMultiElement_ConfigLoader>);
+  settingsDialog->SetFactory(&SchemeFactory<TClassChildForm_LinkSettings>);  // built when first opened
   windowVisibility->SetFactory(&SchemeFactory<TClassMultiElement_WindowVisibility>);
   trayStatus->SetFactory(&SchemeFactory<TClassMultiElement_TrayStatus>);
 }

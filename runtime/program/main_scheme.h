@@ -29,6 +29,7 @@ class TClassMainForm_Main : public TClassMultiBase {
   TZEMultiElement* link;
   TZEHub* linkFanOut;
   TZEMultiElement* configLoader;
+  TZEMultiElement* settingsDialog;
   TZEMultiElement* windowVisibility;
   TZEDoData* showWindows;
   ui::TZEHintManager* hints;

@@ -3,6 +3,7 @@
 // main window's place in config.ini.
 #include <memory>
 
+#include "app/settings/link_settings.h"
 #include "link/controller_link.h"
 #include "link/main_panel.h"
 #include "platform/virtual_loop.h"
@@ -88,12 +89,35 @@ TEST_F(MainSchemeTest, ALinkKindShowsTheCentredMainWindowTenMsAfterStart) {
   EXPECT_EQ(background.Bounds().Width, Main().ClientSize().Width);
 }
 
-TEST_F(MainSchemeTest, NoLinkKindLeavesTheMainWindowHidden) {
+TEST_F(MainSchemeTest, ALinkKindLeavesTheSettingsDialogUnbuilt) {
+  folder.Write("config.ini", "[config]\r\ntype_connect=1\r\n");
+  Start();
+  loop.Advance(100);
+  EXPECT_EQ(scheme->settingsDialog->Child, nullptr);
+}
+
+TEST_F(MainSchemeTest, NoLinkKindOpensTheSettingsDialogWhoseSaveShowsTheWindow) {
   Start();  // no config.ini at all
   loop.Advance(1000);
   EXPECT_FALSE(Main().Visible());
   EXPECT_EQ(backend.ForegroundCalls(), 0);
   EXPECT_FALSE(folder.Exists("config.ini"));
+  ASSERT_NE(scheme->settingsDialog->Child, nullptr);
+  auto& dialog = *static_cast<TClassChildForm_LinkSettings*>(scheme->settingsDialog->Child->Scheme);
+  EXPECT_EQ(W(*dialog.form).Text(), "Установки");
+  EXPECT_TRUE(W(*dialog.form).Visible());
+  EXPECT_EQ(ToInt(TZEGlobalVar::Variable("type_connect")), 1);  // opening chose serial
+
+  // "Сохранить": config.ini gets the six keys, and the main window shows
+  // 10 ms later.
+  ASSERT_TRUE(W(*dialog.tcpChoice).Click());
+  ASSERT_TRUE(W(*dialog.saveButton).Click());
+  std::string saved = folder.Read("config.ini");
+  EXPECT_NE(saved.find("type_connect=2\r\n"), std::string::npos) << saved;
+  EXPECT_NE(saved.find("reconnecting="), std::string::npos) << saved;
+  EXPECT_FALSE(W(*dialog.form).Visible());
+  loop.Advance(10);
+  EXPECT_TRUE(Main().Visible());
 }
 
 TEST_F(MainSchemeTest, TheTrayIconShowsTheLiveLinkFlag) {

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # zorn.exe under Wine, driven with uidriver: the main window 10 ms after a
 # start with a link kind, centred, its place saved in config.ini at close and
-# restored at the next start; hidden with an empty folder until a left click
-# on the tray icon; the tray menu's "Закрыть" ends the program with 0 and
+# restored at the next start; with an empty folder the settings dialog
+# opens and the main window stays hidden until a left click on the tray icon; the tray menu's "Закрыть" ends the program with 0 and
 # leaves no process behind.
 #   zorn_start_wine.sh WINE_RUN UIDRIVER_EXE WORK_DIR ZORN_EXE
 set -u
@@ -51,10 +51,16 @@ uid close "${MAIN[@]}"
 check "a close request ends the program with 0" \
   eval 'harness_wait_exit zorn 20 && [ "$H_RC" = 0 ]'
 
-# 3. No link kind (no config.ini at all): the window stays hidden; a left
-#    click on the tray icon restores it.
+# 3. No link kind (no config.ini at all): the settings dialog opens, the
+#    main window stays hidden; a left click on the tray icon restores it.
 rm -f config.ini
 ZORN_WINE_TIMEOUT=60 harness_start zorn zorn.exe
+uid wait --title "Установки" --class ZornForm --timeout 30000
+check "the settings dialog opens" rc_is 0
+uid list --title "Установки" --class ZornForm
+check "with the serial choice checked and Сохранить" \
+  eval 'has "$UID_OUT" "text=\"Com Port\"" && has "$(grep -F "text=\"Com Port\"" <<<"$UID_OUT")" "checked=1" && has "$UID_OUT" "text=\"Сохранить\""'
+uid screenshot settings_dialog.bmp
 uid wait "${MAIN[@]}" --hidden --timeout 30000
 check "the hidden main window exists" rc_is 0
 uid tray-wait --index 0 --timeout 10000

@@ -1,0 +1,80 @@
+#include "app/settings/link_lists.h"
+
+#include "link/link_setup.h"
+
+namespace zorn {
+
+using namespace link_setup;
+
+namespace {
+
+// A search result below 0 (not found) becomes index 0.
+void NotFound(TZEIf_else& g) {
+  g.Type = cmLess;
+  MakeInt(g.Op2, 0);
+}
+
+}  // namespace
+
+TClassMultiElement_PortList::TClassMultiElement_PortList(TZEMultiElement* host, TElement*,
+                                                         TClassMultiBase* parentScheme)
+    : TClassMultiBase(parentScheme) {
+  boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(1, 0); });
+  begin = Make<TZEDoData>();
+  steps = Make<TZEHub>([](auto& h) { Outputs(h, 4); });
+  ports = Make<TZEStrList>();
+  probe = Make<TZEEnumCOM>();
+  found = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  comPort = Make<TZEGlobalVar>([](auto& g) { g.SetName("com_port"); });
+  find = Make<TZEArrayFind>();
+  missing = Make<TZEIf_else>(NotFound);
+  firstItem = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
+
+  Boundary = boundary;
+  boundary->Scheme = this;
+  boundary->Host = host;
+
+  Connect(boundary->InnerEvents[0], begin, &TZEDoData::Emit);
+  Connect(begin->OnEmit, steps, &TZEHub::Distribute);
+  // Both lists are emptied, then filled by the probe, then searched.
+  Connect(steps->Outputs[0], ports, &TZEStrList::Clear);
+  Connect(steps->Outputs[1], boundary, &TZEEditMulti::Action, 0);
+  Connect(steps->Outputs[2], probe, &TZEEnumCOM::Enum);
+  Connect(steps->Outputs[3], find, &TZEArrayFind::FindText);
+  Connect(probe->OnPort, found, &TZEHub::Distribute);
+  Connect(found->Outputs[0], ports, &TZEStrList::Add);
+  Connect(found->Outputs[1], boundary, &TZEEditMulti::Action, 1);
+  Connect(find->Array, ports, &TZEStrList::Array);
+  Connect(find->ValueInput, comPort, &TZEGlobalVar::Value);
+  Connect(find->OnResult, missing, &TZEIf_else::Compare);
+  Connect(missing->OnTrue, firstItem, &TZEDoData::Emit);
+  Connect(missing->OnFalse, boundary, &TZEEditMulti::Action, 2);
+  Connect(firstItem->OnEmit, boundary, &TZEEditMulti::Action, 2);
+}
+
+TClassMultiElement_SpeedSelect::TClassMultiElement_SpeedSelect(TZEMultiElement* host, TElement*,
+                                                               TClassMultiBase* parentScheme)
+    : TClassMultiBase(parentScheme) {
+  boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(1, 0); });
+  begin = Make<TZEDoData>();
+  speeds = Make<TZEStrList>([](auto& l) { l.SetStrings(kSpeedItems); });
+  comPortSpeed = Make<TZEGlobalVar>([](auto& g) { g.SetName("com_port_speed"); });
+  find = Make<TZEArrayFind>();
+  missing = Make<TZEIf_else>(NotFound);
+  firstItem = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
+
+  Boundary = boundary;
+  boundary->Scheme = this;
+  boundary->Host = host;
+
+  Connect(boundary->InnerEvents[0], begin, &TZEDoData::Emit);
+  Connect(begin->OnEmit, find, &TZEArrayFind::FindText);
+  Connect(find->Array, speeds, &TZEStrList::Array);
+  Connect(find->ValueInput, comPortSpeed, &TZEGlobalVar::Value);
+  Connect(find->OnResult, missing, &TZEIf_else::Compare);
+  Connect(missing->OnTrue, firstItem, &TZEDoData::Emit);
+  Connect(missing->OnFalse, boundary, &TZEEditMulti::Action, 0);
+  Connect(firstItem->OnEmit, boundary, &TZEEditMulti::Action, 0);
+}
+
+}  // namespace zorn

@@ -1,0 +1,258 @@
+#include "app/settings/link_settings.h"
+
+#include "app/settings/link_lists.h"
+#include "link/link_setup.h"
+
+namespace zorn {
+
+using namespace link_setup;
+
+namespace {
+
+// Place and hint of a control; the dialog's font is the default one.
+template <class T>
+void Place(T& c, ui::TZEWin* parent, int32_t left, int32_t top, int32_t width, int32_t height,
+           const char* hint) {
+  c.Parent = parent;
+  c.Left = left;
+  c.Top = top;
+  c.Width = width;
+  c.Height = height;
+  c.Hint = hint;
+}
+
+auto Label(ui::TZEWin* parent, int32_t left, int32_t top, int32_t width, const char* text) {
+  return [=](ui::TZELabel& l) {
+    Place(l, parent, left, top, width, 17, "");
+    l.Text = text;
+    l.Init();
+  };
+}
+
+// An emitter of the value of a global, read when it fires.
+auto ValueOf(TZEGlobalVar* global) {
+  return [=](TZEDoData& d) { Connect(d.DataInput, global, &TZEGlobalVar::Value); };
+}
+
+// The default of a global the dialog proposes: it stands in for a variable
+// that was never set (no configuration loaded) and never replaces a value.
+auto WithDefault(const char* name, int32_t value) {
+  return [=](TZEGlobalVar& g) {
+    g.SetName(name);
+    TData current;
+    g.Value(current, 0);
+    if (current.Kind != dtNull) return;
+    TData proposed;
+    MakeInt(proposed, value);
+    g.SetDefault(proposed);
+  };
+}
+
+ui::TZEWin* Win(ui::TZEWin* control) { return control; }
+
+}  // namespace
+
+TClassChildForm_LinkSettings::TClassChildForm_LinkSettings(TZEMultiElement* host,
+                                                           TElement* parentControl,
+                                                           TClassMultiBase* parentScheme)
+    : TClassMultiBase(parentScheme) {
+  boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(1, 0); });
+  form = Make<ui::TZEMainForm>([&](auto& f) {
+    f.Parent = dynamic_cast<ui::TZEWin*>(parentControl);
+    f.Caption = "Установки";
+    f.IconName = "ICON1";
+    f.BorderStyle = 3;
+    f.Width = 287;
+    f.Height = 241;
+    f.Centered = true;
+    f.Visible = false;
+    f.Init();
+  });
+  serialChoice = Make<ui::TzeRadioButtonRush>([&](auto& r) {
+    Place(r, form, 2, 2, 85, 20, "Использовать ком порт");
+    r.Caption = "Com Port";
+    r.Init();
+  });
+  tcpChoice = Make<ui::TzeRadioButtonRush>([&](auto& r) {
+    Place(r, form, 110, 2, 130, 20, "Использовать TCP IP (server)");
+    r.Caption = "TCP IP server (port)";
+    r.Init();
+  });
+  portLabel = Make<ui::TZELabel>(Label(form, 10, 30, 32, "Порт:"));
+  refreshButton = Make<ui::TzeButtonRush>([&](auto& b) {
+    Place(b, form, 145, 30, 20, 20, "Обновить список портов");
+    b.Caption = "...";
+    b.Init();
+  });
+  tcpPort = Make<ui::TZEEdit>([&](auto& e) {
+    Place(e, form, 170, 30, 100, 20, "Укозать порт запускаемого сервера");
+    e.Mode = ui::emInteger;
+    e.Text = "4455";
+    e.Init();
+  });
+  serialPort = Make<ui::TZEComboBox>([&](auto& c) {
+    Place(c, form, 170, 30, 100, 21, "Номер порта");
+    c.DataMode = 1;
+    c.DropDownCount = 8;
+    c.Text = "Номер COM порта";
+    c.Init();
+  });
+  speedLabel = Make<ui::TZELabel>(Label(form, 10, 60, 55, "Скорость:"));
+  serialSpeed = Make<ui::TZEComboBox>([&](auto& c) {
+    Place(c, form, 170, 60, 100, 21, "Скорость порта");
+    c.DataMode = 1;
+    c.DropDownCount = 6;
+    c.Strings = kSpeedItems;
+    c.Text = "Скорость COM порта";
+    c.Init();
+  });
+  pollLabel = Make<ui::TZELabel>(Label(form, 10, 90, 112, "Время опроса:"));
+  pollPeriod = Make<ui::TZEEdit>([&](auto& e) {
+    Place(e, form, 170, 90, 100, 20, "Таймер опроса входов в секундах (0 отключен)");
+    e.Mode = ui::emUnsigned;
+    e.Text = "0";
+    e.Init();
+  });
+  reconnect = Make<ui::TzeCheckBoxRush>([&](auto& c) {
+    Place(c, form, 10, 180, 135, 20, "Переподключение в случае потери соединения");
+    c.Caption = "Переподключение";
+    c.Init();
+  });
+  saveButton = Make<ui::TzeButtonRush>([&](auto& b) {
+    Place(b, form, 170, 180, 100, 25, "Сохпанить изменения");
+    b.Caption = "Сохранить";
+    b.Init();
+  });
+  picture = Make<ui::TZEImage>([&](auto& i) {
+    Place(i, form, 300, 0, 16, 16, "");
+    i.Init();
+  });
+
+  typeConnect = Make<TZEGlobalVar>([](auto& g) { g.SetName("type_connect"); });
+  comPort = Make<TZEGlobalVar>([](auto& g) { g.SetName("com_port"); });
+  comPortSpeed = Make<TZEGlobalVar>(WithDefault("com_port_speed", 9600));
+  tcpPortValue = Make<TZEGlobalVar>(WithDefault("tcp_port", kProposedTcpPort));
+  timeRefresh = Make<TZEGlobalVar>([](auto& g) { g.SetName("time_refresh"); });
+  reconnecting = Make<TZEGlobalVar>([](auto& g) { g.SetName("reconnecting"); });
+
+  opening = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  tcpStored = Make<TZEIf_else>([](auto& g) {
+    g.Type = cmEqual;
+    MakeInt(g.Op2, 2);
+  });
+  serialKind = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
+  serialChosen = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  tcpKind = Make<TZEDoData>([](auto& d) { IntValue(d, 2); });
+  tcpChosen = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+
+  layout = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
+  kindSelector = Make<TZEIndexToChanel>([](auto& s) { s.SetCount(3); });
+  serialLayout = Make<TZEHub>([](auto& h) { Outputs(h, 5); });
+  tcpLayout = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
+  showSerial = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
+  hideSerial = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
+  serialControls = Make<TZEHub>([](auto& h) { Outputs(h, 4); });
+  showTcp = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
+  hideTcp = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
+  tcpUnset = Make<TZEIf_else>([](auto& g) {
+    g.Type = cmEqual;
+    MakeInt(g.Op2, 0);
+  });
+  proposedPort = Make<TZEDoData>([](auto& d) { IntValue(d, kProposedTcpPort); });
+  storedPort = Make<TZEDoData>(ValueOf(tcpPortValue));
+  reconnectState = Make<TZEDoData>(ValueOf(reconnecting));
+  pollText = Make<TZEDoData>(ValueOf(timeRefresh));
+  showForm = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
+  hideForm = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
+  saving = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
+  portList = Make<TZEMultiElement>([](auto& h) { h.SetEventCount(3); });
+  speedSelect = Make<TZEMultiElement>([](auto& h) { h.SetEventCount(1); });
+  Control = form;
+
+  Boundary = boundary;
+  boundary->Scheme = this;
+  boundary->Host = host;
+
+  // Opening: the picture, then the choice matching "type_connect" and the
+  // link kind it stands for (0 and 1 both mean serial).
+  Connect(boundary->InnerEvents[0], opening, &TZEHub::Distribute);
+  Connect(opening->Outputs[0], picture, &ui::TZEImage::Load);
+  Connect(picture->BitmapInput, boundary, &TZEEditMulti::DataOutput, 0);
+  Connect(opening->Outputs[1], tcpStored, &TZEIf_else::Compare);
+  Connect(tcpStored->Op1Input, typeConnect, &TZEGlobalVar::Value);
+  Connect(tcpStored->OnTrue, tcpKind, &TZEDoData::Emit);
+  Connect(tcpStored->OnFalse, serialKind, &TZEDoData::Emit);
+  // A click checks its own choice; checking again on the way does no harm.
+  Connect(serialChoice->OnSelect, serialKind, &TZEDoData::Emit);
+  Connect(tcpChoice->OnSelect, tcpKind, &TZEDoData::Emit);
+  Connect(serialKind->OnEmit, serialChosen, &TZEHub::Distribute);
+  Connect(serialChosen->Outputs[0], serialChoice, &ui::TzeRadioButtonRush::SetCheck);
+  Connect(serialChosen->Outputs[1], typeConnect, &TZEGlobalVar::Write);
+  Connect(tcpKind->OnEmit, tcpChosen, &TZEHub::Distribute);
+  Connect(tcpChosen->Outputs[0], tcpChoice, &ui::TzeRadioButtonRush::SetCheck);
+  Connect(tcpChosen->Outputs[1], typeConnect, &TZEGlobalVar::Write);
+
+  // Layout step: the controls of the kind, the poll period, the window.
+  Connect(typeConnect->OnWrite, layout, &TZEHub::Distribute);
+  Connect(layout->Outputs[0], kindSelector, &TZEIndexToChanel::Route);
+  Connect(layout->Outputs[1], pollText, &TZEDoData::Emit);
+  Connect(layout->Outputs[2], showForm, &TZEDoData::Emit);
+  Connect(kindSelector->Channels[1], serialLayout, &TZEHub::Distribute);
+  Connect(kindSelector->Channels[2], tcpLayout, &TZEHub::Distribute);
+
+  Connect(serialLayout->Outputs[0], portList, &TZEMultiElement::Action, 0);
+  Connect(serialLayout->Outputs[1], showSerial, &TZEDoData::Emit);
+  Connect(serialLayout->Outputs[2], speedSelect, &TZEMultiElement::Action, 0);
+  Connect(serialLayout->Outputs[3], hideTcp, &TZEDoData::Emit);
+  Connect(serialLayout->Outputs[4], reconnectState, &TZEDoData::Emit);
+  Connect(tcpLayout->Outputs[0], hideSerial, &TZEDoData::Emit);
+  Connect(tcpLayout->Outputs[1], showTcp, &TZEDoData::Emit);
+  Connect(tcpLayout->Outputs[2], tcpUnset, &TZEIf_else::Compare);
+
+  Connect(showSerial->OnEmit, serialControls, &TZEHub::Distribute);
+  Connect(hideSerial->OnEmit, serialControls, &TZEHub::Distribute);
+  Connect(serialControls->Outputs[0], Win(serialPort), &ui::TZEWin::SetVisible);
+  Connect(serialControls->Outputs[1], Win(serialSpeed), &ui::TZEWin::SetVisible);
+  Connect(serialControls->Outputs[2], Win(refreshButton), &ui::TZEWin::SetVisible);
+  Connect(serialControls->Outputs[3], Win(speedLabel), &ui::TZEWin::SetVisible);
+  Connect(showTcp->OnEmit, Win(tcpPort), &ui::TZEWin::SetVisible);
+  Connect(hideTcp->OnEmit, Win(tcpPort), &ui::TZEWin::SetVisible);
+  Connect(tcpUnset->Op1Input, tcpPortValue, &TZEGlobalVar::Value);
+  Connect(tcpUnset->OnTrue, proposedPort, &TZEDoData::Emit);
+  Connect(tcpUnset->OnFalse, storedPort, &TZEDoData::Emit);
+  Connect(proposedPort->OnEmit, tcpPort, &ui::TZEEdit::SetText);
+  Connect(storedPort->OnEmit, tcpPort, &ui::TZEEdit::SetText);
+  // Setting the box fires only OnCheck; the global follows clicks alone.
+  Connect(reconnectState->OnEmit, reconnect, &ui::TzeCheckBoxRush::SetCheck);
+  Connect(pollText->OnEmit, pollPeriod, &ui::TZEEdit::SetText);
+  Connect(showForm->OnEmit, Win(form), &ui::TZEWin::SetVisible);
+  Connect(hideForm->OnEmit, Win(form), &ui::TZEWin::SetVisible);
+
+  // Live edits, each stored at once.
+  Connect(serialPort->OnSelect, comPort, &TZEGlobalVar::Write);
+  Connect(serialSpeed->OnSelect, comPortSpeed, &TZEGlobalVar::Write);
+  Connect(tcpPort->OnChange, tcpPortValue, &TZEGlobalVar::Write);
+  Connect(pollPeriod->OnChange, timeRefresh, &TZEGlobalVar::Write);
+  Connect(reconnect->OnClick, reconnecting, &TZEGlobalVar::Write);
+  Connect(refreshButton->OnClick, portList, &TZEMultiElement::Action, 0);
+
+  // Save: config.ini first, then the windows, then away.
+  Connect(saveButton->OnClick, saving, &TZEHub::Distribute);
+  Connect(saving->Outputs[0], boundary, &TZEEditMulti::Action, 1);
+  Connect(saving->Outputs[1], boundary, &TZEEditMulti::Action, 0);
+  Connect(saving->Outputs[2], hideForm, &TZEDoData::Emit);
+
+  // The list helpers act on the dialog's two lists.
+  Connect(portList->Events[0], serialPort, &ui::TZEComboBox::Clear);
+  Connect(portList->Events[1], serialPort, &ui::TZEComboBox::Add);
+  Connect(portList->Events[2], serialPort, &ui::TZEComboBox::SetIndex);
+  Connect(speedSelect->Events[0], serialSpeed, &ui::TZEComboBox::SetIndex);
+  for (TZEMultiElement* inner : {portList, speedSelect}) {
+    inner->ParentControl = form;
+    inner->ParentScheme = this;
+  }
+  portList->SetFactory(&SchemeFactory<TClassMultiElement_PortList>);
+  speedSelect->SetFactory(&SchemeFactory<TClassMultiElement_SpeedSelect>);
+}
+
+}  // namespace zorn
