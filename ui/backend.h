@@ -281,6 +281,9 @@ class IWidget {
   virtual void SetTopmost(bool topmost) = 0;
   virtual bool Minimized() const = 0;
   virtual void Restore() = 0;
+  // Forms: the user moves the window with the left button pressed on it,
+  // as if the press had been on its title bar.
+  virtual void DragMove() {}
 };
 
 struct TMenuItem {

@@ -531,6 +531,8 @@ void TGallery::CheckMenu() {
   });
   TData none;
   popup.Popup(none, 0);
+  Check(picks.Calls == 0, "the pick waits for the loop, as a posted command does");
+  test::Pump(50);
   Check(seen == 1 && rect.right - rect.left > 60, "the popup menu opened at the cursor");
   Check(picks.Calls == 1 && picks.LastInt == 3, "the checked item is index 3 (the separator counts)");
   test::WhileModal(300, [] {

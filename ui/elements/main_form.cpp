@@ -149,6 +149,10 @@ void TZEMainForm::SetIcon(TData& data, uint16_t) {
   widget_->SetIcon(icon);
 }
 
+void TZEMainForm::DragMove(TData&, uint16_t) {
+  if (widget_) widget_->DragMove();
+}
+
 void TZEMainForm::Close(TData&, uint16_t) {
   SavePosition();
   if (widget_) widget_->RequestClose();

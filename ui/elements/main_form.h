@@ -31,6 +31,9 @@ class TZEMainForm : public TZEWin {
   void SetCaption(TData& data, uint16_t index);
   void SetIcon(TData& data, uint16_t index);  // an Icon value; anything else: none
   void Close(TData& data, uint16_t index);    // saves the position, then asks to close
+  // The user drags the window by the press that is under way (a window
+  // without title bar acts as its own).
+  void DragMove(TData& data, uint16_t index);
 
   // Events.
   TWire OnStart;       // Null, from the start handler, before Visible applies

@@ -35,6 +35,9 @@ class TzeStringTableMT : public TZEWin {
   std::string Columns;   // "Время\r\nСобытие\r\n…\r\nДействие=200"
   char Separator = ';';
   bool SortOnClick = true;
+  // With MaxRows above 0, an Add that would exceed it first removes the
+  // first row, so the table keeps the last MaxRows rows added.
+  int32_t MaxRows = 0;
 
   // Actions.
   void Add(TData& data, uint16_t index);       // appends the row ToStr(value)

@@ -78,6 +78,7 @@ class THeadlessWidget : public IWidget {
   void SetTopmost(bool topmost) override { topmost_ = topmost; }
   bool Minimized() const override { return minimized_; }
   void Restore() override;
+  void DragMove() override { ++drags_; }
 
   // What the user does. Each returns false when the control would not get
   // the input: hidden (itself or a parent) or disabled (itself or a parent).
@@ -134,6 +135,7 @@ class THeadlessWidget : public IWidget {
   const std::vector<TColumn>& Columns() const { return columns_; }
   char Separator() const { return separator_; }
   int32_t Paints() const { return paints_; }
+  int32_t Drags() const { return drags_; }
   const TCreateArgs& Args() const { return args_; }
   const std::vector<THeadlessWidget*>& Children() const { return children_; }
 
@@ -172,6 +174,7 @@ class THeadlessWidget : public IWidget {
   bool topmost_ = false;
   bool minimized_ = false;
   int32_t paints_ = 0;
+  int32_t drags_ = 0;
 };
 
 }  // namespace zorn::ui::headless

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/event_loop.h"
 #include "platform/win32/cp1251.h"
 #include "ui/win32/widget.h"
 
@@ -94,7 +95,15 @@ void TWin32Menu::Popup(IWidget* owner) {
   entries_.clear();
   if (chosen == 0 || chosen > shown.size()) return;
   const TMenuItem& item = shown[chosen - 1];
-  if (!item.Separator && item.Enabled) OnPick(static_cast<int32_t>(chosen - 1));
+  if (item.Separator || !item.Enabled) return;
+  // The pick is handled from the loop, as a posted WM_COMMAND would be: the
+  // handler that opened the menu returns first, so a pick may delete the
+  // control whose press opened it.
+  std::weak_ptr<char> alive = alive_;
+  const auto index = static_cast<int32_t>(chosen - 1);
+  platform::EventLoop().Post([this, alive, index] {
+    if (!alive.expired()) OnPick(index);
+  });
 }
 
 bool TWin32Menu::Measure(MEASUREITEMSTRUCT& m) {

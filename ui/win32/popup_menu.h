@@ -3,6 +3,7 @@
 
 #include "ui/win32/win_api.h"
 
+#include <memory>
 #include <vector>
 
 #include "ui/backend.h"
@@ -32,6 +33,7 @@ class TWin32Menu : public IPopupMenu {
   TMenuLook look_;
   HFONT font_ = nullptr;
   HBRUSH background_ = nullptr;
+  std::shared_ptr<char> alive_ = std::make_shared<char>();  // a pick posted after the menu is gone is dropped
 };
 
 }  // namespace zorn::ui::win32

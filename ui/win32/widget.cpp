@@ -67,6 +67,14 @@ void TWin32Widget::SetParent(IWidget* parent) {
   parent_ = parent;
   if (!hwnd_ || kind_ == TWidgetKind::Form) return;
   ::SetParent(hwnd_, parent ? reinterpret_cast<HWND>(parent->Handle()) : HWND_MESSAGE);
+  if (parent) RaiseAboveSiblings();
+}
+
+// A control made (or moved into its parent) later lies above the ones there
+// before it, whatever order the system gives new children: a picture that
+// fills a panel stays under the controls placed on the panel afterwards.
+void TWin32Widget::RaiseAboveSiblings() {
+  SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TWin32Widget::SetVisible(bool visible) {
@@ -99,6 +107,17 @@ void TWin32Widget::SetText(const std::string& text) {
       kind_ == TWidgetKind::CheckBox || kind_ == TWidgetKind::RadioButton) {
     InvalidateRect(hwnd_, nullptr, TRUE);
   }
+  if (kind_ == TWidgetKind::Label) RepaintBeneath();
+}
+
+// A see-through label paints no background of its own: what lies beneath
+// it is painted again first, or the old text would stay under the new.
+void TWin32Widget::RepaintBeneath() {
+  HWND parent = GetParent(hwnd_);
+  RECT rect{};
+  GetWindowRect(hwnd_, &rect);
+  MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
+  RedrawWindow(parent, &rect, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 std::string TWin32Widget::Text() const {
@@ -117,6 +136,7 @@ void TWin32Widget::SetFont(const TFontSpec& font) {
   hfont_ = MakeFont(font);
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(hfont_), TRUE);
   if (old) DeleteObject(old);
+  if (kind_ == TWidgetKind::Label) RepaintBeneath();
 }
 
 void TWin32Widget::SetColor(uint32_t color) {
@@ -208,6 +228,13 @@ void TWin32Widget::SetTopmost(bool topmost) {
 }
 
 bool TWin32Widget::Minimized() const { return hwnd_ && IsIconic(hwnd_); }
+
+void TWin32Widget::DragMove() {
+  // The system's own move loop, started as from a press on the caption.
+  if (!hwnd_ || kind_ != TWidgetKind::Form) return;
+  ReleaseCapture();
+  SendMessageW(hwnd_, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+}
 
 void TWin32Widget::Restore() {
   if (!hwnd_ || !IsIconic(hwnd_)) return;

@@ -62,6 +62,7 @@ class TWin32Widget : public IWidget {
   void SetTopmost(bool topmost) override;
   bool Minimized() const override;
   void Restore() override;
+  void DragMove() override;
 
   HWND Hwnd() const { return hwnd_; }
   // The control's messages, after the comctl32 subclass hands them over.
@@ -77,6 +78,8 @@ class TWin32Widget : public IWidget {
   uint64_t Created() const { return created_; }
 
  private:
+  void RaiseAboveSiblings();
+  void RepaintBeneath();
   void Create();
   void ApplyCommon();
   bool Mouse(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);

@@ -35,7 +35,8 @@ TStyle FormStyle(uint8_t code) {
 TStyle ControlStyle(const TCreateArgs& a) {
   switch (a.Kind) {
     case TWidgetKind::Panel: return {WS_CLIPCHILDREN, 0};
-    case TWidgetKind::Label: return {SS_LEFT | SS_NOTIFY | SS_NOPREFIX, 0};
+    // Labels are see-through: an indicator's text lies on its state picture.
+    case TWidgetKind::Label: return {SS_LEFT | SS_NOTIFY | SS_NOPREFIX, WS_EX_TRANSPARENT};
     case TWidgetKind::Edit:
       return {ES_AUTOHSCROLL | (a.PasswordChar ? DWORD(ES_PASSWORD) : 0), WS_EX_CLIENTEDGE};
     case TWidgetKind::Image: return {0, 0};
@@ -141,6 +142,7 @@ void TWin32Widget::Create() {
                           nullptr);
   if (!hwnd_) return;
   if (args_.Parent) parent_ = args_.Parent;
+  if (kind_ != TWidgetKind::Form && args_.Parent) RaiseAboveSiblings();
   Attach(hwnd_);
   if (kind_ == TWidgetKind::ComboBox && args_.Editable) {
     COMBOBOXINFO info{};

@@ -337,6 +337,11 @@ bool TWin32Widget::Reflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     case WM_CTLCOLORSCROLLBAR: {
       HDC dc = reinterpret_cast<HDC>(wp);
       SetTextColor(dc, ColorRef(font_.Color));
+      if (kind_ == TWidgetKind::Label) {
+        SetBkMode(dc, TRANSPARENT);
+        result = reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+        return true;
+      }
       SetBkColor(dc, ColorRef(color_));
       result = reinterpret_cast<LRESULT>(brush_);
       return brush_ != nullptr;
