@@ -1,0 +1,94 @@
+// One button of the button window: a panel with one control of the
+// record's kind (pulse, toggle, hold or set-value button), built by the
+// window's list host once per loaded record.
+//
+// Instance actions: 0 set-up with the row text "position;caption;width;
+// kind;block;value;description", 1 the host's clear notice (unused),
+// 2 re-send the current state (toggles and set-value buttons only).
+// Instance events: 0 a command line "value;block", 1 a right press on the
+// control, carrying the panel's position. Instance data input 0: the
+// panels' background bitmap.
+#pragma once
+
+#include <array>
+
+#include "elements/format_str.h"
+#include "elements/str_split.h"
+#include "runtime/flow/compare.h"
+#include "runtime/flow/hub.h"
+#include "runtime/flow/routing.h"
+#include "runtime/flow/state.h"
+#include "runtime/multi_element.h"
+#include "runtime/multi_element_ex.h"
+#include "ui/elements/edit.h"
+#include "ui/elements/image.h"
+#include "ui/elements/panel.h"
+#include "ui/elements/rush_buttons.h"
+
+namespace zorn {
+
+// Shows the control of one kind and hides the other three. Action 0: the
+// kind digit. Events 0 pulse, 1 toggle, 2 hold, 3 set-value button: Int 1
+// show or Int 0 hide. A kind outside 0 to 3 hides all four.
+class TClassMultiElement_ButtonKindView : public TClassMultiBase {
+ public:
+  TClassMultiElement_ButtonKindView(TZEMultiElement* host, TElement* parentControl,
+                                    TClassMultiBase* parentScheme);
+
+  TZEEditMulti* boundary;
+  TZEHub* kinds;
+  std::array<TZEIf_else*, 4> isKind;
+  std::array<TZEDoData*, 4> show;
+  std::array<TZEDoData*, 4> hide;
+};
+
+class TClassChildPanelEx_ButtonItem : public TClassMultiBase {
+ public:
+  TClassChildPanelEx_ButtonItem(TZEMultiElementEx* host, TElement* parentControl,
+                                TClassMultiBase* parentScheme);
+
+  TZEEditMultiEx* boundary;
+  ui::TZEPanel* panel;
+  ui::TZEImage* background;
+  ui::TzeButtonRush* pulseButton;
+  ui::TzeButtonRush* holdButton;
+  ui::TzeButtonRush* setValueButton;
+  ui::TzeCheckBoxRush* toggle;
+  ui::TZEEdit* valueField;
+  TZESwitch* editSwitch;  // on while the value field is open
+  TZEMultiElement* kindView;
+  // Set-up from the row text.
+  TZEHub* setup;
+  TZEMultiStrPart* parts;    // 0 position … 5 value; the rest is the description
+  TZEMemory* description;
+  TZEDoData* width;
+  TZEDoData* kind;
+  TZEDoData* caption;
+  TZEHub* captions;
+  TZEDoData* value;
+  TZEFormatStr* setValueCaption;  // "caption: field text"
+  TZEDoData* hint;
+  TZEHub* hints;
+  // The command lines.
+  TZEFormatStr* valueLine;  // the record's value and block
+  TZEFormatStr* oneLine;
+  TZEFormatStr* zeroLine;
+  TZEFormatStr* fieldLine;  // the value field's text and block
+  TZEDoData* menuRequest;
+  // Presses by mouse button: 0 left, 1 right.
+  TZEIndexToChanel* pulsePress;
+  TZEIndexToChanel* holdPress;
+  TZEIndexToChanel* holdRelease;
+  TZEIndexToChanel* togglePress;
+  TZEIndexToChanel* setValuePress;
+  TZEIndexToChanel* setValueDouble;
+  TZEIf_else* toggleClick;   // the state before the click: unchecked sends 1
+  TZEIf_else* toggleResync;  // the current state: unchecked sends 0
+  TZEDoData* hideButton;
+  TZEDoData* showButton;
+  TZEHub* enter;  // close the field, refresh the caption, send
+  TZEIf_else* escapeKey;
+  TZEIndexToChanel* resyncKind;
+};
+
+}  // namespace zorn

@@ -1,0 +1,77 @@
+// Property settings that the three editor dialogs share: control places
+// and the small emitters their wiring repeats.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "link/link_setup.h"
+#include "runtime/multi_element.h"
+#include "ui/elements/combo_box.h"
+#include "ui/elements/edit.h"
+#include "ui/elements/label.h"
+
+namespace zorn::editor_setup {
+
+using link_setup::IntValue;
+using link_setup::Outputs;
+
+// Place and hint of a control on the dialog; the font is the default one.
+template <class T>
+void Place(T& c, ui::TZEWin* parent, int32_t left, int32_t top, int32_t width, int32_t height,
+           const char* hint) {
+  c.Parent = parent;
+  c.Left = left;
+  c.Top = top;
+  c.Width = width;
+  c.Height = height;
+  c.Hint = hint;
+}
+
+inline auto Label(ui::TZEWin* parent, int32_t left, int32_t top, int32_t width, int32_t height,
+                  const char* text) {
+  return [=](ui::TZELabel& l) {
+    Place(l, parent, left, top, width, height, "");
+    l.Text = text;
+    l.Init();
+  };
+}
+
+inline auto Edit(ui::TZEWin* parent, int32_t top, ui::TEditMode mode, const char* text,
+                 const char* hint) {
+  return [=](ui::TZEEdit& e) {
+    Place(e, parent, 130, top, 150, 20, hint);
+    e.Mode = mode;
+    e.Text = text;
+    e.Init();
+  };
+}
+
+// A drop-down list at the field column; index mode unless `textMode`.
+inline auto List(ui::TZEWin* parent, int32_t top, bool textMode, int32_t dropDown,
+                 const char* items, const char* text, const char* hint) {
+  return [=](ui::TZEComboBox& c) {
+    Place(c, parent, 130, top, 150, 21, hint);
+    c.DataMode = textMode ? 1 : 0;
+    c.DropDownCount = dropDown;
+    c.Strings = items;
+    c.Text = text;
+    c.Init();
+  };
+}
+
+// An emitter of what a data output answers when it fires.
+template <class C>
+auto ValueOf(C* source, void (C::*output)(TData&, uint16_t), uint16_t index = 0) {
+  return [=](TZEDoData& d) { Connect(d.DataInput, source, output, index); };
+}
+
+// An inner host of a dialog: its windows hang on the dialog's form.
+inline auto Inner(size_t events, size_t dataInputs) {
+  return [=](TZEMultiElement& h) {
+    h.SetEventCount(events);
+    h.SetDataInputCount(dataInputs);
+  };
+}
+
+}  // namespace zorn::editor_setup

@@ -1,0 +1,29 @@
+#include "app/event_window/event_actions.h"
+
+namespace zorn {
+
+TClassMultiElement_EventActions::TClassMultiElement_EventActions(TZEMultiElement* host, TElement*,
+                                                                 TClassMultiBase* parentScheme)
+    : TClassMultiBase(parentScheme) {
+  boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(5, 0); });
+  // The first operand is left at 0, so it is taken from the file field.
+  volumeLevel = Make<TZEMath>([](auto& m) {
+    m.Operation = moDivide;
+    m.Op2 = 100.0;
+    m.RealResult = true;
+  });
+  system = Make<TZESystemActions>();
+
+  Boundary = boundary;
+  boundary->Scheme = this;
+  boundary->Host = host;
+
+  Connect(boundary->InnerEvents[0], system, &TZESystemActions::Open);
+  Connect(boundary->InnerEvents[1], volumeLevel, &TZEMath::Calc);
+  Connect(volumeLevel->OnResult, system, &TZESystemActions::SetVolume);
+  Connect(boundary->InnerEvents[2], system, &TZESystemActions::ShutDown);
+  Connect(boundary->InnerEvents[3], system, &TZESystemActions::Restart);
+  Connect(boundary->InnerEvents[4], system, &TZESystemActions::Lock);
+}
+
+}  // namespace zorn

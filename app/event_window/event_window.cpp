@@ -1,0 +1,184 @@
+#include "app/event_window/event_window.h"
+
+#include "app/event_window/event_actions.h"
+#include "app/event_window/event_rule.h"
+#include "app/event_window/free_key.h"
+#include "app/event_window/line_matcher.h"
+#include "app/event_window/log_store.h"
+#include "app/event_window/rule_bar.h"
+#include "app/event_window/rule_finder.h"
+#include "app/event_window/rule_loader.h"
+#include "app/event_window/rule_text.h"
+#include "app/event_window/table_fill.h"
+#include "app/event_window/table_mouse.h"
+#include "link/link_setup.h"
+
+namespace zorn {
+
+using namespace link_setup;
+
+namespace {
+
+// Popup menu items; the separators count.
+enum TMenuItem : uint16_t { miEdit = 0, miFilter = 1, miAdd = 3, miAll = 5 };
+
+template <class H>
+auto Host(size_t events, size_t dataInputs) {
+  return [=](H& host) {
+    host.SetEventCount(events);
+    host.SetDataInputCount(dataInputs);
+  };
+}
+
+void SelectedRow(TZEIf_else& g) {
+  g.Type = cmGreaterOrEqual;
+  MakeInt(g.Op2, 0);
+}
+
+}  // namespace
+
+TClassChildForm_EventWindow::TClassChildForm_EventWindow(TZEMultiElement* host,
+                                                         TElement* parentControl,
+                                                         TClassMultiBase* parentScheme)
+    : TClassMultiBase(parentScheme) {
+  boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(3, 0); });
+  form = Make<ui::TZEMainForm>([&](auto& f) {
+    f.Parent = dynamic_cast<ui::TZEWin*>(parentControl);
+    f.Caption = "Журнал событий";
+    f.IconName = "ICON7";
+    f.Left = 35;
+    f.Top = 105;
+    f.Width = 379;
+    f.Height = 197;
+    f.BorderStyle = 2;
+    f.Color = 0xFF00000F;
+    f.Place = "config.ini\\eventForm";
+    f.Visible = false;
+    f.Init();
+  });
+  ruleBar = Make<TZEMultiElement>(Host<TZEMultiElement>(1, 0));
+  table = Make<ui::TzeStringTableMT>([&](auto& t) {
+    t.Parent = form;
+    t.Left = 0;
+    t.Top = 24;
+    t.Width = 363;
+    t.Height = 139;
+    t.Align = ui::alClient;
+    t.Columns = "Время\r\nСобытие\r\nУсловие\r\nЗначение\r\nДействие=200";
+    t.Separator = ';';
+    t.MaxRows = 200;  // as many as the log keeps, between refills too
+    t.Init();
+  });
+  menu = Make<ui::TzePopupMenuEx>([&](auto& m) {
+    m.Items = "Редактировать\r\nФильтр по выбранному\r\n-\r\nДобавить\r\n-\r\nВсе события\r\n";
+    m.Font = TFontRec{"MS Sans Serif", 8, 0, 0, 1};
+    m.Owner = form;
+    m.Init();
+  });
+  sound = Make<TZEPlaySound>([](auto& s) { s.Mode = pmAsync; });
+  ruleLoader = Make<TZEMultiElement>(Host<TZEMultiElement>(3, 0));
+  ruleText = Make<TZEMultiElement>(Host<TZEMultiElement>(2, 1));
+  freeKey = Make<TZEMultiElement>(Host<TZEMultiElement>(1, 1));
+  rules = Make<TZEMultiElementEx>([](auto& r) {
+    Host<TZEMultiElementEx>(7, 1)(r);
+    r.CreateOnDemand = true;  // no instance before the first rule
+  });
+  lineMatcher = Make<TZEMultiElement>(Host<TZEMultiElement>(1, 1));
+  logStore = Make<TZEMultiElement>(Host<TZEMultiElement>(1, 0));
+  tableFill = Make<TZEMultiElement>(Host<TZEMultiElement>(2, 2));
+  tableMouse = Make<TZEMultiElement>(Host<TZEMultiElement>(1, 0));
+  ruleFinder = Make<TZEMultiElement>(Host<TZEMultiElement>(1, 1));
+  actions = Make<TZEMultiElement>(Host<TZEMultiElement>(0, 0));
+  showing = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  cleared = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  menuItems = Make<TZEIndexToChanel>([](auto& r) { r.SetCount(6); });
+  rowToEdit = Make<TZEIf_else>(SelectedRow);
+  selectedRow = Make<TZEDoData>();
+  rowToFilter = Make<TZEIf_else>(SelectedRow);
+  editText = Make<TZEStrCat>([](auto& c) { c.Str1 = "1;"; });
+  Control = form;
+
+  Boundary = boundary;
+  boundary->Scheme = this;
+  boundary->Host = host;
+
+  // Window inputs.
+  Connect(boundary->InnerEvents[0], ruleLoader, &TZEMultiElement::Action, 0);
+  Connect(boundary->InnerEvents[1], lineMatcher, &TZEMultiElement::Action, 0);
+  Connect(boundary->InnerEvents[2], showing, &TZEHub::Distribute);
+  Connect(showing->Outputs[0], tableFill, &TZEMultiElement::Action, 1);
+  Connect(showing->Outputs[1], static_cast<ui::TZEWin*>(form), &ui::TZEWin::SetVisible);
+
+  // Loading: away with the old rules, then one instance and one selector
+  // entry per rule.
+  Connect(ruleLoader->Events[0], cleared, &TZEHub::Distribute);
+  Connect(cleared->Outputs[0], rules, &TZEMultiElementEx::ClearInstances, 1);
+  Connect(cleared->Outputs[1], ruleBar, &TZEMultiElement::Action, 0);
+  Connect(ruleLoader->Events[1], ruleText, &TZEMultiElement::Action, 0);
+  Connect(ruleText->DataInputs[0], ruleLoader, &TZEMultiElement::DataOutput, 1);
+  Connect(ruleText->Events[0], rules, &TZEMultiElementEx::AddInstance, 0);
+  Connect(ruleText->Events[1], ruleBar, &TZEMultiElement::Action, 1);
+
+  // Lines: each rule it concerns is told its status and the value.
+  Connect(lineMatcher->DataInputs[0], ruleLoader, &TZEMultiElement::DataOutput, 0);
+  Connect(lineMatcher->Events[0], rules, &TZEMultiElementEx::SendToInstance, 2);
+  Connect(rules->DataInputs[0], lineMatcher, &TZEMultiElement::DataOutput, 0);
+
+  // What a rule does when it fires.
+  Connect(rules->Events[0], logStore, &TZEMultiElement::Action, 0);
+  Connect(rules->Events[1], sound, &TZEPlaySound::Play);
+  for (uint16_t i = 0; i < 5; ++i) {
+    Connect(rules->Events[2 + i], actions, &TZEMultiElement::Action, i);
+  }
+  Connect(logStore->Events[0], tableFill, &TZEMultiElement::Action, 0);
+  Connect(tableFill->DataInputs[0], logStore, &TZEMultiElement::DataOutput, 0);
+  Connect(tableFill->DataInputs[1], table, &ui::TzeStringTableMT::Value);
+  Connect(tableFill->Events[0], table, &ui::TzeStringTableMT::Clear);
+  Connect(tableFill->Events[1], table, &ui::TzeStringTableMT::Add);
+
+  // The popup menu and its items.
+  Connect(table->OnMouseDown, tableMouse, &TZEMultiElement::Action, 0);
+  Connect(tableMouse->Events[0], menu, &ui::TzePopupMenuEx::Popup);
+  Connect(menu->OnClick, menuItems, &TZEIndexToChanel::Route);
+  Connect(menuItems->Channels[miEdit], rowToEdit, &TZEIf_else::Compare);
+  Connect(rowToEdit->Op1Input, table, &ui::TzeStringTableMT::Index);
+  Connect(rowToEdit->OnTrue, selectedRow, &TZEDoData::Emit);
+  Connect(selectedRow->DataInput, table, &ui::TzeStringTableMT::Value);
+  Connect(selectedRow->OnEmit, ruleFinder, &TZEMultiElement::Action, 0);
+  Connect(menuItems->Channels[miFilter], rowToFilter, &TZEIf_else::Compare);
+  Connect(rowToFilter->Op1Input, table, &ui::TzeStringTableMT::Index);
+  Connect(rowToFilter->OnTrue, tableFill, &TZEMultiElement::Action, 2);
+  Connect(menuItems->Channels[miAdd], ruleLoader, &TZEMultiElement::Action, 1);
+  Connect(menuItems->Channels[miAll], tableFill, &TZEMultiElement::Action, 1);
+
+  // Editing and adding end in the editor's text.
+  Connect(ruleLoader->Events[2], freeKey, &TZEMultiElement::Action, 0);
+  Connect(freeKey->DataInputs[0], ruleLoader, &TZEMultiElement::DataOutput, 0);
+  Connect(freeKey->Events[0], editText, &TZEStrCat::Concat);
+  Connect(ruleBar->Events[0], ruleFinder, &TZEMultiElement::Action, 1);
+  Connect(ruleFinder->DataInputs[0], ruleLoader, &TZEMultiElement::DataOutput, 0);
+  Connect(ruleFinder->Events[0], editText, &TZEStrCat::Concat);
+  Connect(editText->OnResult, boundary, &TZEEditMulti::Action, 0);
+
+  // The inner schemes, last.
+  for (TZEMultiElement* inner : {ruleBar, ruleLoader, ruleText, freeKey, lineMatcher, logStore,
+                                 tableFill, tableMouse, ruleFinder, actions}) {
+    inner->ParentControl = form;
+    inner->ParentScheme = this;
+  }
+  rules->ParentControl = form;
+  rules->ParentScheme = this;
+  ruleBar->SetFactory(&SchemeFactory<TClassChildPanel_EventRuleBar>);
+  ruleLoader->SetFactory(&SchemeFactory<TClassMultiElement_EventRuleLoader>);
+  ruleText->SetFactory(&SchemeFactory<TClassMultiElement_EventRuleText>);
+  freeKey->SetFactory(&SchemeFactory<TClassMultiElement_EventFreeKey>);
+  rules->SetFactory(&SchemeFactoryEx<TClassMultiElementEx_EventRule>);
+  lineMatcher->SetFactory(&SchemeFactory<TClassMultiElement_EventLineMatcher>);
+  logStore->SetFactory(&SchemeFactory<TClassMultiElement_EventLogStore>);
+  tableFill->SetFactory(&SchemeFactory<TClassMultiElement_EventTableFill>);
+  tableMouse->SetFactory(&SchemeFactory<TClassMultiElement_EventTableMouse>);
+  ruleFinder->SetFactory(&SchemeFactory<TClassMultiElement_EventRuleFinder>);
+  actions->SetFactory(&SchemeFactory<TClassMultiElement_EventActions>);
+}
+
+}  // namespace zorn

@@ -1,0 +1,20 @@
+#include "app/event_window/free_key.h"
+
+namespace zorn {
+
+TClassMultiElement_EventFreeKey::TClassMultiElement_EventFreeKey(TZEMultiElement* host, TElement*,
+                                                                 TClassMultiBase* parentScheme)
+    : TClassMultiBase(parentScheme) {
+  boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(1, 0); });
+  search = Make<TZEFreeKey>([](auto& s) { s.Prefix = "event_"; });
+
+  Boundary = boundary;
+  boundary->Scheme = this;
+  boundary->Host = host;
+
+  Connect(boundary->InnerEvents[0], search, &TZEFreeKey::Find);
+  Connect(search->Array, boundary, &TZEEditMulti::DataOutput, 0);
+  Connect(search->OnKey, boundary, &TZEEditMulti::Action, 0);
+}
+
+}  // namespace zorn

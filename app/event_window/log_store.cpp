@@ -1,0 +1,40 @@
+#include "app/event_window/log_store.h"
+
+#include "link/link_setup.h"
+
+namespace zorn {
+
+using namespace link_setup;
+
+TClassMultiElement_EventLogStore::TClassMultiElement_EventLogStore(TZEMultiElement* host, TElement*,
+                                                                   TClassMultiBase* parentScheme)
+    : TClassMultiBase(parentScheme) {
+  boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(1, 1); });
+  clock = Make<TZETime>([](auto& t) { t.Format = "h:m:s D-M-Y"; });
+  stamped = Make<TZEStrCatDelim>([](auto& c) { c.Delimiter = ";"; });
+  storing = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
+  rows = Make<TZEStrList>();
+  overflow = Make<TZEIf_else>([](auto& g) {
+    g.Type = cmGreater;
+    MakeInt(g.Op2, kMaxRows);
+  });
+  oldest = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
+
+  Boundary = boundary;
+  boundary->Scheme = this;
+  boundary->Host = host;
+
+  // The time stamp first; the row itself is the second text joined.
+  Connect(boundary->InnerEvents[0], stamped, &TZEStrCatDelim::Concat);
+  Connect(stamped->Str1Input, clock, &TZETime::Text);
+  Connect(stamped->OnResult, storing, &TZEHub::Distribute);
+  Connect(storing->Outputs[0], boundary, &TZEEditMulti::Action, 0);
+  Connect(storing->Outputs[1], rows, &TZEStrList::Add);
+  Connect(storing->Outputs[2], overflow, &TZEIf_else::Compare);
+  Connect(overflow->Op1Input, rows, &TZEStrList::Count);
+  Connect(overflow->OnTrue, oldest, &TZEDoData::Emit);
+  Connect(oldest->OnEmit, rows, &TZEStrList::Delete);
+  Connect(boundary->InnerDataInputs[0], rows, &TZEStrList::Array);
+}
+
+}  // namespace zorn

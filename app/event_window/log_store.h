@@ -1,0 +1,32 @@
+// The event log's rows. Host action 0 takes a row, puts the local time
+// "h:m:s D-M-Y" and ";" in front of it, sends it on host event 0, appends it
+// and then drops the oldest row while more than 200 are kept. Host data
+// output 0: the rows (Array), oldest first. Nothing is written to disk.
+#pragma once
+
+#include "elements/str_join.h"
+#include "elements/str_list.h"
+#include "elements/time.h"
+#include "runtime/flow/compare.h"
+#include "runtime/flow/hub.h"
+#include "runtime/multi_element.h"
+
+namespace zorn {
+
+class TClassMultiElement_EventLogStore : public TClassMultiBase {
+ public:
+  static constexpr int32_t kMaxRows = 200;
+
+  TClassMultiElement_EventLogStore(TZEMultiElement* host, TElement* parentControl,
+                                   TClassMultiBase* parentScheme);
+
+  TZEEditMulti* boundary;
+  TZETime* clock;
+  TZEStrCatDelim* stamped;
+  TZEHub* storing;
+  TZEStrList* rows;
+  TZEIf_else* overflow;
+  TZEDoData* oldest;
+};
+
+}  // namespace zorn

@@ -1,0 +1,46 @@
+#include "app/event_window/rule_bar.h"
+
+namespace zorn {
+
+TClassChildPanel_EventRuleBar::TClassChildPanel_EventRuleBar(TZEMultiElement* host,
+                                                             TElement* parentControl,
+                                                             TClassMultiBase* parentScheme)
+    : TClassMultiBase(parentScheme) {
+  boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(2, 0); });
+  bar = Make<ui::TZEPanel>([&](auto& p) {
+    p.Parent = dynamic_cast<ui::TZEWin*>(parentControl);
+    p.Align = ui::alTop;
+    p.Height = 24;
+    p.Init();
+  });
+  rules = Make<ui::TZEComboBox>([&](auto& c) {
+    c.Parent = bar;
+    c.Align = ui::alClient;
+    c.Editable = false;
+    c.DataMode = 0;
+    c.Init();
+  });
+  editButton = Make<ui::TzeButtonRush>([&](auto& b) {
+    b.Parent = bar;
+    b.Align = ui::alRight;
+    b.Width = 80;
+    b.Height = 20;
+    b.Caption = "Изменить";
+    b.Hint = "Редактировать выбранное правило";
+    b.Init();
+  });
+  chosen = Make<TZEDoData>();
+  Control = bar;
+
+  Boundary = boundary;
+  boundary->Scheme = this;
+  boundary->Host = host;
+
+  Connect(boundary->InnerEvents[0], rules, &ui::TZEComboBox::Clear);
+  Connect(boundary->InnerEvents[1], rules, &ui::TZEComboBox::Add);
+  Connect(editButton->OnClick, chosen, &TZEDoData::Emit);
+  Connect(chosen->DataInput, static_cast<ui::TZEComboBox*>(rules), &ui::TZEComboBox::Index);
+  Connect(chosen->OnEmit, boundary, &TZEEditMulti::Action, 0);
+}
+
+}  // namespace zorn

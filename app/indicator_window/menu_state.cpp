@@ -1,0 +1,133 @@
+#include "app/indicator_window/indicator_parts.h"
+#include "link/link_setup.h"
+
+namespace zorn {
+
+using namespace link_setup;
+
+namespace {
+
+// A two-state switch that starts on: its menu item starts available.
+auto StartsOn() {
+  return [](TZESwitch& s) {
+    MakeInt(s.DataOn, 1);
+    MakeInt(s.DataOff, 0);
+    s.SetStartOff(false);
+  };
+}
+
+}  // namespace
+
+TClassMultiElement_IndicatorMenuState::TClassMultiElement_IndicatorMenuState(
+    TZEMultiElement* host, TElement*, TClassMultiBase* parentScheme)
+    : TClassMultiElement_IndicatorMenuState(host, parentScheme, true) {}
+
+TClassMultiElement_IndicatorMenuState::TClassMultiElement_IndicatorMenuState(
+    TZEMultiElement* host, TClassMultiBase* parentScheme, bool addAndTopmost)
+    : TClassMultiBase(parentScheme) {
+  boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(2, 1); });
+  selected = Make<TZEMemory>();
+  itemPress = Make<TZEHub>([](auto& h) { Outputs(h, 4); });
+  areaButton = Make<TZEIndexToChanel>([](auto& r) { r.SetCount(2); });
+  areaPress = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
+  editAvailable = Make<TZESwitch>(StartsOn());
+  addAvailable = addAndTopmost ? Make<TZESwitch>(StartsOn()) : nullptr;
+  deleteAvailable = Make<TZESwitch>(StartsOn());
+  for (size_t i = 0; i < itemIndex.size(); ++i) {
+    itemIndex[i] = Make<TZEDoData>([&](auto& d) { IntValue(d, static_cast<int32_t>(i)); });
+  }
+  setup = Make<TZEHub>([&](auto& h) { Outputs(h, addAndTopmost ? 3 : 1); });
+  blocks = addAndTopmost ? Make<TZEArrayRW>() : nullptr;
+  noBlocks = addAndTopmost ? Make<TZEIf_else>([](auto& c) {
+    c.Type = cmEqual;
+    MakeInt(c.Op2, 1);
+  })
+                           : nullptr;
+  checkItem = addAndTopmost ? Make<TZEMemory>([](auto& m) {
+    TData four;
+    MakeInt(four, 4);
+    m.SetDefault(four);
+  })
+                            : nullptr;
+  checkMark = addAndTopmost ? Make<TzeMT_AddData>([](auto& a) { a.SetCount(2); }) : nullptr;
+  popup = Make<TZEDoData>();
+
+  Boundary = boundary;
+  boundary->Scheme = this;
+  boundary->Host = host;
+  Connect(boundary->InnerDataInputs[0], selected, &TZEMemory::Value);
+
+  // A press on an item selects it and makes edit and delete available.
+  Connect(boundary->InnerEvents[0], itemPress, &TZEHub::Distribute);
+  Connect(itemPress->Outputs[0], selected, &TZEMemory::Write);
+  Connect(itemPress->Outputs[1], editAvailable, &TZESwitch::SwitchOn);
+  Connect(itemPress->Outputs[2], deleteAvailable, &TZESwitch::SwitchOn);
+  Connect(itemPress->Outputs[3], setup, &TZEHub::Distribute);
+
+  // A right press on the empty area keeps the selection and makes them not.
+  Connect(boundary->InnerEvents[1], areaButton, &TZEIndexToChanel::Route);
+  Connect(areaButton->Channels[1], areaPress, &TZEHub::Distribute);
+  Connect(areaPress->Outputs[0], editAvailable, &TZESwitch::SwitchOff);
+  Connect(areaPress->Outputs[1], deleteAvailable, &TZESwitch::SwitchOff);
+  Connect(areaPress->Outputs[2], setup, &TZEHub::Distribute);
+
+  // An item's availability flips only when its switch changes.
+  Connect(editAvailable->OnToggle, itemIndex[0], &TZEDoData::Emit);
+  Connect(deleteAvailable->OnToggle, itemIndex[2], &TZEDoData::Emit);
+  for (TZEDoData* item : itemIndex) Connect(item->OnEmit, boundary, &TZEEditMulti::Action, 0);
+
+  uint8_t last = 0;
+  if (addAndTopmost) {
+    // "Add" needs a known input block: the list holds more than its empty
+    // first entry, or no list is delivered at all.
+    Connect(addAvailable->OnToggle, itemIndex[1], &TZEDoData::Emit);
+    Connect(setup->Outputs[0], noBlocks, &TZEIf_else::Compare);
+    Connect(noBlocks->Op1Input, blocks, &TZEArrayRW::Count);
+    Connect(blocks->Array, boundary, &TZEEditMulti::DataOutput, 0);
+    Connect(noBlocks->OnTrue, addAvailable, &TZESwitch::SwitchOff);
+    Connect(noBlocks->OnFalse, addAvailable, &TZESwitch::SwitchOn);
+    Connect(setup->Outputs[1], checkMark, &TzeMT_AddData::Join);
+    Connect(checkMark->Values[0], checkItem, &TZEMemory::Value);
+    Connect(checkMark->Values[1], boundary, &TZEEditMulti::DataOutput, 1);
+    Connect(checkMark->OnResult, boundary, &TZEEditMulti::Action, 1);
+    last = 2;
+  }
+  Connect(setup->Outputs[last], popup, &TZEDoData::Emit);
+  Connect(popup->OnEmit, boundary, &TZEEditMulti::Action, 2);
+}
+
+TClassMultiElement_IndicatorSound::TClassMultiElement_IndicatorSound(TZEMultiElement* host,
+                                                                     TElement*,
+                                                                     TClassMultiBase* parentScheme)
+    : TClassMultiElement_IndicatorSound(host, parentScheme, "WAVE1", "sound.wav") {}
+
+TClassMultiElement_IndicatorSound::TClassMultiElement_IndicatorSound(
+    TZEMultiElement* host, TClassMultiBase* parentScheme, const char* resource, const char* file)
+    : TClassMultiBase(parentScheme) {
+  boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(1, 0); });
+  playing = Make<TZESwitch>([](auto& s) {
+    MakeInt(s.DataOn, 1);
+    MakeInt(s.DataOff, 0);
+    s.SetStartOff(true);
+  });
+  sound = Make<TZEPlaySound>([&](auto& p) {
+    p.Mode = pmAsync;
+    p.ResourceName = resource;
+    p.FileName = file;
+  });
+  gate = Make<TZETimer>([](auto& t) { OneShot(t, 1000); });
+  start = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+
+  Boundary = boundary;
+  boundary->Scheme = this;
+  boundary->Host = host;
+
+  // Requests while the switch is on are dropped.
+  Connect(boundary->InnerEvents[0], playing, &TZESwitch::SwitchOn);
+  Connect(playing->OnOn, start, &TZEHub::Distribute);
+  Connect(start->Outputs[0], sound, &TZEPlaySound::Play);
+  Connect(start->Outputs[1], gate, &TZETimer::Start);
+  Connect(gate->OnTimer, playing, &TZESwitch::SwitchOff);
+}
+
+}  // namespace zorn

@@ -1,0 +1,128 @@
+#include "app/main_list/main_list.h"
+
+#include "link/link_setup.h"
+
+namespace zorn {
+
+using namespace link_setup;
+
+namespace {
+
+auto Host(size_t events, size_t dataInputs) {
+  return [=](TZEMultiElement& host) {
+    host.SetEventCount(events);
+    host.SetDataInputCount(dataInputs);
+  };
+}
+
+auto Bitmap(const char* name) {
+  return [=](ui::TZEBitmap& b) {
+    b.ResourceName = name;
+    b.Init();
+  };
+}
+
+}  // namespace
+
+TClassChildPanel_MainList::TClassChildPanel_MainList(TZEMultiElement* host,
+                                                     TElement* parentControl,
+                                                     TClassMultiBase* parentScheme)
+    : TClassMultiBase(parentScheme) {
+  auto* form = dynamic_cast<ui::TZEWin*>(parentControl);
+  boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(2, 0); });
+  panel = Make<ui::TZEPanel>([&](auto& p) {
+    p.Parent = form;
+    p.Left = 0;
+    p.Top = 27;
+    p.Width = 422;
+    p.Height = 263;
+    p.Align = ui::alClient;
+    p.Color = ui::SystemColor(0x0F);
+    p.Font = TFontRec{"MS Sans Serif", 8, 0, 0, 1};
+    p.Init();
+  });
+  header = Make<ui::TZEImage>([&](auto& i) {
+    i.Parent = panel;
+    i.Left = 2;
+    i.Top = 2;
+    i.Width = 363;
+    i.Height = 29;
+    i.Init();
+  });
+  layout = Make<ui::TZEVBoxLayout>([&](auto& l) {
+    l.Name = TClassChildPanelEx_MainListRow::kLayout;
+    l.Container = panel;
+    l.Spacing = 2;
+    l.Margin = 20;
+    l.Init();
+  });
+  menu = Make<ui::TzePopupMenuEx>([&](auto& m) {
+    m.Items = "Редактировать\r\nДобавить строку\r\nУдалить строку";
+    m.Owner = form;
+    m.Init();
+  });
+  inactivePicture = Make<ui::TZEBitmap>(Bitmap("BITMAP13"));
+  activePicture = Make<ui::TZEBitmap>(Bitmap("BITMAP14"));
+  loadSteps = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  menuChoice = Make<TZEIndexToChanel>([](auto& r) { r.SetCount(3); });
+  loader = Make<TZEMultiElement>(Host(5, 1));
+  lineMatcher = Make<TZEMultiElement>(Host(1, 1));
+  rows = Make<TZEMultiElementEx>([](auto& l) {
+    l.SetEventCount(2);
+    l.SetDataInputCount(3);
+  });
+  sound = Make<TZEMultiElement>(Host(0, 0));
+  menuState = Make<TZEMultiElement>(Host(3, 2));
+  Control = panel;
+
+  Boundary = boundary;
+  boundary->Scheme = this;
+  boundary->Host = host;
+
+  // Load: the header picture, then the rows.
+  Connect(boundary->InnerEvents[0], loadSteps, &TZEHub::Distribute);
+  Connect(loadSteps->Outputs[0], header, &ui::TZEImage::Load);
+  Connect(header->BitmapInput, boundary, &TZEEditMulti::DataOutput, 0);
+  Connect(loadSteps->Outputs[1], loader, &TZEMultiElement::Action, 0);
+  Connect(loader->DataInputs[0], menuState, &TZEMultiElement::DataOutput, 0);
+  Connect(loader->Events[0], rows, &TZEMultiElementEx::ClearInstances, 1);
+  Connect(loader->Events[1], rows, &TZEMultiElementEx::AddInstance, 0);
+  Connect(loader->Events[2], layout, &ui::TZEVBoxLayout::Arrange);
+  Connect(loader->Events[3], boundary, &TZEEditMulti::Action, 0);
+  Connect(loader->Events[4], loadSteps, &TZEHub::Distribute);
+
+  // Controller lines and the rows.
+  Connect(boundary->InnerEvents[1], lineMatcher, &TZEMultiElement::Action, 0);
+  Connect(lineMatcher->DataInputs[0], loader, &TZEMultiElement::DataOutput, 0);
+  Connect(lineMatcher->Events[0], rows, &TZEMultiElementEx::SendToInstance, 2);
+  Connect(rows->DataInputs[0], inactivePicture, &ui::TZEBitmap::Bitmap);
+  Connect(rows->DataInputs[1], activePicture, &ui::TZEBitmap::Bitmap);
+  Connect(rows->DataInputs[2], lineMatcher, &TZEMultiElement::DataOutput, 0);
+  Connect(rows->Events[0], menuState, &TZEMultiElement::Action, 0);
+  Connect(rows->Events[1], sound, &TZEMultiElement::Action, 0);
+
+  // The popup menu.
+  Connect(panel->OnMouseDown, menuState, &TZEMultiElement::Action, 1);
+  Connect(header->OnMouseDown, menuState, &TZEMultiElement::Action, 1);
+  Connect(menuState->Events[0], menu, &ui::TzePopupMenuEx::ToggleEnabled);
+  Connect(menuState->Events[2], menu, &ui::TzePopupMenuEx::Popup);
+  Connect(menu->OnClick, menuChoice, &TZEIndexToChanel::Route);
+  Connect(menuChoice->Channels[miEdit], loader, &TZEMultiElement::Action, 1);
+  Connect(menuChoice->Channels[miAdd], loader, &TZEMultiElement::Action, 3);
+  Connect(menuChoice->Channels[miDelete], loader, &TZEMultiElement::Action, 2);
+
+  // The inner schemes, last; the rows hang on the panel.
+  for (TZEMultiElement* inner : {loader, lineMatcher, sound, menuState}) {
+    inner->ParentControl = panel;
+    inner->ParentScheme = this;
+  }
+  rows->ParentControl = panel;
+  rows->ParentScheme = this;
+  loader->SetFactory(&SchemeFactory<TClassMultiElement_MainListLoader>);
+  lineMatcher->SetFactory(&SchemeFactory<TClassMultiElement_MainListLineMatcher>);
+  rows->SetFactory(&SchemeFactoryEx<TClassChildPanelEx_MainListRow>);
+  sound->SetFactory(&SchemeFactory<TClassMultiElement_MainListSound>);
+  menuState->SetFactory(&SchemeFactory<TClassMultiElement_MainListMenuState>);
+}
+
+}  // namespace zorn

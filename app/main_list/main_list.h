@@ -1,0 +1,38 @@
+// The main list: the rows of user_settings.ini [mainForm] below the main
+// panel, each an indicator with a state picture, its text and a sound.
+// Host actions: 0 load, 1 a reply line "type;block;value". Host event 0:
+// "0;" and a record key for the indicator editor. Host data input 0: the
+// main window's background bitmap, shown by the header picture.
+#pragma once
+
+#include "app/main_list/main_list_parts.h"
+#include "ui/elements/layouts.h"
+#include "ui/elements/popup_menu.h"
+
+namespace zorn {
+
+class TClassChildPanel_MainList : public TClassMultiBase {
+ public:
+  TClassChildPanel_MainList(TZEMultiElement* host, TElement* parentControl,
+                            TClassMultiBase* parentScheme);
+
+  // Popup menu items.
+  enum : int32_t { miEdit = 0, miAdd = 1, miDelete = 2 };
+
+  TZEEditMulti* boundary;
+  ui::TZEPanel* panel;
+  ui::TZEImage* header;
+  ui::TZEVBoxLayout* layout;
+  ui::TzePopupMenuEx* menu;
+  ui::TZEBitmap* inactivePicture;
+  ui::TZEBitmap* activePicture;
+  TZEHub* loadSteps;
+  TZEIndexToChanel* menuChoice;
+  TZEMultiElement* loader;
+  TZEMultiElement* lineMatcher;
+  TZEMultiElementEx* rows;
+  TZEMultiElement* sound;
+  TZEMultiElement* menuState;
+};
+
+}  // namespace zorn

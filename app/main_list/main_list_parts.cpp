@@ -1,0 +1,109 @@
+#include "app/main_list/main_list_parts.h"
+
+#include "link/link_setup.h"
+
+namespace zorn {
+
+using namespace link_setup;
+
+namespace {
+
+constexpr uint32_t kInactiveColour = 0xFFFF00;  // 0x00BBGGRR
+constexpr uint32_t kActiveColour = 0x0000FF;
+
+auto RowFont(uint32_t color) { return TFontRec{"Times New Roman", 12, 1, color, 204}; }
+
+template <class C>
+auto ValueOf(C* source, void (C::*output)(TData&, uint16_t), uint16_t index = 0) {
+  return [=](TZEDoData& d) { Connect(d.DataInput, source, output, index); };
+}
+
+}  // namespace
+
+TClassMultiElement_MainListLoader::TClassMultiElement_MainListLoader(
+    TZEMultiElement* host, TElement*, TClassMultiBase* parentScheme)
+    : TClassMultiElement_IndicatorLoader(host, parentScheme, {"mainForm", "0;%1", 4, &SchemeFactory<TClassMultiElement_MainListText>}) {
+  freeKey = Make<TZEFreeKey>();
+  addText = Make<TZEFormatStr>([](auto& f) {
+    f.Mask = "0;%1";
+    f.SetCount(1);
+  });
+  Connect(boundary->InnerEvents[3], freeKey, &TZEFreeKey::Find);
+  Connect(freeKey->Array, records, &TZEStrList::Array);
+  Connect(freeKey->OnKey, addText, &TZEFormatStr::Format);
+  Connect(addText->OnResult, boundary, &TZEEditMulti::Action, 3);
+}
+
+TClassMultiElement_MainListLook::TClassMultiElement_MainListLook(TZEMultiElement* host, TElement*,
+                                                                 TClassMultiBase* parentScheme)
+    : TClassMultiBase(parentScheme) {
+  boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(1, 0); });
+  inactiveFont = Make<ui::TZEFont>([](auto& f) { f.Font = RowFont(kInactiveColour); });
+  activeFont = Make<ui::TZEFont>([](auto& f) { f.Font = RowFont(kActiveColour); });
+  blinkTimer = Make<TZETimer>([](auto& t) {
+    t.SetInterval(600);
+    t.SetEnabled(false);
+  });
+  blink = Make<TZESwitch>([](auto& s) {
+    MakeInt(s.DataOn, 1);
+    MakeInt(s.DataOff, 0);
+    s.SetStartOff(false);
+  });
+  state = Make<TZEIndexToChanel>([](auto& r) { r.SetCount(2); });
+  inactiveSteps = Make<TZEHub>([](auto& h) { Outputs(h, 4); });
+  activeSteps = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
+  inactivePicture = Make<TZEDoData>(ValueOf(boundary, &TZEEditMulti::DataOutput, 0));
+  activePicture = Make<TZEDoData>(ValueOf(boundary, &TZEEditMulti::DataOutput, 1));
+  inactiveColour = Make<TZEDoData>(ValueOf(inactiveFont, &ui::TZEFont::Value));
+  activeColour = Make<TZEDoData>(ValueOf(activeFont, &ui::TZEFont::Value));
+  text = Make<TZEStrCat>();
+
+  Boundary = boundary;
+  boundary->Scheme = this;
+  boundary->Host = host;
+
+  Connect(boundary->InnerEvents[0], state, &TZEIndexToChanel::Route);
+  Connect(state->Channels[0], inactiveSteps, &TZEHub::Distribute);
+  Connect(state->Channels[1], activeSteps, &TZEHub::Distribute);
+
+  // Inactive: first picture, no blinking, the inactive colour.
+  Connect(inactiveSteps->Outputs[0], inactivePicture, &TZEDoData::Emit);
+  Connect(inactiveSteps->Outputs[1], blinkTimer, &TZETimer::Stop);
+  Connect(inactiveSteps->Outputs[2], blink, &TZESwitch::SwitchOff);
+  Connect(inactiveSteps->Outputs[3], text, &TZEStrCat::Concat);
+
+  // Active: second picture and the colour blinking.
+  Connect(activeSteps->Outputs[0], activePicture, &TZEDoData::Emit);
+  Connect(activeSteps->Outputs[1], blinkTimer, &TZETimer::Start);
+  Connect(activeSteps->Outputs[2], text, &TZEStrCat::Concat);
+  Connect(blinkTimer->OnTimer, blink, &TZESwitch::Toggle);
+  Connect(blink->OnOn, activeColour, &TZEDoData::Emit);
+  Connect(blink->OnOff, inactiveColour, &TZEDoData::Emit);
+
+  Connect(inactivePicture->OnEmit, boundary, &TZEEditMulti::Action, 0);
+  Connect(activePicture->OnEmit, boundary, &TZEEditMulti::Action, 0);
+  Connect(inactiveColour->OnEmit, boundary, &TZEEditMulti::Action, 1);
+  Connect(activeColour->OnEmit, boundary, &TZEEditMulti::Action, 1);
+  Connect(text->Str1Input, boundary, &TZEEditMulti::DataOutput, 2);
+  Connect(text->Str2Input, boundary, &TZEEditMulti::DataOutput, 3);
+  Connect(text->OnResult, boundary, &TZEEditMulti::Action, 2);
+}
+
+TClassMultiElement_MainListSound::TClassMultiElement_MainListSound(TZEMultiElement* host,
+                                                                   TElement*,
+                                                                   TClassMultiBase* parentScheme)
+    : TClassMultiElement_IndicatorSound(host, parentScheme, "WAVE2", "") {}
+
+TClassMultiElement_MainListMenuState::TClassMultiElement_MainListMenuState(
+    TZEMultiElement* host, TElement*, TClassMultiBase* parentScheme)
+    : TClassMultiElement_IndicatorMenuState(host, parentScheme, false) {}
+
+TClassChildPanelEx_MainListRow::TClassChildPanelEx_MainListRow(TZEMultiElementEx* host,
+                                                               TElement* parentControl,
+                                                               TClassMultiBase* parentScheme)
+    : TClassChildPanelEx_IndicatorItem(host, parentControl, parentScheme,
+                                       {21, false, kLayout,
+                                        &SchemeFactory<TClassMultiElement_MainListLook>,
+                                        RowFont(kInactiveColour)}) {}
+
+}  // namespace zorn
