@@ -1,5 +1,12 @@
 #include "runtime/program/main_scheme.h"
 
+#include "app/button_window/button_window.h"
+#include "app/editors/button_editor.h"
+#include "app/editors/event_editor.h"
+#include "app/editors/indicator_editor.h"
+#include "app/event_window/event_window.h"
+#include "app/indicator_window/indicator_window.h"
+#include "app/main_list/main_list.h"
 #include "app/settings/config_loader.h"
 #include "app/settings/link_settings.h"
 #include "app/settings/window_visibility.h"
@@ -15,6 +22,14 @@ auto Host(size_t events, size_t dataInputs) {
   return [=](TZEMultiElement& host) {
     host.SetEventCount(events);
     host.SetDataInputCount(dataInputs);
+  };
+}
+
+// A host whose child is built when it is first addressed.
+auto OnDemandHost(size_t events, size_t dataInputs) {
+  return [=](TZEMultiElement& host) {
+    Host(events, dataInputs)(host);
+    host.CreateOnDemand = true;
   };
 }
 
@@ -44,11 +59,9 @@ TClassMainForm_Main::TClassMainForm_Main() : TClassMultiBase(nullptr) {
     h.InCount = 1;
     h.SetOutCount(4);
   });
+  buttonWindow = Make<TZEMultiElement>(Host(2, 2));
   configLoader = Make<TZEMultiElement>(Host(1, 0));
-  settingsDialog = Make<TZEMultiElement>([](auto& h) {
-    Host(2, 1)(h);
-    h.CreateOnDemand = true;
-  });
+  settingsDialog = Make<TZEMultiElement>(OnDemandHost(2, 1));
   windowVisibility = Make<TZEMultiElement>(Host(3, 1));
   showWindows = Make<TZEDoData>([](auto& e) { MakeInt(e.Data, 1); });
   hints = Make<ui::TZEHintManager>([](auto& h) {
@@ -84,15 +97,24 @@ TClassMainForm_Main::TClassMainForm_Main() : TClassMultiBase(nullptr) {
     MakeInt(one, 1);
     m.SetDefault(one);
   });
+  indicatorEditor = Make<TZEMultiElement>(OnDemandHost(2, 2));
+  indicatorWindow = Make<TZEMultiElement>(Host(1, 2));
+  mainList = Make<TZEMultiElement>(Host(1, 1));
   replyFanOut = Make<TZEHub>([](auto& h) {
     h.InCount = 1;
     h.SetOutCount(2);
   });
+  // A TCP reply keeps its CR; the windows compare whole values, so they get
+  // the line without it, as a serial reply comes.
+  replyWithoutCr = Make<TZEReplace>([](auto& r) { r.SubStr = "\r"; });
+  buttonEditor = Make<TZEMultiElement>(OnDemandHost(2, 2));
   trayStatus = Make<TZEMultiElement>(Host(2, 0));
   connectionGate = Make<TZEIf_else>([](auto& g) {
     g.Type = cmGreater;
     MakeInt(g.Op2, 0);
   });
+  eventEditor = Make<TZEMultiElement>(OnDemandHost(2, 2));
+  eventWindow = Make<TZEMultiElement>(Host(1, 0));
   Control = mainForm;
 
   // Start: load config.ini, then the start fan-out.
@@ -100,6 +122,10 @@ TClassMainForm_Main::TClassMainForm_Main() : TClassMultiBase(nullptr) {
   Connect(configLoader->Events[0], startFanOut, &TZEHub::Distribute);
   Connect(startFanOut->Outputs[0], connectionGate, &TZEIf_else::Compare);
   Connect(startFanOut->Outputs[1], trayStatus, &TZEMultiElement::Action, 0);
+  Connect(startFanOut->Outputs[2], indicatorWindow, &TZEMultiElement::Action, 0);
+  Connect(startFanOut->Outputs[4], buttonWindow, &TZEMultiElement::Action, 0);
+  Connect(startFanOut->Outputs[5], mainList, &TZEMultiElement::Action, 0);
+  Connect(startFanOut->Outputs[8], eventWindow, &TZEMultiElement::Action, 0);
   Connect(connectionGate->Op1Input, connectionType, &TZEGlobalVar::Value);
   Connect(connectionGate->OnTrue, showWindows, &TZEDoData::Emit);
   Connect(connectionGate->OnFalse, settingsDialog, &TZEMultiElement::Action, 0);
@@ -107,16 +133,24 @@ TClassMainForm_Main::TClassMainForm_Main() : TClassMultiBase(nullptr) {
   Connect(settingsDialog->Events[1], configLoader, &TZEMultiElement::Action, 1);
   Connect(settingsDialog->DataInputs[0], background, &ui::TZEImage::Bitmap);
   Connect(showWindows->OnEmit, windowVisibility, &TZEMultiElement::Action, 0);
+  Connect(windowVisibility->Events[0], buttonWindow, &TZEMultiElement::Action, 1);
+  Connect(windowVisibility->Events[1], indicatorWindow, &TZEMultiElement::Action, 1);
+  Connect(windowVisibility->Events[2], eventWindow, &TZEMultiElement::Action, 2);
   Connect(windowVisibility->DataInputs[0], static_cast<ui::TZEWin*>(mainForm), &ui::TZEWin::Handle);
 
   // Controller traffic: reply lines fan out to their readers; the link's
   // messages become tray balloons.
   Connect(link->Events[0], replyFanOut, &TZEHub::Distribute);
-  Connect(replyFanOut->Outputs[1], linkFanOut, &TZEHub::Distribute);
+  Connect(replyFanOut->Outputs[1], replyWithoutCr, &TZEReplace::Replace);
+  Connect(replyWithoutCr->OnResult, linkFanOut, &TZEHub::Distribute);
+  Connect(linkFanOut->Outputs[0], indicatorWindow, &TZEMultiElement::Action, 2);
+  Connect(linkFanOut->Outputs[2], mainList, &TZEMultiElement::Action, 1);
+  Connect(linkFanOut->Outputs[3], eventWindow, &TZEMultiElement::Action, 1);
   Connect(link->Events[3], trayIcon, &ui::TZETrayIcon::Balloon);
   Connect(replyFanOut->Outputs[0], mainPanel, &TZEMultiElement::Action, 0);
   Connect(link->Events[1], mainPanel, &TZEMultiElement::Action, 1);
   Connect(link->Events[2], mainPanel, &TZEMultiElement::Action, 2);
+  Connect(link->Events[4], buttonWindow, &TZEMultiElement::Action, 3);
 
   // Commands of the main panel.
   Connect(mainPanel->Events[0], link, &TZEMultiElement::Action, 0);
@@ -125,7 +159,36 @@ TClassMainForm_Main::TClassMainForm_Main() : TClassMultiBase(nullptr) {
   Connect(mainPanel->Events[3], link, &TZEMultiElement::Action, 2);
   Connect(mainPanel->Events[4], windowSelector, &TZEIndexToChanel::Route);
   Connect(mainPanel->Events[5], link, &TZEMultiElement::Action, 3);
+  Connect(mainPanel->Events[6], indicatorWindow, &TZEMultiElement::Action, 3);
+  Connect(mainPanel->Events[7], buttonWindow, &TZEMultiElement::Action, 2);
+  Connect(mainPanel->Events[8], buttonWindow, &TZEMultiElement::Action, 3);
   Connect(windowSelector->DataInput, showFlag, &TZEMemory::Value);
+  Connect(windowSelector->Channels[0], buttonWindow, &TZEMultiElement::Action, 1);
+  Connect(windowSelector->Channels[1], indicatorWindow, &TZEMultiElement::Action, 1);
+  Connect(windowSelector->Channels[2], eventWindow, &TZEMultiElement::Action, 2);
+
+  // The operator windows: commands to the link, edits through the editors,
+  // the shared background and the main panel's block lists.
+  Connect(buttonWindow->Events[0], link, &TZEMultiElement::Action, 1);
+  Connect(buttonWindow->Events[1], buttonEditor, &TZEMultiElement::Action, 0);
+  Connect(buttonWindow->DataInputs[0], background, &ui::TZEImage::Bitmap);
+  Connect(buttonWindow->DataInputs[1], mainPanel, &TZEMultiElement::DataOutput, 1);
+  Connect(indicatorWindow->Events[0], indicatorEditor, &TZEMultiElement::Action, 0);
+  Connect(indicatorWindow->DataInputs[0], background, &ui::TZEImage::Bitmap);
+  Connect(indicatorWindow->DataInputs[1], mainPanel, &TZEMultiElement::DataOutput, 0);
+  Connect(mainList->Events[0], indicatorEditor, &TZEMultiElement::Action, 0);
+  Connect(mainList->DataInputs[0], background, &ui::TZEImage::Bitmap);
+  Connect(indicatorEditor->Events[0], mainList, &TZEMultiElement::Action, 0);
+  Connect(indicatorEditor->Events[1], indicatorWindow, &TZEMultiElement::Action, 0);
+  Connect(indicatorEditor->DataInputs[0], mainPanel, &TZEMultiElement::DataOutput, 0);
+  Connect(indicatorEditor->DataInputs[1], background, &ui::TZEImage::Bitmap);
+  Connect(buttonEditor->Events[1], buttonWindow, &TZEMultiElement::Action, 0);
+  Connect(buttonEditor->DataInputs[0], mainPanel, &TZEMultiElement::DataOutput, 1);
+  Connect(buttonEditor->DataInputs[1], background, &ui::TZEImage::Bitmap);
+  Connect(eventEditor->Events[1], eventWindow, &TZEMultiElement::Action, 0);
+  Connect(eventEditor->DataInputs[0], mainPanel, &TZEMultiElement::DataOutput, 0);
+  Connect(eventEditor->DataInputs[1], background, &ui::TZEImage::Bitmap);
+  Connect(eventWindow->Events[0], eventEditor, &TZEMultiElement::Action, 0);
 
   // Tray: the status picture, left click restores, right click opens the menu.
   Connect(trayStatus->Events[0], trayIcon, &ui::TZETrayIcon::SetIcon);
@@ -137,16 +200,25 @@ TClassMainForm_Main::TClassMainForm_Main() : TClassMultiBase(nullptr) {
   Connect(trayMenuSelector->Channels[0], mainForm, &ui::TZEMainForm::Close, 3);
 
   for (TZEMultiElement* host :
-       {mainPanel, link, configLoader, settingsDialog, windowVisibility, trayStatus}) {
+       {mainPanel, link, buttonWindow, configLoader, settingsDialog, windowVisibility, indicatorEditor,
+        indicatorWindow, mainList, buttonEditor, trayStatus, eventEditor, eventWindow}) {
     host->ParentControl = mainForm;
     host->ParentScheme = this;
   }
+  // Children are built as their factories are set; the dialogs only when first opened.
   mainPanel->SetFactory(&SchemeFactory<TClassChildPanel_MainPanel>);
   link->SetFactory(&SchemeFactory<TClassMultiElement_Link>);
+  buttonWindow->SetFactory(&SchemeFactory<TClassChildForm_ButtonWindow>);
   configLoader->SetFactory(&SchemeFactory<TClassMultiElement_ConfigLoader>);
-  settingsDialog->SetFactory(&SchemeFactory<TClassChildForm_LinkSettings>);  // built when first opened
+  settingsDialog->SetFactory(&SchemeFactory<TClassChildForm_LinkSettings>);
   windowVisibility->SetFactory(&SchemeFactory<TClassMultiElement_WindowVisibility>);
+  indicatorWindow->SetFactory(&SchemeFactory<TClassChildForm_IndicatorWindow>);
+  mainList->SetFactory(&SchemeFactory<TClassChildPanel_MainList>);
   trayStatus->SetFactory(&SchemeFactory<TClassMultiElement_TrayStatus>);
+  eventWindow->SetFactory(&SchemeFactory<TClassChildForm_EventWindow>);
+  indicatorEditor->SetFactory(&SchemeFactory<TClassChildForm_IndicatorEditor>);
+  buttonEditor->SetFactory(&SchemeFactory<TClassChildForm_ButtonEditor>);
+  eventEditor->SetFactory(&SchemeFactory<TClassChildForm_EventEditor>);
 }
 
 }  // namespace zorn

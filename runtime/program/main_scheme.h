@@ -4,6 +4,7 @@
 // after the wiring, in a fixed order.
 #pragma once
 
+#include "elements/str_join.h"
 #include "runtime/flow/compare.h"
 #include "runtime/flow/hub.h"
 #include "runtime/flow/routing.h"
@@ -28,6 +29,7 @@ class TClassMainForm_Main : public TClassMultiBase {
   ui::TZEImage* background;
   TZEMultiElement* link;
   TZEHub* linkFanOut;
+  TZEMultiElement* buttonWindow;
   TZEMultiElement* configLoader;
   TZEMultiElement* settingsDialog;
   TZEMultiElement* windowVisibility;
@@ -41,9 +43,16 @@ class TClassMainForm_Main : public TClassMultiBase {
   TZEIndexToChanel* trayMenuSelector;
   TZEIndexToChanel* windowSelector;
   TZEMemory* showFlag;
+  TZEMultiElement* indicatorEditor;
+  TZEMultiElement* indicatorWindow;
+  TZEMultiElement* mainList;
   TZEHub* replyFanOut;
+  TZEReplace* replyWithoutCr;
+  TZEMultiElement* buttonEditor;
   TZEMultiElement* trayStatus;
   TZEIf_else* connectionGate;
+  TZEMultiElement* eventEditor;
+  TZEMultiElement* eventWindow;
 };
 
 }  // namespace zorn

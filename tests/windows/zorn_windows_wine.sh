@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# The operator windows of zorn.exe under Wine, with a native plcsim as the
+# TCP controller: the button, indicator and event log windows open at start
+# from their flags, a pulse button sends its command to the controller, the
+# indicator and the main list row follow the reported values, the event rule
+# writes its row, and the windows' places are saved at exit.
+#   zorn_windows_wine.sh WINE_RUN UIDRIVER_EXE WORK_DIR ZORN_EXE PLCSIM
+set -u
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/harness/harness.sh"
+harness_init "$1" "$2" "$3"
+cp "$4" zorn.exe
+plcsim=$5
+
+MAIN=(--title "ЗОРН v3.3" --class ZornForm)
+EVENTS=(--title "Журнал событий" --class ZornForm)
+has() { grep -Fq -- "$2" <<<"$1"; }
+rc_is() { [ "$UID_RC" -eq "$1" ]; }
+wire_has() {
+  local end=$((SECONDS + ${2:-10}))
+  until grep -Fq -- "$1" wire.log 2>/dev/null; do
+    [ $SECONDS -ge $end ] && return 1
+    sleep 0.1
+  done
+}
+# The button and indicator windows share the caption "Form": the one of the
+# two that holds a control with the text $1.
+form_with() {
+  local i
+  for i in 0 1; do
+    uid list --title Form --class ZornForm --win-index $i --timeout 2000
+    if has "$UID_OUT" "text=\"$1\""; then
+      FORM=(--title Form --class ZornForm --win-index $i)
+      return 0
+    fi
+  done
+  return 1
+}
+
+port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+printf '[config]\r\ntype_connect=2\r\ntcp_port=%s\r\ntime_refresh=1\r\n' "$port" >config.ini
+printf '[buttonForm]\r\nvisible=1\r\n[indicatorForm]\r\nvisible=1\r\n[graphForm]\r\nvisible=1\r\n' >>config.ini
+# Stored places, so that the windows lie apart (they all start at 35,105).
+printf '[boolForm]\r\nLeft=35\r\nTop=200\r\n[eventForm]\r\nLeft=35\r\nTop=300\r\n' >>config.ini
+iconv -f UTF-8 -t CP1251 >user_settings.ini <<'EOF'
+[buttonForm]
+unit_1=5;4;1;0;Насос;70;0
+[indicatorForm]
+unit_1=0;1;1;0;Авария;90;0
+[mainForm]
+unit_1=1;2;3;2;Счёт: ;110;0
+[eventForm]
+event_1=0;1;1;1;Авария есть;0;
+EOF
+printf 'in bool 1 follow 4\nin int 2 counter 0 1\nout bool 4\n' >blocks.txt
+"$plcsim" --tcp "127.0.0.1:$port" --blocks blocks.txt --log wire.log --log-hex \
+  --connect-timeout 60000 --quiet &
+plcsim_pid=$!
+
+ZORN_WINE_TIMEOUT=120 harness_start zorn zorn.exe
+uid wait "${MAIN[@]}" --timeout 60000
+check "the main window shows" rc_is 0
+uid wait "${EVENTS[@]}" --timeout 5000
+check "the event log window opens at start from its flag" rc_is 0
+check "the button window opens at start with its button" form_with Насос
+BUTTONS=("${FORM[@]}")
+check "the indicator window opens at start with its indicator" form_with Авария
+INDICATORS=("${FORM[@]}")
+
+uid click "${MAIN[@]}" --ctl-text Старт
+check "the controller gets the scan request as it connects" wire_has 'scan\x0a' 20
+uid wait-text "${MAIN[@]}" --ctl-has "Счёт: " --has "Счёт: " --timeout 5000
+check "the main list row shows its caption followed by the counter" eval 'rc_is 0 && [[ "$UID_OUT" =~ Счёт:\ [0-9]+ ]]'
+
+# The hidden hold and toggle controls of the panel read the same caption.
+uid click "${BUTTONS[@]}" --ctl-text Насос --ctl-index 0
+check "the pulse button sends 1;4 to the controller" wire_has '\x0d1;4\x0a' 5
+# The alarm follows the pump's block: the indicator turns active and blinks
+# between its caption and the value.
+uid wait-text "${INDICATORS[@]}" --ctl-index 0 --ctl-class Static --equals 1 --timeout 5000
+check "the indicator turns active and shows the value while blinking" rc_is 0
+uid screenshot buttons.bmp "${BUTTONS[@]}"
+uid screenshot indicators.bmp "${INDICATORS[@]}"
+uid screenshot main.bmp "${MAIN[@]}"
+
+uid rows "${EVENTS[@]}" --ctl-class SysListView32
+check "the event rule wrote its row" eval 'rc_is 0 && has "$UID_OUT" "\"Авария есть\" \"Равно 1\" \"1\" \"Только запись\""'
+uid screenshot events.bmp "${EVENTS[@]}"
+
+uid tray-click --index 0 --button right -- menu-pick "${MAIN[@]}" --hidden Закрыть --layout Закрыть
+check "Закрыть ends the program with 0" eval 'harness_wait_exit zorn 20 && [ "$H_RC" = 0 ]'
+wait "$plcsim_pid"
+ini=$(cat config.ini)
+for section in mainForm buttonForm boolForm eventForm; do
+  check "the place of [$section] is saved at exit" has "$ini" "[$section]"
+done
+# A section's lines of config.ini.
+section() { sed -n "/^\[$1\]/,/^\[/p" config.ini | tr -d '\r'; }
+check "the indicator window showed at its stored place" eval 'has "$(section boolForm)" Top=200 && has "$(section boolForm)" Width='
+check "and the event log window at its own" eval 'has "$(section eventForm)" Top=300 && has "$(section eventForm)" Width='
+
+harness_finish
