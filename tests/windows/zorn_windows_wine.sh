@@ -31,6 +31,7 @@ form_with() {
     uid list --title Form --class ZornForm --win-index $i --timeout 2000
     if has "$UID_OUT" "text=\"$1\""; then
       FORM=(--title Form --class ZornForm --win-index $i)
+      OTHER_FORM=(--title Form --class ZornForm --win-index $((1 - i)))
       return 0
     fi
   done
@@ -86,6 +87,28 @@ uid screenshot main.bmp "${MAIN[@]}"
 uid rows "${EVENTS[@]}" --ctl-class SysListView32
 check "the event rule wrote its row" eval 'rc_is 0 && has "$UID_OUT" "\"Авария есть\" \"Равно 1\" \"1\" \"Только запись\""'
 uid screenshot events.bmp "${EVENTS[@]}"
+
+# The button's menu opens its editor; the saved caption reloads the window.
+uid click "${BUTTONS[@]}" --ctl-text Насос --ctl-index 0 --button right -- \
+  menu-pick "${BUTTONS[@]}" Редактировать --layout "Редактировать|Добавить кнопку|Удалить кнопку|-|Поверх окон|-|Закрыть окно"
+EDITOR=(--title "Редактирование кнопки" --class ZornForm)
+uid wait "${EDITOR[@]}"
+check "Редактировать opens the button editor" rc_is 0
+uid focus "${EDITOR[@]}" --ctl-class Edit --ctl-text Насос -- \
+  key "${EDITOR[@]}" --ctl-class Edit --ctl-text Насос end back back back back back -- type "${EDITOR[@]}" Помпа
+uid screenshot button_editor.bmp "${EDITOR[@]}"
+uid click "${EDITOR[@]}" --ctl-text Сохранить -- wait-gone "${EDITOR[@]}"
+check "Сохранить writes the record and hides the editor" eval 'rc_is 0 && iconv -f CP1251 -t UTF-8 user_settings.ini | grep -Fq "unit_1=5;4;1;0;Помпа;70;0"'
+check "the button window shows the new caption" form_with Помпа
+
+# Deleting from the indicator's own menu removes the panel whose press opened it.
+INDICATORS=("${OTHER_FORM[@]}")  # the window order may have changed with the editor
+uid click "${INDICATORS[@]}" --ctl-class Static --button right -- \
+  menu-pick "${INDICATORS[@]}" "Удалить индикатор" --layout "Редактировать|Добавить индикатор|Удалить индикатор|-|Поверх окон|-|Закрыть окно"
+uid sleep 500 -- list "${INDICATORS[@]}"
+check "Удалить индикатор removes the indicator and its panel" eval 'rc_is 0 && ! has "$UID_OUT" Static && ! grep -q "^unit_1=0;1" user_settings.ini'
+uid windows
+check "no message box came up" eval '! has "$UID_OUT" "class=\"#32770\""'
 
 uid tray-click --index 0 --button right -- menu-pick "${MAIN[@]}" --hidden Закрыть --layout Закрыть
 check "Закрыть ends the program with 0" eval 'harness_wait_exit zorn 20 && [ "$H_RC" = 0 ]'
