@@ -108,7 +108,12 @@ TClassChildPanelEx_ButtonItem::TClassChildPanelEx_ButtonItem(TZEMultiElementEx* 
     i.Init();
   });
   pulseButton = Make<ui::TzeButtonRush>(KindControl(panel, "15"));
-  holdButton = Make<ui::TzeButtonRush>(KindControl(panel, "15"));
+  // The hold button keeps the mouse while pressed, so a release off the
+  // button still lets the output go.
+  holdButton = Make<ui::TzeButtonRush>([&](auto& b) {
+    b.MouseCapture = true;
+    KindControl(panel, "15")(b);
+  });
   setValueButton = Make<ui::TzeButtonRush>(KindControl(panel, "15"));
   toggle = Make<ui::TzeCheckBoxRush>([&](auto& c) {
     c.Parent = panel;
@@ -137,7 +142,7 @@ TClassChildPanelEx_ButtonItem::TClassChildPanelEx_ButtonItem(TZEMultiElementEx* 
     h.SetEventCount(4);
     h.SetDataInputCount(0);
   });
-  setup = Make<TZEHub>([](auto& h) { Outputs(h, 8); });
+  setup = Make<TZEHub>([](auto& h) { Outputs(h, 9); });
   parts = Make<TZEMultiStrPart>([](auto& s) {
     s.Delimiter = ";";
     s.SetCount(6);
@@ -159,6 +164,8 @@ TClassChildPanelEx_ButtonItem::TClassChildPanelEx_ButtonItem(TZEMultiElementEx* 
   pulsePress = Make<TZEIndexToChanel>(Routes(2));
   holdPress = Make<TZEIndexToChanel>(Routes(2));
   holdRelease = Make<TZEIndexToChanel>(Routes(1));
+  pulseDouble = Make<TZEIndexToChanel>(Routes(1));
+  holdDouble = Make<TZEIndexToChanel>(Routes(1));
   togglePress = Make<TZEIndexToChanel>(Routes(2));
   setValuePress = Make<TZEIndexToChanel>(Routes(2));
   setValueDouble = Make<TZEIndexToChanel>(Routes(1));
@@ -166,11 +173,14 @@ TClassChildPanelEx_ButtonItem::TClassChildPanelEx_ButtonItem(TZEMultiElementEx* 
   toggleResync = Make<TZEIf_else>(Unchecked);
   hideButton = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
   showButton = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
-  enter = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
+  enter = Make<TZEHub>([](auto& h) { Outputs(h, 4); });
   escapeKey = Make<TZEIf_else>([](auto& g) {
     g.Type = cmEqual;
     MakeInt(g.Op2, kVirtualEscape);
   });
+  shownValue = Make<TZEMemory>();
+  escape = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  restoreValue = Make<TZEDoData>();
   resyncKind = Make<TZEIndexToChanel>(Routes(4));
   Control = panel;
 
@@ -214,6 +224,8 @@ TClassChildPanelEx_ButtonItem::TClassChildPanelEx_ButtonItem(TZEMultiElementEx* 
   Connect(hints->Outputs[1], Win(toggle), &ui::TZEWin::SetHint);
   Connect(hints->Outputs[2], Win(holdButton), &ui::TZEWin::SetHint);
   Connect(hints->Outputs[3], Win(setValueButton), &ui::TZEWin::SetHint);
+  Connect(setup->Outputs[8], shownValue, &TZEMemory::Write);
+  Connect(shownValue->Data, valueField, &ui::TZEEdit::Value);
 
   // Command lines leave through instance event 0.
   Connect(valueLine->Args[0], parts, &TZEMultiStrPart::Part, kValue);
@@ -239,6 +251,11 @@ TClassChildPanelEx_ButtonItem::TClassChildPanelEx_ButtonItem(TZEMultiElementEx* 
   Connect(holdPress->Channels[0], valueLine, &TZEFormatStr::Format);
   Connect(holdButton->OnMouseUp, holdRelease, &TZEIndexToChanel::Route);
   Connect(holdRelease->Channels[0], zeroLine, &TZEFormatStr::Format);
+  // A quick second press is a press too; its release comes as usual.
+  Connect(pulseButton->OnDblClick, pulseDouble, &TZEIndexToChanel::Route);
+  Connect(pulseDouble->Channels[0], valueLine, &TZEFormatStr::Format);
+  Connect(holdButton->OnDblClick, holdDouble, &TZEIndexToChanel::Route);
+  Connect(holdDouble->Channels[0], valueLine, &TZEFormatStr::Format);
 
   // Toggle: the press comes before the click changes the check mark.
   Connect(toggle->OnMouseDown, togglePress, &TZEIndexToChanel::Route);
@@ -263,8 +280,14 @@ TClassChildPanelEx_ButtonItem::TClassChildPanelEx_ButtonItem(TZEMultiElementEx* 
   Connect(enter->Outputs[0], editSwitch, &TZESwitch::SwitchOff);
   Connect(enter->Outputs[1], setValueCaption, &TZEFormatStr::Format);
   Connect(enter->Outputs[2], fieldLine, &TZEFormatStr::Format);
+  Connect(enter->Outputs[3], shownValue, &TZEMemory::Write);
+  // Escape drops the typed text, so that a later resync cannot send it.
   Connect(valueField->OnKeyDown, escapeKey, &TZEIf_else::Compare);
-  Connect(escapeKey->OnTrue, editSwitch, &TZESwitch::SwitchOff);
+  Connect(escapeKey->OnTrue, escape, &TZEHub::Distribute);
+  Connect(escape->Outputs[0], restoreValue, &TZEDoData::Emit);
+  Connect(restoreValue->DataInput, shownValue, &TZEMemory::Value);
+  Connect(restoreValue->OnEmit, valueField, &ui::TZEEdit::SetText);
+  Connect(escape->Outputs[1], editSwitch, &TZESwitch::SwitchOff);
 
   // Re-sending the state, by kind: 1 toggle, 3 set-value button.
   Connect(boundary->InnerEvents[2], resyncKind, &TZEIndexToChanel::Route);

@@ -79,6 +79,9 @@ class TClassChildPanelEx_ButtonItem : public TClassMultiBase {
   TZEIndexToChanel* pulsePress;
   TZEIndexToChanel* holdPress;
   TZEIndexToChanel* holdRelease;
+  // The second press of a double click comes as a double click alone.
+  TZEIndexToChanel* pulseDouble;
+  TZEIndexToChanel* holdDouble;
   TZEIndexToChanel* togglePress;
   TZEIndexToChanel* setValuePress;
   TZEIndexToChanel* setValueDouble;
@@ -88,6 +91,9 @@ class TClassChildPanelEx_ButtonItem : public TClassMultiBase {
   TZEDoData* showButton;
   TZEHub* enter;  // close the field, refresh the caption, send
   TZEIf_else* escapeKey;
+  TZEMemory* shownValue;  // the record's value, then the text sent last
+  TZEHub* escape;         // restore that value, close the field
+  TZEDoData* restoreValue;
   TZEIndexToChanel* resyncKind;
 };
 

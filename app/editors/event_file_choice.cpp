@@ -40,6 +40,7 @@ TClassMultiElement_EventFileChoice::TClassMultiElement_EventFileChoice(TZEMultiE
   showBar = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
   startPosition = Make<TZEDoData>([](auto& d) { IntValue(d, kVolumeStart); });
   startText = Make<TZEDoData>([](auto& d) { MakeStr(d.Data, std::to_string(kVolumeStart)); });
+  openedSteps = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
   opened = Make<TZEIndexToChanel>([](auto& r) { r.SetCount(7); });
   openedVolume = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
   storedPosition = Make<TZEDoData>();
@@ -74,8 +75,11 @@ TClassMultiElement_EventFileChoice::TClassMultiElement_EventFileChoice(TZEMultiE
   Connect(showBar->OnEmit, boundary, &TZEEditMulti::Action, 1);
   Connect(startPosition->OnEmit, boundary, &TZEEditMulti::Action, 2);
 
-  Connect(boundary->InnerEvents[1], opened, &TZEIndexToChanel::Route);
-  for (uint16_t a : {0, 1, 2, 4, 5, 6}) Connect(opened->Channels[a], hideBar, &TZEDoData::Emit);
+  // The bar goes first, so that a stored action without a name (7 to 9)
+  // does not keep the bar of the record opened before.
+  Connect(boundary->InnerEvents[1], openedSteps, &TZEHub::Distribute);
+  Connect(openedSteps->Outputs[0], hideBar, &TZEDoData::Emit);
+  Connect(openedSteps->Outputs[1], opened, &TZEIndexToChanel::Route);
   Connect(opened->Channels[3], openedVolume, &TZEHub::Distribute);
   Connect(openedVolume->Outputs[0], showBar, &TZEDoData::Emit);
   Connect(openedVolume->Outputs[1], storedPosition, &TZEDoData::Emit);

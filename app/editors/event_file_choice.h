@@ -4,8 +4,8 @@
 // both giving the chosen path as the parameter (a cancel keeps it); 3 shows
 // the volume bar at 10 and gives "10"; every other action gives the empty
 // parameter, since it takes none. Host action 1, the action of a record just
-// opened: only shows the bar (at host data input 0, the stored parameter)
-// for 3 or hides it. Host events: 0 the parameter text, 1 the bar's
+// opened: hides the bar, then shows it again (at host data input 0, the
+// stored parameter) for 3. Host events: 0 the parameter text, 1 the bar's
 // visibility, 2 the bar's position.
 #pragma once
 
@@ -37,6 +37,7 @@ class TClassMultiElement_EventFileChoice : public TClassMultiBase {
   TZEDoData* showBar;
   TZEDoData* startPosition;
   TZEDoData* startText;
+  TZEHub* openedSteps;
   TZEIndexToChanel* opened;
   TZEHub* openedVolume;
   TZEDoData* storedPosition;

@@ -216,6 +216,9 @@ TEST_F(ButtonWindowTest, PulseAndHoldButtonsSendOnTheLeftButtonOnly) {
   hold.Press();
   hold.Release();
   EXPECT_EQ(sent.Seen, (Values{"str 1;12", "str 255;7", "str 0;7"}));
+  // It keeps the mouse while pressed, so a release off the button counts.
+  EXPECT_TRUE(hold.MouseCaptureOption());
+  EXPECT_FALSE(pulse.MouseCaptureOption());
 
   // A right press opens the menu and sends neither line.
   hold.Press(kRight);
@@ -223,6 +226,16 @@ TEST_F(ButtonWindowTest, PulseAndHoldButtonsSendOnTheLeftButtonOnly) {
   pulse.Press(kRight);
   pulse.Release(kRight);
   EXPECT_EQ(sent.Seen.size(), 3u);
+
+  // The second press of a quick double press is reported as a double click
+  // only, and still sends; the right button's double click sends nothing.
+  sent.Seen.clear();
+  pulse.DoubleClick();
+  hold.DoubleClick();
+  EXPECT_EQ(sent.Seen, (Values{"str 1;12", "str 1;12", "str 255;7", "str 0;7", "str 255;7", "str 0;7"}));
+  Menu().Dismiss();
+  hold.DoubleClick(kRight);
+  EXPECT_EQ(sent.Seen.size(), 6u);
 }
 
 TEST_F(ButtonWindowTest, ToggleSendsTheStateItIsAboutToTake) {
@@ -280,6 +293,14 @@ TEST_F(ButtonWindowTest, SetValueButtonEditsItsValueInPlace) {
   EXPECT_TRUE(button.Visible());
   EXPECT_EQ(button.Text(), "Speed: 55");
   EXPECT_EQ(sent.Seen.size(), 1u);
+  // The cancelled text is gone: the field and a resync keep the value sent last.
+  EXPECT_EQ(field.Text(), "55");
+  Int(3, 1);
+  EXPECT_EQ(sent.Seen, (Values{"str 55;3", "str 55;3"}));
+  EXPECT_EQ(button.Text(), "Speed: 55");
+  button.DoubleClick();
+  EXPECT_EQ(field.Text(), "55");
+  field.Key(vkEscape);
 
   Reload();
   EXPECT_EQ(W(*Panel(0).setValueButton).Text(), "Speed: 40");

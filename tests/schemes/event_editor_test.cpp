@@ -130,6 +130,14 @@ TEST_F(EventEditorTest, TheVolumeBarGivesTheLevelAsTheParameter) {
   ASSERT_TRUE(W(*d.action).PickItem(4));
   EXPECT_FALSE(W(*d.volume).Showing());
   EXPECT_EQ(Parameter(), "");  // shutting down takes no parameter
+
+  // A stored action without a name does not keep the bar of the rule before.
+  folder.Write("user_settings.ini", Settings() + "event_2=1;2;1;0;Odd;9;35\r\n");
+  Open("1;event_1");
+  ASSERT_TRUE(W(*d.volume).Showing());
+  Open("1;event_2");
+  EXPECT_EQ(W(*d.action).Selected(), -1);
+  EXPECT_FALSE(W(*d.volume).Showing());
 }
 
 TEST_F(EventEditorTest, TheFileDialogsGiveThePathAndTheSoundPlaysOnce) {
