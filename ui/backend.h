@@ -251,6 +251,9 @@ class IWidget {
   // separated by the table's separator.
   virtual void AddItem(const std::string& text) = 0;
   virtual void ClearItems() = 0;
+  // Removes one item; the selection stays on the item it was on (none when
+  // that one goes).
+  virtual void RemoveItem(int32_t index) = 0;
   virtual int32_t ItemCount() const = 0;
   virtual std::string Item(int32_t index) const = 0;
   // −1 selects nothing.

@@ -130,7 +130,7 @@ class TGallery {
   TZEFont font;
   TZEODialog fileDialog;
   TCounter editChanges, editKeys, checks, picks, positions, endScrolls, rowSelects, tableClicks, tableDowns,
-      chosenFonts, files, cancels;
+      chosenFonts, files, cancels, heldUps;
   std::string rowAtRightPress;
 };
 
@@ -178,6 +178,7 @@ void TGallery::Build() {
     buttons[i].TabOrder = i + 1;
     MakeInt(buttons[i].Data, 100 + i);
     if (i == 0) buttons[i].Hint = "Подсказка кнопки";
+    buttons[i].MouseCapture = i == 0;
     buttons[i].Init();
     buttons[i].OnClick = clicks[i].Wire();
     buttons[i].OnMouseEnter = enters[i].Wire();
@@ -510,6 +511,14 @@ void TGallery::TakePicture() {
   Check(test::SaveScreen(L"ui_gallery.bmp"), "picture ui_gallery.bmp");
   SendMessageW(H(buttons[2]), WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
   Check(clicks[2].Calls == 1 && clicks[2].LastInt == 102, "releasing the held button fires its OnClick");
+  // A captured press that loses the mouse to another window ends as a
+  // release, without a click.
+  buttons[0].OnMouseUp = heldUps.Wire();
+  SendMessageW(H(buttons[0]), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  Check(GetCapture() == H(buttons[0]), "a button with MouseCapture keeps the mouse while pressed");
+  SetCapture(H(buttons[1]));
+  ReleaseCapture();
+  Check(heldUps.Calls == 1 && clicks[0].Calls == 1, "losing the mouse lets the press go, without a click");
 }
 
 // The popup menu, chosen with the keys while it is open: the separator is

@@ -81,12 +81,11 @@ void TzeStringTableMT::Publish(int32_t selected) {
 
 void TzeStringTableMT::Add(TData& data, uint16_t) {
   rows_.push_back(ToStr(data));
+  if (widget_) widget_->AddItem(rows_.back());
   if (MaxRows > 0 && static_cast<int32_t>(rows_.size()) > MaxRows) {
     rows_.erase(rows_.begin());
-    if (widget_) Publish(widget_->Selected() - 1);  // the selection stays on its row
-    return;
+    if (widget_) widget_->RemoveItem(0);
   }
-  if (widget_) widget_->AddItem(rows_.back());
 }
 
 void TzeStringTableMT::Clear(TData&, uint16_t) {

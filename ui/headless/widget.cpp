@@ -116,6 +116,13 @@ void THeadlessWidget::AddItem(const std::string& text) {
   items_.push_back(row);
 }
 
+void THeadlessWidget::RemoveItem(int32_t index) {
+  if (index < 0 || index >= ItemCount()) return;
+  items_.erase(items_.begin() + index);
+  if (selected_ == index) selected_ = -1;
+  if (selected_ > index) --selected_;
+}
+
 std::string THeadlessWidget::Item(int32_t index) const {
   if (index < 0 || index >= ItemCount()) return {};
   return items_[index];

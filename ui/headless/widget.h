@@ -62,6 +62,7 @@ class THeadlessWidget : public IWidget {
   // A table row keeps one cell per column, as a report view shows it.
   void AddItem(const std::string& text) override;
   void ClearItems() override;
+  void RemoveItem(int32_t index) override;
   int32_t ItemCount() const override { return static_cast<int32_t>(items_.size()); }
   std::string Item(int32_t index) const override;
   void SetSelected(int32_t index) override;

@@ -46,6 +46,7 @@ class TWin32Widget : public IWidget {
   bool Checked() const override { return checked_; }
   void AddItem(const std::string& text) override;
   void ClearItems() override;
+  void RemoveItem(int32_t index) override;
   int32_t ItemCount() const override;
   std::string Item(int32_t index) const override;
   void SetSelected(int32_t index) override;

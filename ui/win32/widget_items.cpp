@@ -64,6 +64,14 @@ void TWin32Widget::ClearItems() {
   --suppress_;
 }
 
+void TWin32Widget::RemoveItem(int32_t index) {
+  if (!hwnd_ || index < 0 || index >= ItemCount()) return;
+  ++suppress_;
+  if (kind_ == TWidgetKind::ComboBox) SendMessageW(hwnd_, CB_DELETESTRING, index, 0);
+  if (kind_ == TWidgetKind::Table) SendMessageW(hwnd_, LVM_DELETEITEM, index, 0);
+  --suppress_;
+}
+
 int32_t TWin32Widget::ItemCount() const {
   if (!hwnd_) return 0;
   if (kind_ == TWidgetKind::ComboBox) return static_cast<int32_t>(SendMessageW(hwnd_, CB_GETCOUNT, 0, 0));

@@ -164,10 +164,12 @@ bool TWin32Widget::Mouse(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT& res
     case WM_RBUTTONUP:
     case WM_MBUTTONUP: {
       TMouseButton b = ButtonOf(msg);
-      result = DefSubclassProc(hwnd, msg, wp, lp);
-      if (!*alive) return true;
+      // The press ends before the default handling, which gives the mouse
+      // up: that is not the loss of a captured press.
       bool wasPressed = pressed_[static_cast<int>(b)];
       pressed_[static_cast<int>(b)] = false;
+      result = DefSubclassProc(hwnd, msg, wp, lp);
+      if (!*alive) return true;
       if (captureOption_ && GetCapture() == hwnd) ReleaseCapture();
       if (b == TMouseButton::Left && pushed_) {
         pushed_ = false;
@@ -203,12 +205,21 @@ bool TWin32Widget::Mouse(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT& res
       Events.OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wp));
       result = 0;
       return true;
-    case WM_CAPTURECHANGED:
+    case WM_CAPTURECHANGED: {
       if (pushed_) {
         pushed_ = false;
         Invalidate();
       }
+      // A captured press that loses the mouse to another window (a menu, a
+      // message box, Alt+Tab) ends as a release without a click, so a held
+      // button lets go.
+      bool& left = pressed_[static_cast<int>(TMouseButton::Left)];
+      if (captureOption_ && left && reinterpret_cast<HWND>(lp) != hwnd) {
+        left = false;
+        Events.OnMouseUp(TMouseButton::Left);
+      }
       return false;
+    }
     default:
       return false;
   }
