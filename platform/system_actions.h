@@ -10,8 +10,8 @@
 
 namespace zorn::platform {
 
-// ShellExecuteA(no window, "open", path, no parameters, no folder, show
-// mode 1). False when the shell refused.
+// ShellExecute(no window, "open", path, no parameters, no folder, show
+// mode 1), the path in code page 1251. False when the shell refused.
 bool ShellOpen(const std::string& path);
 // The master volume of the default render endpoint, as a scalar from 0.0
 // (silent) to 1.0 (full); the caller keeps it in that range. False when

@@ -7,6 +7,8 @@
 #include <mmdeviceapi.h>
 #include <endpointvolume.h>
 
+#include "platform/win32/cp1251.h"
+
 namespace zorn::platform {
 namespace {
 
@@ -69,8 +71,11 @@ bool RequestExit(UINT flags) {
 
 }  // namespace
 
+// The wide call with the path taken from code page 1251, so a Cyrillic path
+// opens on every Windows locale.
 bool ShellOpen(const std::string& path) {
-  HINSTANCE result = ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  HINSTANCE result =
+      ShellExecuteW(nullptr, L"open", WideFrom1251(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
   return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
