@@ -171,6 +171,7 @@ TClassChildPanelEx_ButtonItem::TClassChildPanelEx_ButtonItem(TZEMultiElementEx* 
   setValueDouble = Make<TZEIndexToChanel>(Routes(1));
   toggleClick = Make<TZEIf_else>(Unchecked);
   toggleResync = Make<TZEIf_else>(Unchecked);
+  fieldOpened = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
   hideButton = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
   showButton = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
   enter = Make<TZEHub>([](auto& h) { Outputs(h, 4); });
@@ -272,7 +273,10 @@ TClassChildPanelEx_ButtonItem::TClassChildPanelEx_ButtonItem(TZEMultiElementEx* 
   Connect(setValueButton->OnDblClick, setValueDouble, &TZEIndexToChanel::Route);
   Connect(setValueDouble->Channels[0], editSwitch, &TZESwitch::SwitchOn);
   Connect(editSwitch->OnToggle, Win(valueField), &ui::TZEWin::SetVisible);
-  Connect(editSwitch->OnOn, hideButton, &TZEDoData::Emit);
+  // The opened field takes the keys at once.
+  Connect(editSwitch->OnOn, fieldOpened, &TZEHub::Distribute);
+  Connect(fieldOpened->Outputs[0], hideButton, &TZEDoData::Emit);
+  Connect(fieldOpened->Outputs[1], Win(valueField), &ui::TZEWin::Focus);
   Connect(editSwitch->OnOff, showButton, &TZEDoData::Emit);
   Connect(hideButton->OnEmit, Win(setValueButton), &ui::TZEWin::SetVisible);
   Connect(showButton->OnEmit, Win(setValueButton), &ui::TZEWin::SetVisible);

@@ -87,6 +87,7 @@ class TClassChildPanelEx_ButtonItem : public TClassMultiBase {
   TZEIndexToChanel* setValueDouble;
   TZEIf_else* toggleClick;   // the state before the click: unchecked sends 1
   TZEIf_else* toggleResync;  // the current state: unchecked sends 0
+  TZEHub* fieldOpened;
   TZEDoData* hideButton;
   TZEDoData* showButton;
   TZEHub* enter;  // close the field, refresh the caption, send

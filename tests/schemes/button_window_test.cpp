@@ -278,6 +278,7 @@ TEST_F(ButtonWindowTest, SetValueButtonEditsItsValueInPlace) {
   button.DoubleClick();
   EXPECT_TRUE(field.Visible());
   EXPECT_FALSE(button.Visible());
+  EXPECT_TRUE(field.Focused()) << "the opened field takes the keys";
   ReplaceField(p, "55");
   field.Key(vkReturn);
   EXPECT_EQ(sent.Seen, (Values{"str 55;3"}));

@@ -166,6 +166,10 @@ void TZEWin::ApplyFont(const TFontRec& font) {
 
 void TZEWin::SetVisible(TData& data, uint16_t) { ShowControl(ToInt(data) != 0); }
 
+void TZEWin::Focus(TData&, uint16_t) {
+  if (widget_) widget_->SetFocus();
+}
+
 void TZEWin::SetHint(TData& data, uint16_t) {
   Hint = ToStr(data);
   if (!widget_) return;

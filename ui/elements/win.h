@@ -60,6 +60,7 @@ class TZEWin : public TElement {
   // Actions.
   void SetVisible(TData& data, uint16_t index);  // ToInt ≠ 0 shows
   void SetHint(TData& data, uint16_t index);
+  void Focus(TData& data, uint16_t index);  // gives the control the keyboard focus
   void SetWidth(TData& data, uint16_t index);
   void SetFont(TData& data, uint16_t index);  // a Font value
   // Data output: the widget's handle as Int (0 before Init).
