@@ -17,8 +17,26 @@ constexpr uint16_t kVirtualEscape = 27;
 // one of the record's kind is shown.
 const TFontRec kControlFont{"MS Sans Serif", 8, 1, 0, 204};
 
-auto KindControl(ui::TZEWin* parent, const char* caption) {
+// Each kind has its own colour pair, so the operator tells a hold button
+// from a pulse button at a glance: white into the kind's tint, lighter under
+// the mouse, darker while pressed (colours 0x00BBGGRR).
+ui::TRushLook KindLook(uint32_t tint, uint32_t dark) {
+  ui::TRushLook look;
+  look.Normal = {0xFFFFFF, tint, 0, dark, 0xFFFFFF, 0x000000, 0xFFFFFF, false};
+  look.Hot = {0xFFFFFF, tint, 0, 0x000000, 0xFFFFFF, 0x000000, 0xFFFFFF, true};
+  look.Pressed = {tint, 0xFFFFFF, 0, dark, tint, 0x000000, 0xFFFFFF, false};
+  look.Disabled = {0xF0F0F0, 0xD0D0D0, 0, 0xA0A0A0, 0xF8F8F8, 0x909090, 0xFFFFFF, false};
+  look.Roundness = 4;
+  return look;
+}
+const ui::TRushLook kPulseLook = KindLook(0xD8C8B0, 0x806040);     // blue-grey
+const ui::TRushLook kToggleLook = KindLook(0xB8E0B8, 0x408040);    // green
+const ui::TRushLook kHoldLook = KindLook(0x90C8F0, 0x205090);      // orange
+const ui::TRushLook kSetValueLook = KindLook(0xE0B8D8, 0x704070);  // violet
+
+auto KindControl(ui::TZEWin* parent, const char* caption, const ui::TRushLook& look) {
   return [=](ui::TzeButtonRush& b) {
+    b.Look = look;
     b.Parent = parent;
     b.Left = 2;
     b.Top = 2;
@@ -107,15 +125,16 @@ TClassChildPanelEx_ButtonItem::TClassChildPanelEx_ButtonItem(TZEMultiElementEx* 
     i.Picture = "BITMAP10";
     i.Init();
   });
-  pulseButton = Make<ui::TzeButtonRush>(KindControl(panel, "15"));
+  pulseButton = Make<ui::TzeButtonRush>(KindControl(panel, "15", kPulseLook));
   // The hold button keeps the mouse while pressed, so a release off the
   // button still lets the output go.
   holdButton = Make<ui::TzeButtonRush>([&](auto& b) {
     b.MouseCapture = true;
-    KindControl(panel, "15")(b);
+    KindControl(panel, "15", kHoldLook)(b);
   });
-  setValueButton = Make<ui::TzeButtonRush>(KindControl(panel, "15"));
+  setValueButton = Make<ui::TzeButtonRush>(KindControl(panel, "15", kSetValueLook));
   toggle = Make<ui::TzeCheckBoxRush>([&](auto& c) {
+    c.Look = kToggleLook;
     c.Parent = panel;
     c.Align = ui::alClient;
     c.Font = kControlFont;
