@@ -109,6 +109,7 @@ TClassChildPanelEx_IndicatorItem::TClassChildPanelEx_IndicatorItem(TZEMultiEleme
     i.Width = 115;
     i.Height = 17;
     i.Align = ui::alClient;
+    i.Stretch = true;  // the state picture fills a panel of any width
     i.Init();
   });
   text = Make<ui::TZELabel>([&](auto& l) {
