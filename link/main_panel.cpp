@@ -27,13 +27,6 @@ auto Button(ui::TZEWin* parent, uint8_t align, int32_t width, const char* captio
   };
 }
 
-auto Host(size_t events, size_t dataInputs) {
-  return [=](TZEMultiElement& host) {
-    host.SetEventCount(events);
-    host.SetDataInputCount(dataInputs);
-  };
-}
-
 }  // namespace
 
 TClassChildPanel_MainPanel::TClassChildPanel_MainPanel(TZEMultiElement* host,
@@ -93,11 +86,11 @@ TClassChildPanel_MainPanel::TClassChildPanel_MainPanel(TZEMultiElement* host,
     MakeInt(g.Op2, 1);
   });
   serialLive = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
-  reconnect = Make<TZEMultiElement>(Host(4, 0));
-  statusIcon = Make<TZEMultiElement>(Host(2, 0));
-  directInput = Make<TZEMultiElement>(Host(1, 0));
-  replyParser = Make<TZEMultiElement>(Host(0, 0));
-  blockMenuScheme = Make<TZEMultiElement>(Host(5, 2));
+  reconnect = Make<TZEMultiElement>(HostPoints(4, 0));
+  statusIcon = Make<TZEMultiElement>(HostPoints(2, 0));
+  directInput = Make<TZEMultiElement>(HostPoints(1, 0));
+  replyParser = Make<TZEMultiElement>(HostPoints(0, 0));
+  blockMenuScheme = Make<TZEMultiElement>(HostPoints(5, 2));
   Control = panel;
 
   Boundary = boundary;

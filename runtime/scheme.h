@@ -2,6 +2,7 @@
 // with which schemes create, set and wire their elements.
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -41,6 +42,15 @@ class TClassMultiBase {
  private:
   std::vector<std::unique_ptr<TElement>> elements_;
 };
+
+// The setup of a sub-scheme host made before its child: its event and
+// data-input counts. Make<TZEMultiElement>(HostPoints(2, 1)).
+inline auto HostPoints(size_t events, size_t dataInputs) {
+  return [=](auto& host) {
+    host.SetEventCount(events);
+    host.SetDataInputCount(dataInputs);
+  };
+}
 
 // Stores a wire to `method` of `target` in the event or data-input field
 // `point`: Connect(timer->OnTimer, emitter, &TZEDoData::Emit).

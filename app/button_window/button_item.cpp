@@ -65,9 +65,6 @@ void Unchecked(TZEIf_else& g) {
   MakeInt(g.Op2, 0);
 }
 
-// Points of the base class are wired on the base.
-ui::TZEWin* Win(ui::TZEWin* control) { return control; }
-
 }  // namespace
 
 TClassMultiElement_ButtonKindView::TClassMultiElement_ButtonKindView(TZEMultiElement* host,

@@ -40,13 +40,6 @@ auto Format(const char* mask, int32_t args) {
   };
 }
 
-auto Host(size_t events, size_t dataInputs) {
-  return [=](TZEMultiElement& host) {
-    host.SetEventCount(events);
-    host.SetDataInputCount(dataInputs);
-  };
-}
-
 }  // namespace
 
 TClassMultiElement_ButtonRowText::TClassMultiElement_ButtonRowText(TZEMultiElement* host,
@@ -162,8 +155,8 @@ TClassMultiElement_ButtonRecords::TClassMultiElement_ButtonRecords(TZEMultiEleme
   deleteSteps = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
   deleteFile = Make<TZEini>(RecordFile);
   reloadRequest = Make<TZEDoData>();
-  rowText = Make<TZEMultiElement>(Host(1, 1));
-  recordAdd = Make<TZEMultiElement>(Host(2, 1));
+  rowText = Make<TZEMultiElement>(HostPoints(1, 1));
+  recordAdd = Make<TZEMultiElement>(HostPoints(2, 1));
 
   Boundary = boundary;
   boundary->Scheme = this;

@@ -8,13 +8,6 @@ using namespace link_setup;
 
 namespace {
 
-auto Host(size_t events, size_t dataInputs) {
-  return [=](TZEMultiElement& host) {
-    host.SetEventCount(events);
-    host.SetDataInputCount(dataInputs);
-  };
-}
-
 // The list host's points as the schemes use them.
 enum : uint16_t { kAddInstance = 0, kClearInstances = 1, kSendToInstance = 2 };
 
@@ -85,9 +78,9 @@ TClassChildForm_ButtonWindow::TClassChildForm_ButtonWindow(TZEMultiElement* host
     h.SetEventCount(2);
     h.SetDataInputCount(1);
   });
-  records = Make<TZEMultiElement>(Host(5, 1));
-  menuState = Make<TZEMultiElement>(Host(3, 2));
-  resync = Make<TZEMultiElement>(Host(1, 1));
+  records = Make<TZEMultiElement>(HostPoints(5, 1));
+  menuState = Make<TZEMultiElement>(HostPoints(3, 2));
+  resync = Make<TZEMultiElement>(HostPoints(1, 1));
   Control = form;
 
   Boundary = boundary;

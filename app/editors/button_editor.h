@@ -7,60 +7,20 @@
 // (Array of "type;block"), 1 the main window's picture.
 #pragma once
 
-#include "app/editors/editor_parts.h"
-#include "elements/format_str.h"
-#include "elements/ini.h"
-#include "ui/elements/combo_box.h"
-#include "ui/elements/edit.h"
-#include "ui/elements/image.h"
-#include "ui/elements/label.h"
-#include "ui/elements/main_form.h"
+#include "app/editors/editor_form.h"
 
 namespace zorn {
 
-class TClassChildForm_ButtonEditor : public TClassMultiBase {
+class TClassChildForm_ButtonEditor : public TPanelEditorForm {
  public:
   TClassChildForm_ButtonEditor(TZEMultiElement* host, TElement* parentControl,
                                TClassMultiBase* parentScheme);
 
-  TZEEditMulti* boundary;
-  ui::TZEMainForm* form;
-  ui::TZEImage* background;
-  ui::TZELabel* captionLabel;
-  ui::TZEEdit* caption;
-  ui::TZELabel* widthLabel;
-  ui::TZEEdit* width;
-  ui::TZELabel* blockLabel;
-  ui::TZEComboBox* block;
-  ui::TZELabel* valueLabel;
-  ui::TZEEdit* intValue;
-  ui::TZEEdit* textValue;
   ui::TZELabel* kindLabel;
   ui::TZEComboBox* kind;
-  // Opening: section and key, the stored value, the parse, the fields.
-  TZEHub* opening;
-  TZEHub* widthShown;
-  TZEMemory* stored;
-  TZEini* reader;
-  TZEDoData* parse;
-  TZEDoData* showForm;
-  TZEHub* fields;
-  TZEDoData* valueText;
-  TZEHub* valueFields;
-  TZEDoData* captionText;
-  TZEDoData* widthText;
-  // Saving: refused without a block or kind; then write, report, hide.
-  TZEIf_else* noBlock;
+  // Saving is refused without a kind, too.
   TZEIf_else* noKind;
-  TZEHub* saving;
-  TZEFormatStr* record;
-  TZEini* writer;
-  TZEDoData* hideForm;
-  TZEMultiElement* section;
-  TZEMultiElement* parser;
-  TZEMultiElement* blockReader;
   TZEMultiElement* kindList;
-  TZEMultiElement* saveBar;
 };
 
 }  // namespace zorn

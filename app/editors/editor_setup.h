@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <string>
 
+#include "elements/ini.h"
 #include "link/link_setup.h"
+#include "runtime/flow/compare.h"
 #include "runtime/multi_element.h"
 #include "ui/elements/combo_box.h"
 #include "ui/elements/edit.h"
@@ -72,6 +74,18 @@ inline auto Inner(size_t events, size_t dataInputs) {
     h.SetEventCount(events);
     h.SetDataInputCount(dataInputs);
   };
+}
+
+// The dialogs' records live in user_settings.ini as text.
+inline void UserSettings(TZEini& ini) {
+  ini.FileName = "user_settings.ini";
+  ini.StringType = true;
+}
+
+// A save check that fires OnTrue for a list index below 0 (nothing chosen).
+inline void NoneSelected(TZEIf_else& g) {
+  g.Type = cmLess;
+  MakeInt(g.Op2, 0);
 }
 
 }  // namespace zorn::editor_setup

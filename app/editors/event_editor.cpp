@@ -8,47 +8,11 @@ namespace zorn {
 
 using namespace editor_setup;
 
-namespace {
-
-ui::TZEWin* Win(ui::TZEWin* control) { return control; }
-
-auto Settings() {
-  return [](TZEini& ini) {
-    ini.FileName = "user_settings.ini";
-    ini.StringType = true;
-  };
-}
-
-void NoneSelected(TZEIf_else& g) {
-  g.Type = cmLess;
-  MakeInt(g.Op2, 0);
-}
-
-}  // namespace
-
 TClassChildForm_EventEditor::TClassChildForm_EventEditor(TZEMultiElement* host,
                                                          TElement* parentControl,
                                                          TClassMultiBase* parentScheme)
-    : TClassMultiBase(parentScheme) {
-  boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(1, 2); });
-  form = Make<ui::TZEMainForm>([&](auto& f) {
-    f.Parent = dynamic_cast<ui::TZEWin*>(parentControl);
-    f.Caption = "Редактирование события";
-    f.IconName = "ICON6";
-    f.BorderStyle = 3;
-    f.Left = 35;
-    f.Top = 105;
-    f.Width = 299;
-    f.Height = 242;
-    f.Centered = true;
-    f.Visible = false;
-    f.Init();
-  });
-  background = Make<ui::TZEImage>([&](auto& i) {
-    Place(i, form, 0, 0, 293, 177, "");
-    i.Stretch = true;
-    i.Init();
-  });
+    : TEditorForm(host, parentControl, parentScheme,
+                  {"Редактирование события", "ICON6", 299, 242, 293, 177}) {
   nameLabel = Make<ui::TZELabel>(Label(form, 5, 5, 118, 17, "Имя события:"));
   name = Make<ui::TZEEdit>(
       Edit(form, 5, ui::emText, "", "Имя события (СИМВОЛЫ '=' и ';' НЕ ИСПОЛЬЗОВАТЬ)"));
@@ -81,13 +45,8 @@ TClassChildForm_EventEditor::TClassChildForm_EventEditor(TZEMultiElement* host,
     s.Init();
   });
 
-  opening = Make<TZEHub>([](auto& h) { Outputs(h, 9); });
-  stored = Make<TZEMemory>([](auto& m) {
-    TData empty;
-    MakeStr(empty, "");
-    m.SetDefault(empty);
-  });
-  reader = Make<TZEini>(Settings());
+  // Opening steps of its own: 3 raises the opening flag, 8 lowers it.
+  MakeFlow({1, 1, 5, 3});
   openingFlag = Make<TZEMemory>([](auto& m) {
     TData off;
     MakeInt(off, 0);
@@ -95,11 +54,6 @@ TClassChildForm_EventEditor::TClassChildForm_EventEditor(TZEMultiElement* host,
   });
   openingOn = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
   openingOff = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
-  parse = Make<TZEDoData>(ValueOf(stored, &TZEMemory::Value));
-  showForm = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
-  fields = Make<TZEHub>([](auto& h) { Outputs(h, 5); });
-  valueText = Make<TZEDoData>();
-  valueFields = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
   nameText = Make<TZEDoData>();
   conditionIndex = Make<TZEDoData>();
   actionIndex = Make<TZEDoData>();
@@ -108,53 +62,20 @@ TClassChildForm_EventEditor::TClassChildForm_EventEditor(TZEMultiElement* host,
     g.Type = cmEqual;
     MakeInt(g.Op2, 1);
   });
-  noBlock = Make<TZEIf_else>(NoneSelected);
   noCondition = Make<TZEIf_else>(NoneSelected);
   noAction = Make<TZEIf_else>(NoneSelected);
-  saving = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
-  record = Make<TZEFormatStr>([](auto& f) {
-    f.Mask = "%1;%2;%3;%4;%5;%6;%7";
-    f.SetCount(7);
-  });
-  writer = Make<TZEini>(Settings());
   deleting = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
-  remover = Make<TZEini>(Settings());
-  hideForm = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
-  section = Make<TZEMultiElement>(Inner(3, 0));
-  parser = Make<TZEMultiElement>(Inner(3, 1));
-  blockReader = Make<TZEMultiElement>(Inner(4, 3));
+  remover = Make<TZEini>(UserSettings);
+  MakeHosts(4, 3);
   fileChoice = Make<TZEMultiElement>(Inner(3, 1));
-  saveBar = Make<TZEMultiElement>(Inner(2, 0));
-  Control = form;
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  MakeSaveBar(2);
 
-  // Opening, as in the button editor; the stored action and parameter last.
-  Connect(boundary->InnerEvents[0], opening, &TZEHub::Distribute);
-  Connect(opening->Outputs[0], section, &TZEMultiElement::Action, 0);
-  Connect(opening->Outputs[1], stored, &TZEMemory::Clear);
-  Connect(opening->Outputs[2], reader, &TZEini::Read);
-  Connect(reader->SectionInput, section, &TZEMultiElement::DataOutput, 0);
-  Connect(reader->KeyInput, section, &TZEMultiElement::DataOutput, 1);
-  Connect(reader->OnRead, stored, &TZEMemory::Write);
+  WireShared();
   Connect(opening->Outputs[3], openingOn, &TZEDoData::Emit);
   Connect(openingOn->OnEmit, openingFlag, &TZEMemory::Write);
-  Connect(opening->Outputs[4], parse, &TZEDoData::Emit);
-  Connect(parse->OnEmit, parser, &TZEMultiElement::Action, 0);
-  Connect(opening->Outputs[5], background, &ui::TZEImage::Load);
-  Connect(background->BitmapInput, boundary, &TZEEditMulti::DataOutput, 1);
-  Connect(opening->Outputs[6], showForm, &TZEDoData::Emit);
-  Connect(showForm->OnEmit, Win(form), &ui::TZEWin::SetVisible);
-  Connect(opening->Outputs[7], fields, &TZEHub::Distribute);
   Connect(opening->Outputs[8], openingOff, &TZEDoData::Emit);
   Connect(openingOff->OnEmit, openingFlag, &TZEMemory::Write);
 
-  Connect(fields->Outputs[0], valueText, &TZEDoData::Emit);
-  Connect(valueText->DataInput, parser, &TZEMultiElement::DataOutput, 0);
-  Connect(valueText->OnEmit, valueFields, &TZEHub::Distribute);
-  Connect(valueFields->Outputs[0], intValue, &ui::TZEEdit::SetText);
-  Connect(valueFields->Outputs[1], textValue, &ui::TZEEdit::SetText);
   // The bit items "0" and "1" stand at their own indices.
   Connect(valueFields->Outputs[2], bitValue, &ui::TZEComboBox::SetIndex);
   Connect(fields->Outputs[1], conditionIndex, &TZEDoData::Emit);
@@ -170,19 +91,9 @@ TClassChildForm_EventEditor::TClassChildForm_EventEditor(TZEMultiElement* host,
   Connect(parameterText->DataInput, parser, &TZEMultiElement::DataOutput, 4);
   Connect(parameterText->OnEmit, parameter, &ui::TZELabel::SetText);
 
-  Connect(section->Events[1], boundary, &TZEEditMulti::Action, 0);
-  Connect(section->Events[2], boundary, &TZEEditMulti::Action, 1);
-  Connect(parser->Events[0], block, &ui::TZEComboBox::Clear);
-  Connect(parser->Events[1], block, &ui::TZEComboBox::Add);
-  Connect(parser->Events[2], block, &ui::TZEComboBox::SetIndex);
-  Connect(parser->DataInputs[0], boundary, &TZEEditMulti::DataOutput, 0);
-
-  Connect(block->OnSelect, blockReader, &TZEMultiElement::Action, 0);
   Connect(blockReader->Events[0], Win(intValue), &ui::TZEWin::SetVisible);
   Connect(blockReader->Events[1], Win(textValue), &ui::TZEWin::SetVisible);
   Connect(blockReader->Events[2], Win(bitValue), &ui::TZEWin::SetVisible);
-  Connect(blockReader->DataInputs[0], intValue, &ui::TZEEdit::Value);
-  Connect(blockReader->DataInputs[1], textValue, &ui::TZEEdit::Value);
   Connect(blockReader->DataInputs[2], bitValue, &ui::TZEComboBox::Value);
 
   // The action: while opening only the bar follows it; afterwards it is
@@ -197,29 +108,12 @@ TClassChildForm_EventEditor::TClassChildForm_EventEditor(TZEMultiElement* host,
   Connect(fileChoice->DataInputs[0], parser, &TZEMultiElement::DataOutput, 4);
   Connect(volume->OnPosition, parameter, &ui::TZELabel::SetText);
 
-  // Saving.
-  Connect(saveBar->Events[0], noBlock, &TZEIf_else::Compare);
-  Connect(noBlock->Op1Input, blockReader, &TZEMultiElement::DataOutput, 0);
-  Connect(noBlock->OnFalse, noCondition, &TZEIf_else::Compare);
-  Connect(noCondition->Op1Input, condition, &ui::TZEComboBox::Index);
-  Connect(noCondition->OnFalse, noAction, &TZEIf_else::Compare);
-  Connect(noAction->Op1Input, action, &ui::TZEComboBox::Index);
-  Connect(noAction->OnFalse, saving, &TZEHub::Distribute);
-  Connect(saving->Outputs[0], record, &TZEFormatStr::Format);
-  Connect(record->Args[0], blockReader, &TZEMultiElement::DataOutput, 0);
-  Connect(record->Args[1], blockReader, &TZEMultiElement::DataOutput, 1);
-  Connect(record->Args[2], blockReader, &TZEMultiElement::DataOutput, 2);
+  // Saving: condition, name, action and parameter.
+  RefuseUnselected({{noCondition, condition}, {noAction, action}});
   Connect(record->Args[3], condition, &ui::TZEComboBox::Index);
   Connect(record->Args[4], name, &ui::TZEEdit::Value);
   Connect(record->Args[5], action, &ui::TZEComboBox::Index);
   Connect(record->Args[6], parameter, &ui::TZELabel::Value);
-  Connect(record->OnResult, writer, &TZEini::Write);
-  Connect(writer->SectionInput, section, &TZEMultiElement::DataOutput, 0);
-  Connect(writer->KeyInput, section, &TZEMultiElement::DataOutput, 1);
-  Connect(writer->ValueInput, record, &TZEFormatStr::Result);
-  Connect(saving->Outputs[1], section, &TZEMultiElement::Action, 1);
-  Connect(saving->Outputs[2], hideForm, &TZEDoData::Emit);
-  Connect(hideForm->OnEmit, Win(form), &ui::TZEWin::SetVisible);
 
   // Deleting: the rule no longer exists, so the dialog goes as after a save.
   Connect(saveBar->Events[1], deleting, &TZEHub::Distribute);
@@ -229,15 +123,11 @@ TClassChildForm_EventEditor::TClassChildForm_EventEditor(TZEMultiElement* host,
   Connect(deleting->Outputs[1], section, &TZEMultiElement::Action, 1);
   Connect(deleting->Outputs[2], hideForm, &TZEDoData::Emit);
 
-  for (TZEMultiElement* inner : {section, parser, blockReader, fileChoice, saveBar}) {
-    inner->ParentControl = form;
-    inner->ParentScheme = this;
-  }
-  section->SetFactory(&SchemeFactory<TClassMultiElement_EventEditorSection>);
-  parser->SetFactory(&SchemeFactory<TClassMultiElement_EventEditorRecord>);
-  blockReader->SetFactory(&SchemeFactory<TClassMultiElement_EventEditorBlock>);
-  fileChoice->SetFactory(&SchemeFactory<TClassMultiElement_EventFileChoice>);
-  saveBar->SetFactory(&SchemeFactory<TClassChildPanel_EventEditorSave>);
+  Build(&SchemeFactory<TClassMultiElement_EventEditorSection>,
+        &SchemeFactory<TClassMultiElement_EventEditorRecord>,
+        &SchemeFactory<TClassMultiElement_EventEditorBlock>,
+        {{fileChoice, &SchemeFactory<TClassMultiElement_EventFileChoice>}},
+        &SchemeFactory<TClassChildPanel_EventEditorSave>);
 }
 
 }  // namespace zorn

@@ -22,14 +22,6 @@ namespace {
 // Popup menu items; the separators count.
 enum TMenuItem : uint16_t { miEdit = 0, miFilter = 1, miAdd = 3, miAll = 5 };
 
-template <class H>
-auto Host(size_t events, size_t dataInputs) {
-  return [=](H& host) {
-    host.SetEventCount(events);
-    host.SetDataInputCount(dataInputs);
-  };
-}
-
 void SelectedRow(TZEIf_else& g) {
   g.Type = cmGreaterOrEqual;
   MakeInt(g.Op2, 0);
@@ -56,7 +48,7 @@ TClassChildForm_EventWindow::TClassChildForm_EventWindow(TZEMultiElement* host,
     f.Visible = false;
     f.Init();
   });
-  ruleBar = Make<TZEMultiElement>(Host<TZEMultiElement>(1, 0));
+  ruleBar = Make<TZEMultiElement>(HostPoints(1, 0));
   table = Make<ui::TzeStringTableMT>([&](auto& t) {
     t.Parent = form;
     t.Left = 0;
@@ -76,19 +68,19 @@ TClassChildForm_EventWindow::TClassChildForm_EventWindow(TZEMultiElement* host,
     m.Init();
   });
   sound = Make<TZEPlaySound>([](auto& s) { s.Mode = pmAsync; });
-  ruleLoader = Make<TZEMultiElement>(Host<TZEMultiElement>(3, 0));
-  ruleText = Make<TZEMultiElement>(Host<TZEMultiElement>(2, 1));
-  freeKey = Make<TZEMultiElement>(Host<TZEMultiElement>(1, 1));
+  ruleLoader = Make<TZEMultiElement>(HostPoints(3, 0));
+  ruleText = Make<TZEMultiElement>(HostPoints(2, 1));
+  freeKey = Make<TZEMultiElement>(HostPoints(1, 1));
   rules = Make<TZEMultiElementEx>([](auto& r) {
-    Host<TZEMultiElementEx>(7, 1)(r);
+    HostPoints(7, 1)(r);
     r.CreateOnDemand = true;  // no instance before the first rule
   });
-  lineMatcher = Make<TZEMultiElement>(Host<TZEMultiElement>(1, 1));
-  logStore = Make<TZEMultiElement>(Host<TZEMultiElement>(1, 0));
-  tableFill = Make<TZEMultiElement>(Host<TZEMultiElement>(2, 2));
-  tableMouse = Make<TZEMultiElement>(Host<TZEMultiElement>(1, 0));
-  ruleFinder = Make<TZEMultiElement>(Host<TZEMultiElement>(1, 1));
-  actions = Make<TZEMultiElement>(Host<TZEMultiElement>(0, 0));
+  lineMatcher = Make<TZEMultiElement>(HostPoints(1, 1));
+  logStore = Make<TZEMultiElement>(HostPoints(1, 0));
+  tableFill = Make<TZEMultiElement>(HostPoints(2, 2));
+  tableMouse = Make<TZEMultiElement>(HostPoints(1, 0));
+  ruleFinder = Make<TZEMultiElement>(HostPoints(1, 1));
+  actions = Make<TZEMultiElement>(HostPoints(0, 0));
   showing = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
   cleared = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
   menuItems = Make<TZEIndexToChanel>([](auto& r) { r.SetCount(6); });

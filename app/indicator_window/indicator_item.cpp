@@ -20,8 +20,6 @@ auto ValueOf(C* source, void (C::*output)(TData&, uint16_t), uint16_t index = 0)
   return [=](TZEDoData& d) { Connect(d.DataInput, source, output, index); };
 }
 
-ui::TZEWin* Win(ui::TZEWin* control) { return control; }
-
 }  // namespace
 
 TClassMultiElement_IndicatorLook::TClassMultiElement_IndicatorLook(TZEMultiElement* host,

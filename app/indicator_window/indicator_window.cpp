@@ -8,21 +8,12 @@ using namespace link_setup;
 
 namespace {
 
-auto Host(size_t events, size_t dataInputs) {
-  return [=](TZEMultiElement& host) {
-    host.SetEventCount(events);
-    host.SetDataInputCount(dataInputs);
-  };
-}
-
 auto Bitmap(const char* name) {
   return [=](ui::TZEBitmap& b) {
     b.ResourceName = name;
     b.Init();
   };
 }
-
-ui::TZEWin* Win(ui::TZEWin* control) { return control; }
 
 }  // namespace
 
@@ -85,15 +76,15 @@ TClassChildForm_IndicatorWindow::TClassChildForm_IndicatorWindow(TZEMultiElement
   showSteps = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
   menuChoice = Make<TZEIndexToChanel>([](auto& r) { r.SetCount(7); });
   closeWindow = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
-  loader = Make<TZEMultiElement>(Host(5, 1));
-  freeKey = Make<TZEMultiElement>(Host(1, 1));
-  lineMatcher = Make<TZEMultiElement>(Host(1, 1));
+  loader = Make<TZEMultiElement>(HostPoints(5, 1));
+  freeKey = Make<TZEMultiElement>(HostPoints(1, 1));
+  lineMatcher = Make<TZEMultiElement>(HostPoints(1, 1));
   items = Make<TZEMultiElementEx>([](auto& l) {
     l.SetEventCount(2);
     l.SetDataInputCount(3);
   });
-  sound = Make<TZEMultiElement>(Host(0, 0));
-  menuState = Make<TZEMultiElement>(Host(3, 2));
+  sound = Make<TZEMultiElement>(HostPoints(0, 0));
+  menuState = Make<TZEMultiElement>(HostPoints(3, 2));
   Control = form;
 
   Boundary = boundary;

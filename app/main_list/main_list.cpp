@@ -8,13 +8,6 @@ using namespace link_setup;
 
 namespace {
 
-auto Host(size_t events, size_t dataInputs) {
-  return [=](TZEMultiElement& host) {
-    host.SetEventCount(events);
-    host.SetDataInputCount(dataInputs);
-  };
-}
-
 auto Bitmap(const char* name) {
   return [=](ui::TZEBitmap& b) {
     b.ResourceName = name;
@@ -65,14 +58,14 @@ TClassChildPanel_MainList::TClassChildPanel_MainList(TZEMultiElement* host,
   activePicture = Make<ui::TZEBitmap>(Bitmap("BITMAP14"));
   loadSteps = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
   menuChoice = Make<TZEIndexToChanel>([](auto& r) { r.SetCount(3); });
-  loader = Make<TZEMultiElement>(Host(5, 1));
-  lineMatcher = Make<TZEMultiElement>(Host(1, 1));
+  loader = Make<TZEMultiElement>(HostPoints(5, 1));
+  lineMatcher = Make<TZEMultiElement>(HostPoints(1, 1));
   rows = Make<TZEMultiElementEx>([](auto& l) {
     l.SetEventCount(2);
     l.SetDataInputCount(3);
   });
-  sound = Make<TZEMultiElement>(Host(0, 0));
-  menuState = Make<TZEMultiElement>(Host(3, 2));
+  sound = Make<TZEMultiElement>(HostPoints(0, 0));
+  menuState = Make<TZEMultiElement>(HostPoints(3, 2));
   Control = panel;
 
   Boundary = boundary;

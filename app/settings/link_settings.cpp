@@ -48,8 +48,6 @@ auto WithDefault(const char* name, int32_t value) {
   };
 }
 
-ui::TZEWin* Win(ui::TZEWin* control) { return control; }
-
 }  // namespace
 
 TClassChildForm_LinkSettings::TClassChildForm_LinkSettings(TZEMultiElement* host,

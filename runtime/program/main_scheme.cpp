@@ -17,18 +17,10 @@
 namespace zorn {
 namespace {
 
-// The event and data-input counts of a host whose child comes later.
-auto Host(size_t events, size_t dataInputs) {
-  return [=](TZEMultiElement& host) {
-    host.SetEventCount(events);
-    host.SetDataInputCount(dataInputs);
-  };
-}
-
 // A host whose child is built when it is first addressed.
 auto OnDemandHost(size_t events, size_t dataInputs) {
   return [=](TZEMultiElement& host) {
-    Host(events, dataInputs)(host);
+    HostPoints(events, dataInputs)(host);
     host.CreateOnDemand = true;
   };
 }
@@ -47,22 +39,22 @@ TClassMainForm_Main::TClassMainForm_Main() : TClassMultiBase(nullptr) {
     f.Name = "главная";
     f.Init();
   });
-  mainPanel = Make<TZEMultiElement>(Host(9, 0));
+  mainPanel = Make<TZEMultiElement>(HostPoints(9, 0));
   background = Make<ui::TZEImage>([&](auto& i) {
     i.Parent = mainForm;
     i.Picture = "BITMAP9";
     i.Align = ui::alClient;
     i.Init();
   });
-  link = Make<TZEMultiElement>(Host(5, 0));
+  link = Make<TZEMultiElement>(HostPoints(5, 0));
   linkFanOut = Make<TZEHub>([](auto& h) {
     h.InCount = 1;
     h.SetOutCount(4);
   });
-  buttonWindow = Make<TZEMultiElement>(Host(2, 2));
-  configLoader = Make<TZEMultiElement>(Host(1, 0));
+  buttonWindow = Make<TZEMultiElement>(HostPoints(2, 2));
+  configLoader = Make<TZEMultiElement>(HostPoints(1, 0));
   settingsDialog = Make<TZEMultiElement>(OnDemandHost(2, 1));
-  windowVisibility = Make<TZEMultiElement>(Host(3, 1));
+  windowVisibility = Make<TZEMultiElement>(HostPoints(3, 1));
   showWindows = Make<TZEDoData>([](auto& e) { MakeInt(e.Data, 1); });
   hints = Make<ui::TZEHintManager>([](auto& h) {
     h.Name = "подсказки";
@@ -98,8 +90,8 @@ TClassMainForm_Main::TClassMainForm_Main() : TClassMultiBase(nullptr) {
     m.SetDefault(one);
   });
   indicatorEditor = Make<TZEMultiElement>(OnDemandHost(2, 2));
-  indicatorWindow = Make<TZEMultiElement>(Host(1, 2));
-  mainList = Make<TZEMultiElement>(Host(1, 1));
+  indicatorWindow = Make<TZEMultiElement>(HostPoints(1, 2));
+  mainList = Make<TZEMultiElement>(HostPoints(1, 1));
   replyFanOut = Make<TZEHub>([](auto& h) {
     h.InCount = 1;
     h.SetOutCount(2);
@@ -108,13 +100,13 @@ TClassMainForm_Main::TClassMainForm_Main() : TClassMultiBase(nullptr) {
   // the line without it, as a serial reply comes.
   replyWithoutCr = Make<TZEReplace>([](auto& r) { r.SubStr = "\r"; });
   buttonEditor = Make<TZEMultiElement>(OnDemandHost(2, 2));
-  trayStatus = Make<TZEMultiElement>(Host(2, 0));
+  trayStatus = Make<TZEMultiElement>(HostPoints(2, 0));
   connectionGate = Make<TZEIf_else>([](auto& g) {
     g.Type = cmGreater;
     MakeInt(g.Op2, 0);
   });
   eventEditor = Make<TZEMultiElement>(OnDemandHost(2, 2));
-  eventWindow = Make<TZEMultiElement>(Host(1, 0));
+  eventWindow = Make<TZEMultiElement>(HostPoints(1, 0));
   Control = mainForm;
 
   // Start: load config.ini, then the start fan-out.

@@ -25,6 +25,11 @@ int32_t FontPixelHeight(int32_t points);
 // that build several programs in one process.
 void ResetUiForTests();
 
+class TZEWin;
+// A control as a window, for wiring to its TZEWin actions:
+// Connect(e.OnShow, Win(edit), &TZEWin::SetVisible).
+inline TZEWin* Win(TZEWin* control) { return control; }
+
 class TZEWin : public TElement {
  public:
   TZEWin();

@@ -1,0 +1,195 @@
+#include "app/editors/editor_form.h"
+
+#include "app/editors/editor_setup.h"
+
+namespace zorn {
+
+using namespace editor_setup;
+
+TEditorForm::TEditorForm(TZEMultiElement* host, TElement* parentControl,
+                         TClassMultiBase* parentScheme, const TEditorFormLook& look)
+    : TClassMultiBase(parentScheme) {
+  boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(1, 2); });
+  form = Make<ui::TZEMainForm>([&](auto& f) {
+    f.Parent = dynamic_cast<ui::TZEWin*>(parentControl);
+    f.Caption = look.Caption;
+    f.IconName = look.IconName;
+    f.BorderStyle = 3;
+    f.Left = 35;
+    f.Top = 105;
+    f.Width = look.Width;
+    f.Height = look.Height;
+    f.Centered = true;
+    f.Visible = false;
+    f.Init();
+  });
+  background = Make<ui::TZEImage>([&](auto& i) {
+    Place(i, form, 0, 0, look.PictureWidth, look.PictureHeight, "");
+    i.Stretch = true;
+    i.Init();
+  });
+  Control = form;
+  Boundary = boundary;
+  boundary->Scheme = this;
+  boundary->Host = host;
+}
+
+void TEditorForm::MakeFlow(const TEditorFlow& flow) {
+  flow_ = flow;
+  opening = Make<TZEHub>(
+      [&](auto& h) { Outputs(h, 7 + flow.StepsBeforeParse + flow.StepsAfterFields); });
+  stored = Make<TZEMemory>([](auto& m) {
+    TData empty;
+    MakeStr(empty, "");
+    m.SetDefault(empty);
+  });
+  reader = Make<TZEini>(UserSettings);
+  parse = Make<TZEDoData>(ValueOf(stored, &TZEMemory::Value));
+  showForm = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
+  fields = Make<TZEHub>([&](auto& h) { Outputs(h, flow.Fields); });
+  valueText = Make<TZEDoData>();
+  valueFields = Make<TZEHub>([&](auto& h) { Outputs(h, flow.ValueFields); });
+  noBlock = Make<TZEIf_else>(NoneSelected);
+  saving = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
+  record = Make<TZEFormatStr>([](auto& f) {
+    f.Mask = "%1;%2;%3;%4;%5;%6;%7";
+    f.SetCount(7);
+  });
+  writer = Make<TZEini>(UserSettings);
+  hideForm = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
+}
+
+void TEditorForm::MakeHosts(size_t blockEvents, size_t blockInputs) {
+  section = Make<TZEMultiElement>(Inner(3, 0));
+  parser = Make<TZEMultiElement>(Inner(3, 1));
+  blockReader = Make<TZEMultiElement>(Inner(blockEvents, blockInputs));
+}
+
+void TEditorForm::MakeSaveBar(size_t events) {
+  saveBar = Make<TZEMultiElement>(Inner(events, 0));
+}
+
+void TEditorForm::WireShared() {
+  const size_t own = flow_.StepsBeforeParse;
+  // Opening, in order: section and key, the stored value, its parse (which
+  // fills and selects the block list), the window, the fields.
+  Connect(boundary->InnerEvents[0], opening, &TZEHub::Distribute);
+  Connect(opening->Outputs[0], section, &TZEMultiElement::Action, 0);
+  Connect(opening->Outputs[1], stored, &TZEMemory::Clear);
+  Connect(opening->Outputs[2], reader, &TZEini::Read);
+  Connect(reader->SectionInput, section, &TZEMultiElement::DataOutput, 0);
+  Connect(reader->KeyInput, section, &TZEMultiElement::DataOutput, 1);
+  Connect(reader->OnRead, stored, &TZEMemory::Write);
+  Connect(opening->Outputs[3 + own], parse, &TZEDoData::Emit);
+  Connect(parse->OnEmit, parser, &TZEMultiElement::Action, 0);
+  Connect(opening->Outputs[4 + own], background, &ui::TZEImage::Load);
+  Connect(background->BitmapInput, boundary, &TZEEditMulti::DataOutput, 1);
+  Connect(opening->Outputs[5 + own], showForm, &TZEDoData::Emit);
+  Connect(showForm->OnEmit, Win(form), &ui::TZEWin::SetVisible);
+  Connect(opening->Outputs[6 + own], fields, &TZEHub::Distribute);
+  Connect(fields->Outputs[0], valueText, &TZEDoData::Emit);
+  Connect(valueText->DataInput, parser, &TZEMultiElement::DataOutput, 0);
+  Connect(valueText->OnEmit, valueFields, &TZEHub::Distribute);
+  Connect(valueFields->Outputs[0], intValue, &ui::TZEEdit::SetText);
+  Connect(valueFields->Outputs[1], textValue, &ui::TZEEdit::SetText);
+
+  Connect(section->Events[1], boundary, &TZEEditMulti::Action, 0);
+  Connect(section->Events[2], boundary, &TZEEditMulti::Action, 1);
+
+  Connect(parser->Events[0], block, &ui::TZEComboBox::Clear);
+  Connect(parser->Events[1], block, &ui::TZEComboBox::Add);
+  Connect(parser->Events[2], block, &ui::TZEComboBox::SetIndex);
+  Connect(parser->DataInputs[0], boundary, &TZEEditMulti::DataOutput, 0);
+
+  Connect(block->OnSelect, blockReader, &TZEMultiElement::Action, 0);
+  Connect(blockReader->DataInputs[0], intValue, &ui::TZEEdit::Value);
+  Connect(blockReader->DataInputs[1], textValue, &ui::TZEEdit::Value);
+
+  // Saving: the record, written under the section and key, then the origin
+  // is reported and the window goes.
+  Connect(saveBar->Events[0], noBlock, &TZEIf_else::Compare);
+  Connect(noBlock->Op1Input, blockReader, &TZEMultiElement::DataOutput, 0);
+  Connect(saving->Outputs[0], record, &TZEFormatStr::Format);
+  Connect(record->Args[0], blockReader, &TZEMultiElement::DataOutput, 0);
+  Connect(record->Args[1], blockReader, &TZEMultiElement::DataOutput, 1);
+  Connect(record->Args[2], blockReader, &TZEMultiElement::DataOutput, 2);
+  Connect(record->OnResult, writer, &TZEini::Write);
+  Connect(writer->SectionInput, section, &TZEMultiElement::DataOutput, 0);
+  Connect(writer->KeyInput, section, &TZEMultiElement::DataOutput, 1);
+  Connect(writer->ValueInput, record, &TZEFormatStr::Result);
+  Connect(saving->Outputs[1], section, &TZEMultiElement::Action, 1);
+  Connect(saving->Outputs[2], hideForm, &TZEDoData::Emit);
+  Connect(hideForm->OnEmit, Win(form), &ui::TZEWin::SetVisible);
+}
+
+void TEditorForm::RefuseUnselected(
+    std::initializer_list<std::pair<TZEIf_else*, ui::TZEComboBox*>> checks) {
+  TZEIf_else* last = noBlock;
+  for (const auto& [check, list] : checks) {
+    Connect(last->OnFalse, check, &TZEIf_else::Compare);
+    Connect(check->Op1Input, list, &ui::TZEComboBox::Index);
+    last = check;
+  }
+  Connect(last->OnFalse, saving, &TZEHub::Distribute);
+}
+
+void TEditorForm::Build(TFactory sectionScheme, TFactory recordScheme, TFactory blockScheme,
+                        std::initializer_list<std::pair<TZEMultiElement*, TFactory>> own,
+                        TFactory saveScheme) {
+  auto hang = [this](TZEMultiElement* inner) {
+    inner->ParentControl = form;
+    inner->ParentScheme = this;
+  };
+  for (TZEMultiElement* inner : {section, parser, blockReader}) hang(inner);
+  for (const auto& [inner, factory] : own) hang(inner);
+  hang(saveBar);
+  section->SetFactory(sectionScheme);
+  parser->SetFactory(recordScheme);
+  blockReader->SetFactory(blockScheme);
+  for (const auto& [inner, factory] : own) inner->SetFactory(factory);
+  saveBar->SetFactory(saveScheme);
+}
+
+TPanelEditorForm::TPanelEditorForm(TZEMultiElement* host, TElement* parentControl,
+                                   TClassMultiBase* parentScheme, const TEditorFormLook& look)
+    : TEditorForm(host, parentControl, parentScheme, look) {
+  captionLabel = Make<ui::TZELabel>(Label(form, 5, 5, 118, 17, "Надпись на элементе:"));
+  caption = Make<ui::TZEEdit>(
+      Edit(form, 5, ui::emText, "Имя", "Надпись на элементе (СИМВОЛЫ '=' и ';' НЕ ИСПОЛЬЗОВАТЬ)"));
+  widthLabel = Make<ui::TZELabel>(Label(form, 5, 30, 91, 20, "Ширина:"));
+  width = Make<ui::TZEEdit>(Edit(form, 30, ui::emUnsigned, "50", "Ширина элемента"));
+  blockLabel = Make<ui::TZELabel>(Label(form, 5, 55, 75, 20, "Блок:"));
+  block = Make<ui::TZEComboBox>(List(form, 55, true, 20, "bit\r\nint\r\nstr", "Блок", "bit"));
+  valueLabel = Make<ui::TZELabel>(Label(form, 5, 80, 75, 20, "Значение:"));
+  intValue = Make<ui::TZEEdit>(
+      Edit(form, 80, ui::emInteger, "1", "Значение с которым сравнивается "));
+  textValue = Make<ui::TZEEdit>(
+      Edit(form, 80, ui::emText, "Значение", "Значение с которым сравнивается "));
+}
+
+void TPanelEditorForm::MakePanelFlow(size_t fieldCount) {
+  MakeFlow({0, 0, fieldCount, 2});
+  widthShown = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  captionText = Make<TZEDoData>();
+  widthText = Make<TZEDoData>();
+}
+
+void TPanelEditorForm::WirePanelShared() {
+  WireShared();
+  Connect(fields->Outputs[1], captionText, &TZEDoData::Emit);
+  Connect(captionText->DataInput, parser, &TZEMultiElement::DataOutput, 2);
+  Connect(captionText->OnEmit, caption, &ui::TZEEdit::SetText);
+  Connect(fields->Outputs[2], widthText, &TZEDoData::Emit);
+  Connect(widthText->DataInput, parser, &TZEMultiElement::DataOutput, 3);
+  Connect(widthText->OnEmit, width, &ui::TZEEdit::SetText);
+
+  // The origin: the width is the window's own setting.
+  Connect(section->Events[0], widthShown, &TZEHub::Distribute);
+  Connect(widthShown->Outputs[0], Win(widthLabel), &ui::TZEWin::SetVisible);
+  Connect(widthShown->Outputs[1], Win(width), &ui::TZEWin::SetVisible);
+
+  Connect(record->Args[4], caption, &ui::TZEEdit::Value);
+  Connect(record->Args[5], width, &ui::TZEEdit::Value);
+}
+
+}  // namespace zorn
