@@ -46,6 +46,8 @@ printf '[boolForm]\r\nLeft=35\r\nTop=200\r\n[eventForm]\r\nLeft=35\r\nTop=300\r\
 iconv -f UTF-8 -t CP1251 >user_settings.ini <<'EOF'
 [buttonForm]
 unit_1=5;4;1;0;Насос;70;0
+unit_2=5;6;1;2;Держать;70;0
+unit_3=6;7;40;3;Скорость;100;0
 [indicatorForm]
 unit_1=0;1;1;0;Авария;90;0
 [mainForm]
@@ -53,7 +55,7 @@ unit_1=1;2;3;2;Счёт: ;110;0
 [eventForm]
 event_1=0;1;1;1;Авария есть;0;
 EOF
-printf 'in bool 1 follow 4\nin int 2 counter 0 1\nout bool 4\n' >blocks.txt
+printf 'in bool 1 follow 4\nin int 2 counter 0 1\nout bool 4\nout bool 6\nout int 7\n' >blocks.txt
 "$plcsim" --tcp "127.0.0.1:$port" --blocks blocks.txt --log wire.log --log-hex \
   --connect-timeout 60000 --quiet &
 plcsim_pid=$!
@@ -73,13 +75,28 @@ check "the controller gets the scan request as it connects" wire_has 'scan\x0a' 
 uid wait-text "${MAIN[@]}" --ctl-has "Счёт: " --has "Счёт: " --timeout 5000
 check "the main list row shows its caption followed by the counter" eval 'rc_is 0 && [[ "$UID_OUT" =~ Счёт:\ [0-9]+ ]]'
 
-# The hidden hold and toggle controls of the panel read the same caption.
-uid click "${BUTTONS[@]}" --ctl-text Насос --ctl-index 0
+# A panel holds a control of each kind, all with the record's caption and
+# only the record's own kind shown; they lie in the reverse order of their
+# making, so with that caption: 0 the toggle, 1 the hold, 2 the pulse button.
+# (Posted input reaches hidden controls too, so the index matters.)
+uid click "${BUTTONS[@]}" --ctl-text Насос --ctl-index 2
 check "the pulse button sends 1;4 to the controller" wire_has '\x0d1;4\x0a' 5
 # The alarm follows the pump's block: the indicator turns active and blinks
 # between its caption and the value.
 uid wait-text "${INDICATORS[@]}" --ctl-index 0 --ctl-class Static --equals 1 --timeout 5000
 check "the indicator turns active and shows the value while blinking" rc_is 0
+# A hold button sends its value while held and 0 when let go.
+uid down "${BUTTONS[@]}" --ctl-text Держать --ctl-index 1
+check "pressing the hold button sends 1;6" wire_has '\x0d1;6\x0a' 5
+uid up "${BUTTONS[@]}" --ctl-text Держать --ctl-index 1
+check "letting it go sends 0;6" wire_has '\x0d0;6\x0a' 5
+# A set-value button opens its field on a double click, and the field takes
+# the keys at once.
+uid dblclick "${BUTTONS[@]}" --ctl-text "Скорость: 40" -- key "${BUTTONS[@]}" end back back -- \
+  type "${BUTTONS[@]}" 55 -- key "${BUTTONS[@]}" enter
+check "the typed value goes to the controller" wire_has '\x0d55;7\x0a' 5
+uid wait-text "${BUTTONS[@]}" --ctl-has "Скорость: " --equals "Скорость: 55"
+check "and the button shows it" rc_is 0
 uid screenshot buttons.bmp "${BUTTONS[@]}"
 uid screenshot indicators.bmp "${INDICATORS[@]}"
 uid screenshot main.bmp "${MAIN[@]}"
@@ -88,8 +105,21 @@ uid rows "${EVENTS[@]}" --ctl-class SysListView32
 check "the event rule wrote its row" eval 'rc_is 0 && has "$UID_OUT" "\"Авария есть\" \"Равно 1\" \"1\" \"Только запись\""'
 uid screenshot events.bmp "${EVENTS[@]}"
 
+# "Добавить" in the log's menu opens the event editor on the first free key,
+# offering the reported input blocks; its save reloads the rules.
+uid click "${EVENTS[@]}" --ctl-class SysListView32 --button right -- \
+  menu-pick "${EVENTS[@]}" Добавить --layout "Редактировать|Фильтр по выбранному|-|Добавить|-|Все события"
+EVENT_EDITOR=(--title "Редактирование события" --class ZornForm)
+uid wait "${EVENT_EDITOR[@]}"
+check "Добавить opens the event editor" rc_is 0
+uid screenshot event_editor.bmp "${EVENT_EDITOR[@]}"
+uid click "${EVENT_EDITOR[@]}" --ctl-text Сохранить -- wait-gone "${EVENT_EDITOR[@]}"
+check "its save writes the new rule under event_2" eval 'rc_is 0 && grep -q "^event_2=0;1;1;0;" user_settings.ini'
+uid combo-items "${EVENTS[@]}" --ctl-class ComboBox
+check "and the rule bar lists both rules" eval 'rc_is 0 && [ "$(grep -c "^item " <<<"$UID_OUT")" -eq 2 ]'
+
 # The button's menu opens its editor; the saved caption reloads the window.
-uid click "${BUTTONS[@]}" --ctl-text Насос --ctl-index 0 --button right -- \
+uid click "${BUTTONS[@]}" --ctl-text Насос --ctl-index 2 --button right -- \
   menu-pick "${BUTTONS[@]}" Редактировать --layout "Редактировать|Добавить кнопку|Удалить кнопку|-|Поверх окон|-|Закрыть окно"
 EDITOR=(--title "Редактирование кнопки" --class ZornForm)
 uid wait "${EDITOR[@]}"
