@@ -53,10 +53,7 @@ TClassChildForm_ButtonWindow::TClassChildForm_ButtonWindow(TZEMultiElement* host
     m.Owner = form;
     m.Init();
   });
-  panelPicture = Make<ui::TZEBitmap>([](auto& b) {
-    b.ResourceName = "BITMAP10";
-    b.Init();
-  });
+  panelPicture = Make<ui::TZEBitmap>(ui::ResourceBitmap("BITMAP10"));
   topmost = Make<TZESwitch>([](auto& s) {
     MakeInt(s.DataOn, 1);
     MakeInt(s.DataOff, 0);

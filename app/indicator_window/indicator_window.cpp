@@ -6,17 +6,6 @@ namespace zorn {
 
 using namespace link_setup;
 
-namespace {
-
-auto Bitmap(const char* name) {
-  return [=](ui::TZEBitmap& b) {
-    b.ResourceName = name;
-    b.Init();
-  };
-}
-
-}  // namespace
-
 TClassChildForm_IndicatorWindow::TClassChildForm_IndicatorWindow(TZEMultiElement* host,
                                                                  TElement* parentControl,
                                                                  TClassMultiBase* parentScheme)
@@ -58,8 +47,8 @@ TClassChildForm_IndicatorWindow::TClassChildForm_IndicatorWindow(TZEMultiElement
     m.Owner = form;
     m.Init();
   });
-  inactivePicture = Make<ui::TZEBitmap>(Bitmap("BITMAP11"));
-  activePicture = Make<ui::TZEBitmap>(Bitmap("BITMAP12"));
+  inactivePicture = Make<ui::TZEBitmap>(ui::ResourceBitmap("BITMAP11"));
+  activePicture = Make<ui::TZEBitmap>(ui::ResourceBitmap("BITMAP12"));
   topmost = Make<TZESwitch>([](auto& s) {
     MakeInt(s.DataOn, 1);
     MakeInt(s.DataOff, 0);

@@ -6,17 +6,6 @@ namespace zorn {
 
 using namespace link_setup;
 
-namespace {
-
-auto Bitmap(const char* name) {
-  return [=](ui::TZEBitmap& b) {
-    b.ResourceName = name;
-    b.Init();
-  };
-}
-
-}  // namespace
-
 TClassChildPanel_MainList::TClassChildPanel_MainList(TZEMultiElement* host,
                                                      TElement* parentControl,
                                                      TClassMultiBase* parentScheme)
@@ -54,8 +43,8 @@ TClassChildPanel_MainList::TClassChildPanel_MainList(TZEMultiElement* host,
     m.Owner = form;
     m.Init();
   });
-  inactivePicture = Make<ui::TZEBitmap>(Bitmap("BITMAP13"));
-  activePicture = Make<ui::TZEBitmap>(Bitmap("BITMAP14"));
+  inactivePicture = Make<ui::TZEBitmap>(ui::ResourceBitmap("BITMAP13"));
+  activePicture = Make<ui::TZEBitmap>(ui::ResourceBitmap("BITMAP14"));
   loadSteps = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
   menuChoice = Make<TZEIndexToChanel>([](auto& r) { r.SetCount(3); });
   loader = Make<TZEMultiElement>(HostPoints(5, 1));

@@ -31,6 +31,15 @@ class TZEBitmap : public TElement {
   std::shared_ptr<IBitmap> bitmap_;
 };
 
+// The setup of a holder of the program's bitmap `name`:
+// Make<TZEBitmap>(ResourceBitmap("BITMAP11")).
+inline auto ResourceBitmap(const char* name) {
+  return [=](TZEBitmap& b) {
+    b.ResourceName = name;
+    b.Init();
+  };
+}
+
 class TZEFont : public TElement {
  public:
   TFontRec Font{"MS Sans Serif", 8, 0, 0, 1};
