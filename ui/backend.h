@@ -143,6 +143,9 @@ struct TWidgetEvents {
   Func<TMouseButton> OnMouseUp;
   // After the button-up of a press on the same control.
   Func<TMouseButton> OnClick;
+  // The second press of a quick double press, right after its OnMouseDown:
+  // that press is a press like any other (it captures, and its release
+  // clicks), so a control that acts on presses acts on both.
   Func<TMouseButton> OnDblClick;
   Func<int32_t> OnMouseWheel;
   Func<> OnMouseEnter;
@@ -219,7 +222,12 @@ class IWidget {
   virtual intptr_t Handle() const = 0;
 
   virtual void SetBounds(const TRect& r) = 0;
+  // A minimised form's bounds are the platform's minimised rectangle
+  // (-32000, -32000 on Win32) and its client area is empty.
   virtual TRect Bounds() const = 0;
+  // Forms: the place and size the window has when it is not minimised,
+  // whatever its state now; other controls: the bounds.
+  virtual TRect NormalBounds() const = 0;
   virtual TSize ClientSize() const = 0;
   virtual void SetClientSize(const TSize& s) = 0;
   // Makes `parent` the control's parent (layouts adopt controls).
@@ -283,6 +291,7 @@ class IWidget {
   virtual void Activate() = 0;
   virtual void SetTopmost(bool topmost) = 0;
   virtual bool Minimized() const = 0;
+  // Un-minimises a minimised form (OnRestore fires); nothing otherwise.
   virtual void Restore() = 0;
   // Forms: the user moves the window with the left button pressed on it,
   // as if the press had been on its title bar.
@@ -378,6 +387,8 @@ class IBackend {
   virtual void SetApplicationVisible(bool visible) = 0;
 
   virtual TSize ScreenSize() = 0;
+  // The rectangle of all monitors together, in screen coordinates.
+  virtual TRect DesktopRect() = 0;
   virtual int32_t ScreenDpiY() = 0;
   // The widget of a handle this backend made; nullptr for any other number.
   virtual IWidget* FromHandle(intptr_t handle) = 0;

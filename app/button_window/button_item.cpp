@@ -180,8 +180,6 @@ TClassChildPanelEx_ButtonItem::TClassChildPanelEx_ButtonItem(TZEMultiElementEx* 
   pulsePress = Make<TZEIndexToChanel>(Routes(2));
   holdPress = Make<TZEIndexToChanel>(Routes(2));
   holdRelease = Make<TZEIndexToChanel>(Routes(1));
-  pulseDouble = Make<TZEIndexToChanel>(Routes(1));
-  holdDouble = Make<TZEIndexToChanel>(Routes(1));
   togglePress = Make<TZEIndexToChanel>(Routes(2));
   setValuePress = Make<TZEIndexToChanel>(Routes(2));
   setValueDouble = Make<TZEIndexToChanel>(Routes(1));
@@ -268,11 +266,9 @@ TClassChildPanelEx_ButtonItem::TClassChildPanelEx_ButtonItem(TZEMultiElementEx* 
   Connect(holdPress->Channels[0], valueLine, &TZEFormatStr::Format);
   Connect(holdButton->OnMouseUp, holdRelease, &TZEIndexToChanel::Route);
   Connect(holdRelease->Channels[0], zeroLine, &TZEFormatStr::Format);
-  // A quick second press is a press too; its release comes as usual.
-  Connect(pulseButton->OnDblClick, pulseDouble, &TZEIndexToChanel::Route);
-  Connect(pulseDouble->Channels[0], valueLine, &TZEFormatStr::Format);
-  Connect(holdButton->OnDblClick, holdDouble, &TZEIndexToChanel::Route);
-  Connect(holdDouble->Channels[0], valueLine, &TZEFormatStr::Format);
+  // The second press of a quick double press is a press as well (it comes
+  // as OnMouseDown before OnDblClick), so it sends and, on a hold button,
+  // keeps the mouse until its release sends 0;block.
 
   // Toggle: the press comes before the click changes the check mark.
   Connect(toggle->OnMouseDown, togglePress, &TZEIndexToChanel::Route);

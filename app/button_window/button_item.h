@@ -80,8 +80,6 @@ class TClassChildPanelEx_ButtonItem : public TClassMultiBase {
   TZEIndexToChanel* holdPress;
   TZEIndexToChanel* holdRelease;
   // The second press of a double click comes as a double click alone.
-  TZEIndexToChanel* pulseDouble;
-  TZEIndexToChanel* holdDouble;
   TZEIndexToChanel* togglePress;
   TZEIndexToChanel* setValuePress;
   TZEIndexToChanel* setValueDouble;

@@ -56,7 +56,8 @@ TClassChildForm_EventWindow::TClassChildForm_EventWindow(TZEMultiElement* host,
     t.Width = 363;
     t.Height = 139;
     t.Align = ui::alClient;
-    t.Columns = "Время\r\nСобытие\r\nУсловие\r\nЗначение\r\nДействие=200";
+    // The time column holds a whole stamp, "hh:mm:ss DD-MM-YYYY".
+    t.Columns = "Время=125\r\nСобытие\r\nУсловие\r\nЗначение\r\nДействие=200";
     t.Separator = ';';
     t.MaxRows = 200;  // as many as the log keeps, between refills too
     t.Init();

@@ -92,6 +92,7 @@ TClassChildForm_LinkSettings::TClassChildForm_LinkSettings(TZEMultiElement* host
     Place(c, form, 170, 30, 100, 21, "Номер порта");
     c.DataMode = 1;
     c.DropDownCount = 8;
+    c.Editable = false;  // a port is picked from the list, never typed
     c.Text = "Номер COM порта";
     c.Init();
   });
@@ -100,6 +101,7 @@ TClassChildForm_LinkSettings::TClassChildForm_LinkSettings(TZEMultiElement* host
     Place(c, form, 170, 60, 100, 21, "Скорость порта");
     c.DataMode = 1;
     c.DropDownCount = 6;
+    c.Editable = false;  // a speed is picked from the list, never typed
     c.Strings = kSpeedItems;
     c.Text = "Скорость COM порта";
     c.Init();
@@ -157,6 +159,7 @@ TClassChildForm_LinkSettings::TClassChildForm_LinkSettings(TZEMultiElement* host
     MakeInt(g.Op2, 0);
   });
   proposedPort = Make<TZEDoData>([](auto& d) { IntValue(d, kProposedTcpPort); });
+  portProposed = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
   storedPort = Make<TZEDoData>(ValueOf(tcpPortValue));
   reconnectState = Make<TZEDoData>(ValueOf(reconnecting));
   pollText = Make<TZEDoData>(ValueOf(timeRefresh));
@@ -218,7 +221,11 @@ TClassChildForm_LinkSettings::TClassChildForm_LinkSettings(TZEMultiElement* host
   Connect(tcpUnset->Op1Input, tcpPortValue, &TZEGlobalVar::Value);
   Connect(tcpUnset->OnTrue, proposedPort, &TZEDoData::Emit);
   Connect(tcpUnset->OnFalse, storedPort, &TZEDoData::Emit);
-  Connect(proposedPort->OnEmit, tcpPort, &ui::TZEEdit::SetText);
+  // The proposed port is taken as well as shown, so that saving without an
+  // edit stores the port the operator sees.
+  Connect(proposedPort->OnEmit, portProposed, &TZEHub::Distribute);
+  Connect(portProposed->Outputs[0], tcpPort, &ui::TZEEdit::SetText);
+  Connect(portProposed->Outputs[1], tcpPortValue, &TZEGlobalVar::Write);
   Connect(storedPort->OnEmit, tcpPort, &ui::TZEEdit::SetText);
   // Setting the box fires only OnCheck; the global follows clicks alone.
   Connect(reconnectState->OnEmit, reconnect, &ui::TzeCheckBoxRush::SetCheck);

@@ -71,6 +71,7 @@ class TClassChildForm_LinkSettings : public TClassMultiBase {
   TZEDoData* hideTcp;
   TZEIf_else* tcpUnset;
   TZEDoData* proposedPort;
+  TZEHub* portProposed;
   TZEDoData* storedPort;
   TZEDoData* reconnectState;
   TZEDoData* pollText;

@@ -32,6 +32,10 @@ TClassMainForm_Main::TClassMainForm_Main() : TClassMultiBase(nullptr) {
     f.Caption = "ЗОРН v3.3";
     f.Width = 438;
     f.Height = 328;
+    // Room for every control of the main panel side by side (four of 73 px
+    // on the left; 73, 44, 44 and 25 on the right) with a little of the
+    // panel's picture between the groups, whatever the frame takes.
+    f.MinClientWidth = 486;
     f.IconName = "ICON0";
     f.Visible = false;
     f.Place = "config.ini\\mainForm";

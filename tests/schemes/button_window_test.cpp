@@ -238,6 +238,29 @@ TEST_F(ButtonWindowTest, PulseAndHoldButtonsSendOnTheLeftButtonOnly) {
   EXPECT_EQ(sent.Seen.size(), 6u);
 }
 
+TEST_F(ButtonWindowTest, EveryPressOfAQuickDoublePressCountsHoweverItEnds) {
+  Load({"unit_1=6;7;255;2;Hold;70;0", "unit_2=5;4;0;1;Lamp;70;0"});
+  auto& hold = W(*Panel(0).holdButton);
+  // The second press slides off the button before it is let go.
+  hold.Click();
+  hold.DoublePress();
+  hold.ReleaseOutside();
+  EXPECT_EQ(sent.Seen, (Values{"str 255;7", "str 0;7", "str 255;7", "str 0;7"}));
+  // Or another window takes the mouse while it is held.
+  sent.Seen.clear();
+  hold.Click();
+  hold.DoublePress();
+  hold.LoseCapture();
+  EXPECT_EQ(sent.Seen, (Values{"str 255;7", "str 0;7", "str 255;7", "str 0;7"}));
+
+  // Two quick clicks on a toggle flip it twice and send twice.
+  sent.Seen.clear();
+  auto& toggle = W(*Panel(1).toggle);
+  toggle.DoubleClick();
+  EXPECT_EQ(sent.Seen, (Values{"str 1;4", "str 0;4"}));
+  EXPECT_FALSE(toggle.Checked());
+}
+
 TEST_F(ButtonWindowTest, ToggleSendsTheStateItIsAboutToTake) {
   Load({"unit_1=5;9;0;1;Lamp;70;0", "unit_2=5;3;1;0;Other;70;0"});
   Item& p = Panel(0);

@@ -149,7 +149,7 @@ TEST_F(EventWindowTest, WindowIsBuiltHiddenWithTheRuleBarTableAndMenu) {
 
   Values columns;
   for (const auto& c : W(*E().table).Columns()) columns.push_back(c.Caption + "=" + std::to_string(c.Width));
-  EXPECT_EQ(columns, (Values{"Время=80", "Событие=80", "Условие=80", "Значение=80", "Действие=200"}));
+  EXPECT_EQ(columns, (Values{"Время=125", "Событие=80", "Условие=80", "Значение=80", "Действие=200"}));
   Values items;
   for (const auto& item : Menu().Items()) items.push_back(item.Separator ? "-" : item.Text);
   EXPECT_EQ(items, (Values{"Редактировать", "Фильтр по выбранному", "-", "Добавить", "-", "Все события"}));

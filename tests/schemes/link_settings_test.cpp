@@ -223,8 +223,8 @@ TEST_F(LinkSettingsTest, TheChoicesSwitchTheControlsAtTheSamePlace) {
   EXPECT_TRUE(W(*d.tcpChoice).Checked());
   EXPECT_FALSE(W(*d.serialChoice).Checked());
   EXPECT_EQ(Shown(), "----+");
-  EXPECT_EQ(W(*d.tcpPort).Text(), "4455");       // shown for a port of 0 ...
-  EXPECT_EQ(ToInt(Global("tcp_port")), 0);       // ... but not stored
+  EXPECT_EQ(W(*d.tcpPort).Text(), "4455");       // proposed for a port of 0 ...
+  EXPECT_EQ(ToInt(Global("tcp_port")), 4455);    // ... and taken, as shown
   EXPECT_TRUE(W(*d.serialPort).Items().empty()); // serial list not probed
   EXPECT_EQ(ToInt(Global("type_connect")), 2);
 
@@ -385,6 +385,30 @@ TEST_F(LinkSettingsSaveTest, SavingWritesEverySixKeysEvenUnchanged) {
   for (const char* line : {"type_connect=1", "com_port=0", "com_port_speed=9600"}) {
     EXPECT_NE(ini.find(line), std::string::npos) << line << " in " << ini;
   }
+}
+
+TEST_F(LinkSettingsSaveTest, AFirstSaveWithoutEditsStoresWhatTheDialogShows) {
+  FireNull(MakeWire(0, &TZEMultiElement::Action, loader.get()));  // no config.ini yet
+  Open();
+  EXPECT_TRUE(W(*D().tcpChoice).Click());
+  EXPECT_EQ(W(*D().tcpPort).Text(), "4455");
+  EXPECT_TRUE(W(*D().saveButton).Click());
+  EXPECT_NE(folder.Read("config.ini").find("tcp_port=4455\r\n"), std::string::npos);
+
+  // The port and speed are picked from their lists: typing changes neither
+  // the box nor the global.
+  Open();
+  EXPECT_TRUE(W(*D().serialChoice).Click());
+  auto& speed = W(*D().serialSpeed);
+  std::string shown = speed.Text();
+  speed.Type("12345");
+  EXPECT_EQ(speed.Text(), shown);
+  EXPECT_EQ(GlobalText("com_port_speed"), shown);
+  auto& port = W(*D().serialPort);
+  shown = port.Text();
+  port.Type("9");
+  EXPECT_EQ(port.Text(), shown);
+  EXPECT_EQ(GlobalText("com_port"), shown);
 }
 
 }  // namespace

@@ -56,6 +56,28 @@ class MainSchemeTest : public UiTest {
   ui::headless::THeadlessWidget& Main() { return W(*scheme->mainForm); }
   THeadlessTray& Tray() { return *backend.Trays().back(); }
   THeadlessMenu& TrayMenu() { return ui::headless::Of(scheme->trayMenu->Menu()); }
+  void ClickTray() {
+    Tray().Mouse(ui::TTrayMouse::Down, ui::TMouseButton::Left);
+    Tray().Mouse(ui::TTrayMouse::Up, ui::TMouseButton::Left);
+  }
+  TClassChildPanel_MainPanel& Panel() {
+    return *static_cast<TClassChildPanel_MainPanel*>(scheme->mainPanel->Child->Scheme);
+  }
+  // Each control of the main panel shows at its own width, none overlapping.
+  void ExpectEveryPanelControlAtItsWidth() {
+    TClassChildPanel_MainPanel& p = Panel();
+    const std::pair<ui::TZEWin*, int32_t> controls[] = {
+        {p.startStopButton, 73}, {p.buttonsButton, 73},   {p.indicatorsButton, 73},
+        {p.eventsButton, 73},    {p.settingsButton, 73},  {p.rawSendButton, 44},
+        {p.resetButton, 44},     {p.statusPicture, 25}};
+    int32_t total = 0;
+    for (auto [control, width] : controls) total += width;
+    EXPECT_LE(total, W(*p.panel).ClientSize().Width);
+    for (auto [control, width] : controls) {
+      EXPECT_EQ(W(*control).Bounds().Width, width) << W(*control).Text();
+    }
+    EXPECT_LE(W(*p.eventsButton).Bounds().Right(), W(*p.rawSendButton).Bounds().Left);
+  }
   // Runs the loop until the program quits; false when it never does.
   bool RunToQuit() {
     bool gaveUp = false;
@@ -81,7 +103,8 @@ TEST_F(MainSchemeTest, ALinkKindShowsTheCentredMainWindowTenMsAfterStart) {
   loop.Advance(10);
   EXPECT_TRUE(Main().Visible());
   EXPECT_EQ(backend.ForegroundCalls(), 1);
-  EXPECT_EQ(Main().Bounds(), (ui::TRect{(1024 - 438) / 2, (768 - 328) / 2, 438, 328}));
+  // Widened from 438 to hold every control of the main panel, and centred.
+  EXPECT_EQ(Main().Bounds(), (ui::TRect{(1024 - 486) / 2, (768 - 328) / 2, 486, 328}));
   // The background fills the client area with its picture.
   auto& background = W(*scheme->background);
   EXPECT_EQ(dynamic_cast<ui::headless::THeadlessBitmap&>(*scheme->background->Shown()).Name,
@@ -161,9 +184,75 @@ TEST_F(MainSchemeTest, MinimisingHidesTheMainWindowIntoTheTray) {
   ASSERT_TRUE(Main().UserMinimize());
   EXPECT_FALSE(Main().Visible());
   EXPECT_TRUE(Tray().Added());
-  Tray().Mouse(ui::TTrayMouse::Down, ui::TMouseButton::Left);
-  Tray().Mouse(ui::TTrayMouse::Up, ui::TMouseButton::Left);
+  ClickTray();
   EXPECT_TRUE(Main().Visible());
+  EXPECT_FALSE(Main().Minimized());
+}
+
+TEST_F(MainSchemeTest, ATrayClickBringsBackAMinimisedWindowAtItsPlaceWithItsPanelWhole) {
+  folder.Write("config.ini", "[config]\r\ntype_connect=2\r\n[mainForm]\r\nLeft=100\r\nTop=120\r\n");
+  Start();
+  loop.Advance(10);
+  ui::TRect normal = Main().Bounds();
+  ASSERT_EQ(normal.Left, 100);
+  ASSERT_TRUE(Main().UserMinimize());
+  EXPECT_EQ(Main().Bounds().Left, -32000);
+  ClickTray();
+  EXPECT_FALSE(Main().Minimized());
+  EXPECT_TRUE(Main().Visible());
+  EXPECT_EQ(backend.ActiveForm(), &Main());
+  EXPECT_EQ(Main().Bounds(), normal);
+  ExpectEveryPanelControlAtItsWidth();
+}
+
+TEST_F(MainSchemeTest, EveryPanelControlShowsAtTheDefaultSizeAndComesBackWhenTheWindowWidens) {
+  folder.Write("config.ini", "[config]\r\ntype_connect=2\r\n");
+  Start();
+  loop.Advance(10);
+  ExpectEveryPanelControlAtItsWidth();
+  // Squeezed, the right-docked controls give way; widened, they come back.
+  scheme->mainForm->SetBounds(ui::TRect{0, 0, 300, 328});
+  EXPECT_EQ(W(*Panel().rawSendButton).Bounds().Width, 0);
+  scheme->mainForm->SetBounds(ui::TRect{0, 0, 640, 328});
+  ExpectEveryPanelControlAtItsWidth();
+  EXPECT_TRUE(W(*Panel().rawSendButton).Showing());
+}
+
+TEST_F(MainSchemeTest, ClosingFromTheTrayWhileMinimisedStoresTheNormalPlace) {
+  folder.Write("config.ini", "[config]\r\ntype_connect=2\r\n[mainForm]\r\nLeft=100\r\nTop=120\r\n"
+                             "Width=500\r\nHeight=400\r\n");
+  Start();
+  loop.Advance(10);
+  ASSERT_TRUE(Main().UserMinimize());
+  TAt close(loop, 50, [&] {
+    Tray().Mouse(ui::TTrayMouse::Down, ui::TMouseButton::Right);
+    Tray().Mouse(ui::TTrayMouse::Up, ui::TMouseButton::Right);
+    EXPECT_TRUE(TrayMenu().Pick(0));
+  });
+  EXPECT_TRUE(RunToQuit());
+  std::string saved = folder.Read("config.ini");
+  EXPECT_NE(saved.find("[mainForm]\r\nLeft=100\r\nTop=120\r\nWidth=500\r\nHeight=400\r\n"),
+            std::string::npos)
+      << saved;
+}
+
+TEST_F(MainSchemeTest, AStoredPlaceOffTheScreenLeavesTheWindowCentredAtItsOwnSize) {
+  // What older builds stored for a window closed while minimised.
+  folder.Write("config.ini", "[config]\r\ntype_connect=2\r\n[mainForm]\r\nLeft=-32000\r\n"
+                             "Top=-32000\r\nWidth=160\r\nHeight=24\r\n");
+  Start();
+  loop.Advance(10);
+  EXPECT_EQ(Main().Bounds(), (ui::TRect{(1024 - 486) / 2, (768 - 328) / 2, 486, 328}));
+  ExpectEveryPanelControlAtItsWidth();
+  // A place partly on the screen is kept.
+  scheme.reset();
+  ui::ResetUiForTests();
+  ResetRuntimeForTests();
+  folder.Write("config.ini", "[config]\r\ntype_connect=2\r\n[mainForm]\r\nLeft=-400\r\n"
+                             "Top=700\r\nWidth=478\r\nHeight=328\r\n");
+  Start();
+  loop.Advance(10);
+  EXPECT_EQ(Main().Bounds(), (ui::TRect{-400, 700, 478, 328}));
 }
 
 TEST_F(MainSchemeTest, TheMainWindowPlaceIsSavedAtCloseAndRestoredAtTheNextStart) {

@@ -181,5 +181,37 @@ TEST_F(OperatorWindowsTest, EditorsOpenFromTheirWindowsAndTheirSavesReloadThem) 
   EXPECT_TRUE(loop.RunUntil([&] { return EventRows().size() == 1; }, 5s));  // the new rule logs the change
 }
 
+TEST_F(OperatorWindowsTest, NoControlIsSqueezedToNothingBeforeOrAfterAMinimise) {
+  StartConnected();
+  TData edit;
+  MakeStr(edit, "0;unit_1");
+  Fire(scheme->mainList->Events[0], edit);
+  MakeStr(edit, "1;unit_1");
+  Fire(scheme->buttonWindow->Events[1], edit);
+  MakeStr(edit, "1;event_1");
+  Fire(scheme->eventWindow->Events[0], edit);
+  scheme->settingsDialog->Action(edit, 0);
+  auto squeezed = [&] {
+    std::vector<std::string> found;
+    for (THeadlessWidget* w : backend.Widgets()) {
+      ui::TRect r = w->Bounds();
+      if (w->Showing() && (r.Width <= 0 || r.Height <= 0)) {
+        found.push_back(w->Text() + " in " + (w->Form() ? w->Form()->Text() : "?"));
+      }
+    }
+    return found;
+  };
+  EXPECT_EQ(squeezed(), std::vector<std::string>{});
+  EXPECT_EQ(backend.Forms().size(), 9u);
+
+  THeadlessWidget& main = W(*scheme->mainForm);
+  ASSERT_TRUE(main.UserMinimize());
+  auto& tray = *backend.Trays().back();
+  tray.Mouse(ui::TTrayMouse::Down, ui::TMouseButton::Left);
+  tray.Mouse(ui::TTrayMouse::Up, ui::TMouseButton::Left);
+  ASSERT_TRUE(main.Showing());
+  EXPECT_EQ(squeezed(), std::vector<std::string>{});
+}
+
 }  // namespace
 }  // namespace zorn::test

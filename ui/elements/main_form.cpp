@@ -20,6 +20,14 @@ void ApplyApplicationVisibility() {
 
 }  // namespace
 
+bool Reachable(const TRect& window, const TRect& desktop) {
+  // Enough of the window to take hold of it with the mouse.
+  constexpr int32_t kGrip = 16;
+  int32_t width = std::min(window.Right(), desktop.Right()) - std::max(window.Left, desktop.Left);
+  int32_t height = std::min(window.Bottom(), desktop.Bottom()) - std::max(window.Top, desktop.Top);
+  return width >= kGrip && height >= kGrip;
+}
+
 namespace detail {
 void ResetMainForm() { g_main = nullptr; }
 }  // namespace detail
@@ -68,6 +76,11 @@ void TZEMainForm::FillArgs(TCreateArgs& args) {
 
 void TZEMainForm::Attached() {
   if (!IconName.empty()) widget_->SetIcon(Backend().LoadIcon(IconName));
+  TSize client = widget_->ClientSize();
+  if (client.Width < MinClientWidth) {
+    int32_t wider = MinClientWidth - client.Width;
+    SetBounds(TRect{Centered ? Left - wider / 2 : Left, Top, Width + wider, Height});
+  }
   TWidgetEvents& ev = widget_->Events;
   ev.OnShown = [this](bool visible) { Shown(visible); };
   ev.OnCloseRequest = [this] { CloseRequested(); };
@@ -92,9 +105,13 @@ void TZEMainForm::Shown(bool visible) {
   // The stored place is read at the first show, each value defaulting to
   // the current one; only a form that has loaded writes its place back.
   TRect r = widget_->Bounds();
-  store_.Load(r);
+  TRect stored = r;
+  store_.Load(stored);
   loaded_ = true;
-  SetBounds(r);
+  // A place off every screen (a monitor gone, or the minimised place an
+  // older build saved) would leave the window out of reach: keep the
+  // initial place and size instead.
+  if (Reachable(stored, Backend().DesktopRect())) SetBounds(stored);
 }
 
 void TZEMainForm::ShowControl(bool visible) {
@@ -115,7 +132,8 @@ void TZEMainForm::ShowControl(bool visible) {
 }
 
 void TZEMainForm::SavePosition() {
-  if (loaded_ && widget_) store_.Save(widget_->Bounds());
+  // The normal place, also when the window is minimised.
+  if (loaded_ && widget_) store_.Save(widget_->NormalBounds());
 }
 
 void TZEMainForm::CloseRequested() {

@@ -14,6 +14,10 @@ namespace zorn::ui {
 
 class TZETrayIcon;
 
+// Whether a window at `window` shows enough of itself on `desktop` to be
+// taken hold of and moved.
+bool Reachable(const TRect& window, const TRect& desktop);
+
 class TZEMainForm : public TZEWin {
  public:
   TZEMainForm();
@@ -26,6 +30,9 @@ class TZEMainForm : public TZEWin {
   std::string IconName;     // icon resource; empty: the owner's icon
   std::string Place;        // position storage, see TPositionStore
   bool Centered = false;    // initial position centred on the screen
+  // A client-area width the window is widened to at creation when its
+  // Width leaves less (0: none), whatever the platform's frame takes.
+  int32_t MinClientWidth = 0;
 
   // Actions.
   void SetCaption(TData& data, uint16_t index);

@@ -83,9 +83,13 @@ void TZEWin::Init() {
   ev.OnFocus = [this] { FireNull(OnFocus); };
   ev.OnBlur = [this] { FireNull(OnBlur); };
   ev.OnMove = [this] {
-    TRect r = widget_->Bounds();
-    Left = r.Left;
-    Top = r.Top;
+    // The properties keep the control's own place: not the one docking
+    // gives it, nor a minimised window's.
+    if (!Docked() && !widget_->Minimized()) {
+      TRect r = widget_->Bounds();
+      Left = r.Left;
+      Top = r.Top;
+    }
     FireNull(OnMove);
   };
   ev.OnResize = [this](TResizeEvent& e) {
@@ -121,18 +125,25 @@ void TZEWin::RemoveChild(TZEWin* child) {
 }
 
 void TZEWin::Redock() {
-  if (!widget_) return;
+  // A minimised window has no client area: there is nothing to lay out
+  // until it is restored.
+  if (!widget_ || widget_->Minimized()) return;
   std::vector<TDockItem> items;
   std::vector<TZEWin*> docked;
   for (TZEWin* child : children_) {
     if (child->Align == alNone || !child->widget_) continue;
-    items.push_back(TDockItem{child->Align, child->Visible, child->widget_->Bounds()});
+    // Every pass starts from the controls' own sizes, so a control squeezed
+    // by a narrow window grows back when the window widens.
+    items.push_back(TDockItem{child->Align, child->Visible,
+                              TRect{child->Left, child->Top, child->Width, child->Height}});
     docked.push_back(child);
   }
   if (docked.empty()) return;
   DockItems(widget_->ClientSize(), items);
-  for (size_t i = 0; i < docked.size(); ++i) docked[i]->SetBounds(items[i].Bounds);
+  for (size_t i = 0; i < docked.size(); ++i) docked[i]->widget_->SetBounds(items[i].Bounds);
 }
+
+bool TZEWin::Docked() const { return dockParent_ && Align != alNone; }
 
 void TZEWin::SetBounds(const TRect& r) {
   Left = r.Left;
@@ -143,9 +154,12 @@ void TZEWin::SetBounds(const TRect& r) {
 }
 
 void TZEWin::Sized() {
-  TSize s{widget_->Bounds().Width, widget_->Bounds().Height};
-  Width = s.Width;
-  Height = s.Height;
+  if (widget_->Minimized()) return;
+  if (!Docked()) {
+    TRect r = widget_->Bounds();
+    Width = r.Width;
+    Height = r.Height;
+  }
   Redock();
   for (TWinLayout* layout : layouts_) layout->Arrange();
 }

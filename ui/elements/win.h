@@ -94,8 +94,10 @@ class TZEWin : public TElement {
   uint32_t EffectiveColor() const;
   TFontSpec EffectiveFont() const;
   void ApplyFont(const TFontRec& font);
-  // Docks the aligned children inside the client area.
+  // Docks the aligned children inside the client area. Left, Top, Width and
+  // Height stay a docked control's own values; docking places its widget.
   void Redock();
+  bool Docked() const;
 
  protected:
   virtual TWidgetKind Kind() const = 0;

@@ -17,6 +17,9 @@ void TZEWinTools::SetVisible(TData& data, uint16_t) {
   IWidget* w = Target(data, HandleInput);
   if (!w) return;
   bool show = ToInt(data) != 0;
+  // A minimised window shown as it is would stay out of sight: showing
+  // means back at its place.
+  if (show) w->Restore();
   w->SetVisible(show);
   if (show) w->Activate();
 }

@@ -143,6 +143,7 @@ class THeadlessBackend : public IBackend {
   std::shared_ptr<IIcon> LoadIcon(const std::string& name) override;
   void SetApplicationVisible(bool visible) override { applicationVisible_ = visible; }
   TSize ScreenSize() override { return screen_; }
+  TRect DesktopRect() override { return {0, 0, screen_.Width, screen_.Height}; }
   int32_t ScreenDpiY() override {
     ++dpiQueries_;
     return dpi_;

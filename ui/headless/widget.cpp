@@ -32,6 +32,24 @@ THeadlessWidget::~THeadlessWidget() {
   backend_.Forget(this);
 }
 
+namespace {
+
+// Where Win32 keeps a minimised top-level window, and its size there.
+constexpr TRect kMinimizedRect{-32000, -32000, 160, 24};
+
+// The owner-drawn button classes take the mouse on a left press themselves.
+bool CapturesLeftPress(TWidgetKind kind) {
+  return kind == TWidgetKind::Button || kind == TWidgetKind::CheckBox ||
+         kind == TWidgetKind::RadioButton;
+}
+
+}  // namespace
+
+TSize THeadlessWidget::ClientSize() const {
+  if (minimized_) return {};
+  return {bounds_.Width, bounds_.Height};
+}
+
 void THeadlessWidget::SetBounds(const TRect& r) {
   TRect next = r;
   bool sized = r.Width != bounds_.Width || r.Height != bounds_.Height;
@@ -42,8 +60,14 @@ void THeadlessWidget::SetBounds(const TRect& r) {
     next.Height = std::max(ev.Height, 0);
     sized = next.Width != bounds_.Width || next.Height != bounds_.Height;
   }
-  bool moved = next.Left != bounds_.Left || next.Top != bounds_.Top;
-  bounds_ = next;
+  SetGeometry(next);
+}
+
+// The window system moves the window: no resize correction is asked.
+void THeadlessWidget::SetGeometry(const TRect& r) {
+  bool moved = r.Left != bounds_.Left || r.Top != bounds_.Top;
+  bool sized = r.Width != bounds_.Width || r.Height != bounds_.Height;
+  bounds_ = r;
   if (moved) Events.OnMove();
   if (sized) Events.OnSized();
 }
@@ -161,6 +185,7 @@ void THeadlessWidget::Activate() {
 void THeadlessWidget::Restore() {
   if (!minimized_) return;
   minimized_ = false;
+  SetGeometry(normal_);
   Events.OnRestore();
 }
 
@@ -176,12 +201,17 @@ bool THeadlessWidget::EffectivelyEnabled() const {
   return parent_->EffectivelyEnabled();
 }
 
-bool THeadlessWidget::Press(TMouseButton button) {
+bool THeadlessWidget::Press(TMouseButton button) { return PressAs(button, false); }
+
+bool THeadlessWidget::DoublePress(TMouseButton button) { return PressAs(button, true); }
+
+bool THeadlessWidget::PressAs(TMouseButton button, bool doubled) {
   if (!Accessible()) return false;
   if (button != TMouseButton::Other) pressed_[static_cast<int>(button)] = true;
-  if (captureOption_) captured_ = true;
+  if (captureOption_ || (button == TMouseButton::Left && CapturesLeftPress(kind_))) captured_ = true;
   if (args_.TabOrder > 0 || EditsText()) SetFocus();
   Events.OnMouseDown(button);
+  if (doubled && Accessible()) Events.OnDblClick(button);
   return true;
 }
 
@@ -199,10 +229,26 @@ bool THeadlessWidget::Click(TMouseButton button) { return Press(button) && Relea
 
 bool THeadlessWidget::DoubleClick(TMouseButton button) {
   if (!Click(button)) return false;
-  if (!Accessible()) return true;
-  Events.OnDblClick(button);
+  if (DoublePress(button)) Release(button);
+  return true;
+}
+
+bool THeadlessWidget::ReleaseOutside(TMouseButton button) {
+  if (!captured_) return true;
+  if (button != TMouseButton::Other) pressed_[static_cast<int>(button)] = false;
+  captured_ = false;
   Events.OnMouseUp(button);
   return true;
+}
+
+void THeadlessWidget::LoseCapture() {
+  if (!captured_) return;
+  captured_ = false;
+  bool& left = pressed_[static_cast<int>(TMouseButton::Left)];
+  if (captureOption_ && left) {
+    left = false;
+    Events.OnMouseUp(TMouseButton::Left);
+  }
 }
 
 bool THeadlessWidget::Wheel(int32_t delta) {
@@ -352,8 +398,16 @@ bool THeadlessWidget::UserClose() {
 
 bool THeadlessWidget::UserMinimize() {
   if (kind_ != TWidgetKind::Form || !visible_ || minimized_) return false;
+  normal_ = bounds_;
   minimized_ = true;
+  SetGeometry(kMinimizedRect);
   Events.OnMinimize();
+  return true;
+}
+
+bool THeadlessWidget::UserRestore() {
+  if (!minimized_) return false;
+  Restore();
   return true;
 }
 

@@ -39,7 +39,8 @@ class THeadlessWidget : public IWidget {
   intptr_t Handle() const override { return handle_; }
   void SetBounds(const TRect& r) override;
   TRect Bounds() const override { return bounds_; }
-  TSize ClientSize() const override { return {bounds_.Width, bounds_.Height}; }
+  TSize ClientSize() const override;
+  TRect NormalBounds() const override { return minimized_ ? normal_ : bounds_; }
   void SetClientSize(const TSize& s) override;
   void SetParent(IWidget* parent) override;
   IWidget* Parent() const override { return parent_; }
@@ -86,8 +87,19 @@ class THeadlessWidget : public IWidget {
   bool Press(TMouseButton button = TMouseButton::Left);
   bool Release(TMouseButton button = TMouseButton::Left);
   bool Click(TMouseButton button = TMouseButton::Left);  // press and release
-  // Press, release (a click), then the double-click and the second release.
+  // The second press of a quick double press, as Win32 delivers it: a
+  // double-click message in place of the press, which the backend reports
+  // as the press followed by OnDblClick.
+  bool DoublePress(TMouseButton button = TMouseButton::Left);
+  // Press, release (a click), then the second press and its release.
   bool DoubleClick(TMouseButton button = TMouseButton::Left);
+  // The button goes up away from the control: only a control that holds
+  // the mouse hears it, and then without a click.
+  bool ReleaseOutside(TMouseButton button = TMouseButton::Left);
+  // Another window takes the mouse (a menu, a message box, Alt+Tab): a
+  // press held by a control that asked for the capture ends as a release
+  // without a click.
+  void LoseCapture();
   bool Wheel(int32_t delta);
   bool Hover();    // the mouse enters
   bool Unhover();  // and leaves
@@ -108,8 +120,12 @@ class THeadlessWidget : public IWidget {
   bool Scroll(TScrollCode code, int32_t position = 0);
   bool ClickColumn(int32_t column);
   // Forms: the title bar's close button, minimise, activation by a click.
+  // A minimised form lies at (-32000, -32000), 160 × 24, with an empty
+  // client area, as on Win32; the restore (Restore, or the user's
+  // UserRestore) puts it back at its normal place.
   bool UserClose();
   bool UserMinimize();
+  bool UserRestore();
   bool UserActivate();
   void UserMoveTo(int32_t left, int32_t top);
 
@@ -141,6 +157,8 @@ class THeadlessWidget : public IWidget {
   const std::vector<THeadlessWidget*>& Children() const { return children_; }
 
  private:
+  bool PressAs(TMouseButton button, bool doubled);
+  void SetGeometry(const TRect& r);
   void EditInsert(char ch);
   void EditKey(uint16_t vk);
   bool EditsText() const;
@@ -174,6 +192,7 @@ class THeadlessWidget : public IWidget {
   std::shared_ptr<IIcon> icon_;
   bool topmost_ = false;
   bool minimized_ = false;
+  TRect normal_;  // the bounds before minimising
   int32_t paints_ = 0;
   int32_t drags_ = 0;
 };

@@ -124,6 +124,11 @@ std::shared_ptr<IIcon> TWin32Backend::LoadIcon(const std::string& name) {
 
 TSize TWin32Backend::ScreenSize() { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
 
+TRect TWin32Backend::DesktopRect() {
+  return {GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+          GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
 int32_t TWin32Backend::ScreenDpiY() {
   HDC dc = GetDC(nullptr);
   int dpi = GetDeviceCaps(dc, LOGPIXELSY);

@@ -36,6 +36,7 @@ class TWin32Backend : public IBackend {
   std::shared_ptr<IIcon> LoadIcon(const std::string& name) override;
   void SetApplicationVisible(bool visible) override;
   TSize ScreenSize() override;
+  TRect DesktopRect() override;
   int32_t ScreenDpiY() override;
   IWidget* FromHandle(intptr_t handle) override;
   IWidget* ActiveForm() override;

@@ -48,6 +48,24 @@ TRect TWin32Widget::Bounds() const {
   return {rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top};
 }
 
+TRect TWin32Widget::NormalBounds() const {
+  if (!hwnd_ || kind_ != TWidgetKind::Form || !IsIconic(hwnd_)) return Bounds();
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  if (!GetWindowPlacement(hwnd_, &placement)) return Bounds();
+  RECT r = placement.rcNormalPosition;
+  // The normal place is in work-area coordinates, except for tool windows.
+  if (!(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE) & WS_EX_TOOLWINDOW)) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (GetMonitorInfoW(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &monitor)) {
+      OffsetRect(&r, monitor.rcWork.left - monitor.rcMonitor.left,
+                 monitor.rcWork.top - monitor.rcMonitor.top);
+    }
+  }
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
 TSize TWin32Widget::ClientSize() const {
   RECT rc{};
   if (hwnd_) GetClientRect(hwnd_, &rc);

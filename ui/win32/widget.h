@@ -24,6 +24,7 @@ class TWin32Widget : public IWidget {
 
   void SetBounds(const TRect& r) override;
   TRect Bounds() const override;
+  TRect NormalBounds() const override;
   TSize ClientSize() const override;
   void SetClientSize(const TSize& s) override;
   void SetParent(IWidget* parent) override;

@@ -141,11 +141,21 @@ bool TWin32Widget::Mouse(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT& res
   switch (msg) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN: {
+    case WM_MBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK: {
+      // The second press of a quick double press comes as a double click:
+      // it is a press all the same (it captures, pushes the button and
+      // clicks on release), reported as the press and then OnDblClick.
+      bool doubled = msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK;
       TMouseButton b = ButtonOf(msg);
       inTablePress_ = kind_ == TWidgetKind::Table && b != TMouseButton::Middle;
       tableReleased_ = false;
-      result = DefSubclassProc(hwnd, msg, wp, lp);
+      // The owner-drawn button classes take a double click for a double-click
+      // notice only; as a press they capture the mouse and draw it pushed.
+      UINT asPress = doubled && IsRush(kind_) ? msg - (WM_LBUTTONDBLCLK - WM_LBUTTONDOWN) : msg;
+      result = DefSubclassProc(hwnd, asPress, wp, lp);
       if (!*alive) return true;
       bool released = inTablePress_ && tableReleased_;
       inTablePress_ = tableReleased_ = false;
@@ -156,6 +166,7 @@ bool TWin32Widget::Mouse(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT& res
         Invalidate();
       }
       Events.OnMouseDown(b);
+      if (doubled && *alive) Events.OnDblClick(b);
       if (released && *alive) Events.OnMouseUp(b);
       if (released && *alive) Events.OnClick(b);
       return true;
@@ -179,12 +190,6 @@ bool TWin32Widget::Mouse(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT& res
       if (*alive && wasPressed) Events.OnClick(b);
       return true;
     }
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDBLCLK:
-      result = DefSubclassProc(hwnd, msg, wp, lp);
-      if (*alive) Events.OnDblClick(ButtonOf(msg));
-      return true;
     case WM_MOUSEMOVE:
       if (!hot_) {
         hot_ = true;
