@@ -60,12 +60,14 @@ up right Пуск
 click right Пуск"'
 log_mark $LOG
 uid dblclick "${W[@]}" --ctl-text Пуск
-check "dblclick: the second press comes as a double click" \
+check "dblclick: the second press comes as a double click, a press all the same" \
   eval 'log_wait $LOG "^dblclick left Пуск$" && log_wait $LOG "^up left Пуск$" && sleep 0.3 && since_is "down left Пуск
 up left Пуск
 click left Пуск
+down left Пуск
 dblclick left Пуск
-up left Пуск"'
+up left Пуск
+click left Пуск"'
 log_mark $LOG
 uid down "${W[@]}" --ctl-text Пуск --at 5,5
 check "down alone presses without releasing" eval 'log_wait $LOG "^down left Пуск$" && sleep 0.3 && since_is "down left Пуск"'

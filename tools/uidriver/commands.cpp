@@ -127,6 +127,29 @@ void Close(TArgs& args, const TContext& ctx) {
   PrintLine("ok close hwnd=" + HexOf(t.Hwnd));
 }
 
+// The title bar's minimise button: the command it sends.
+void Minimize(TArgs& args, const TContext& ctx) {
+  TTarget t = FindTarget(args, ctx.TimeoutMs);
+  args.Done();
+  if (!PostMessageW(t.Top, WM_SYSCOMMAND, SC_MINIMIZE, 0)) Fail(kFailed, L"cannot post SC_MINIMIZE");
+  PrintLine("ok minimize hwnd=" + HexOf(t.Top));
+}
+
+// The frame dragged to a new size: the window keeps its top left corner.
+void Resize(TArgs& args, const TContext& ctx) {
+  std::wstring size = args.Value(L"size").value_or(L"");
+  size_t comma = size.find(L',');
+  if (comma == std::wstring::npos) Fail(kUsage, L"resize needs --size W,H");
+  int width = static_cast<int>(ParseNumber(size.substr(0, comma), L"--size"));
+  int height = static_cast<int>(ParseNumber(size.substr(comma + 1), L"--size"));
+  TTarget t = FindTarget(args, ctx.TimeoutMs);
+  args.Done();
+  if (!SetWindowPos(t.Top, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE)) {
+    Fail(kFailed, L"SetWindowPos failed");
+  }
+  PrintLine(WindowLine(t.Top));
+}
+
 void Screenshot(TArgs& args, const TContext& ctx) {
   std::wstring path = args.Plain(0, L"a file name");
   TWindowSel ws = WindowSel(args);
@@ -191,6 +214,8 @@ const std::map<std::wstring, THandler>& Handlers() {
       {L"tray-gone", RunTrayCommand},
       {L"tray-click", RunTrayCommand},
       {L"close", Close},
+      {L"minimize", Minimize},
+      {L"resize", Resize},
       {L"screenshot", Screenshot},
       {L"send", SendCommand},
       {L"sleep", SleepCommand},
@@ -226,6 +251,7 @@ Control: --ctl-text T | --ctl-has T | --ctl-class C | --ctl-id N  [--ctl-index N
   focus window control         type window [control] TEXT     key window [control] KEY...
   combo-items window control   combo-pick window control TEXT|--index N
   rows window control          close window [control]   screenshot FILE [window [control]]
+  minimize window              resize window --size W,H
   menu-wait|menu-items|menu-close [window]   menu-key [window] KEY...
   menu-pick [window] TEXT|--index N [--layout "A|-|B"]
   tray-list   tray-wait|tray-gone [--tip T|--tip-has T|--index N]

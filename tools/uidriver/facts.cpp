@@ -78,7 +78,8 @@ std::string WindowLine(HWND hwnd) {
   MapWindowPoints(hwnd, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
   return "window hwnd=" + HexOf(hwnd) + Number("pid", pid) + " class=" + Quote(ClassOf(hwnd)) +
          " title=" + Quote(TextOf(hwnd)) + " screen=" + RectText(screen) + " client=" + RectText(client) +
-         Flag("visible", IsWindowVisible(hwnd)) + Flag("enabled", IsWindowEnabled(hwnd));
+         Flag("visible", IsWindowVisible(hwnd)) + Flag("enabled", IsWindowEnabled(hwnd)) +
+         Flag("minimized", IsIconic(hwnd));
 }
 
 std::string ControlLine(HWND hwnd, int depth) {
