@@ -210,7 +210,20 @@ TEST_F(OperatorWindowsTest, NoControlIsSqueezedToNothingBeforeOrAfterAMinimise) 
   tray.Mouse(ui::TTrayMouse::Down, ui::TMouseButton::Left);
   tray.Mouse(ui::TTrayMouse::Up, ui::TMouseButton::Left);
   ASSERT_TRUE(main.Showing());
+  EXPECT_NE(FindForm("Журнал событий"), nullptr) << "owned windows come back with the main one";
   EXPECT_EQ(squeezed(), std::vector<std::string>{});
+}
+
+TEST_F(OperatorWindowsTest, ClosingWhileMinimisedKeepsThePlacesOfTheWindowsHiddenWithIt) {
+  StartConnected();
+  THeadlessWidget* events = FindForm("Журнал событий");
+  ASSERT_NE(events, nullptr);
+  events->UserMoveTo(300, 310);
+  ASSERT_TRUE(W(*scheme->mainForm).UserMinimize());
+  EXPECT_FALSE(events->Visible());
+  W(*scheme->mainForm).RequestClose();
+  std::string ini = folder.Read("config.ini");
+  EXPECT_NE(ini.find("[eventForm]\r\nLeft=300\r\nTop=310\r\n"), std::string::npos) << ini;
 }
 
 }  // namespace

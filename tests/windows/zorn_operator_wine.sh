@@ -134,6 +134,7 @@ check "Закрыть from the tray while minimised ends the program" close_from
 wait "$plcsim_pid"
 normal_place=$(IFS=,; set -- $normal; echo "Left=$1 Top=$2 Width=640 Height=328")
 check "the normal place is saved ($normal_place)" eval '[ "$(section mainForm | grep -v "^\[" | tr "\n" " ")" = "$normal_place " ]'
+check "and the button window's place too" eval 'section buttonForm | grep -q "^Width="'
 ZORN_WINE_TIMEOUT=60 harness_start zorn zorn.exe
 uid wait "${MAIN[@]}" --timeout 60000
 check "the next start shows it at that place" has "$UID_OUT" "screen=${normal%,*,*},640,328 "

@@ -138,12 +138,20 @@ void TZEMainForm::SavePosition() {
 
 void TZEMainForm::CloseRequested() {
   // Copied: a window closing in turn may close or destroy others.
-  std::vector<TZEMainForm*> owned;
+  std::vector<TZEMainForm*> shown, hidden;
   for (TZEMainForm* f : g_forms) {
-    if (f->owner_ == this && f->widget_ && f->widget_->Visible()) owned.push_back(f);
+    if (f->owner_ != this || !f->widget_) continue;
+    (f->widget_->Visible() ? shown : hidden).push_back(f);
   }
-  for (TZEMainForm* f : owned) {
-    if (std::find(g_forms.begin(), g_forms.end(), f) != g_forms.end()) f->CloseRequested();
+  auto alive = [](TZEMainForm* f) { return std::find(g_forms.begin(), g_forms.end(), f) != g_forms.end(); };
+  for (TZEMainForm* f : shown) {
+    if (alive(f)) f->CloseRequested();
+  }
+  // The system hides owned windows while their owner is minimised: they are
+  // open all the same, so their places are kept too. A window hidden before
+  // is where it was when it hid, so writing its place again changes nothing.
+  for (TZEMainForm* f : hidden) {
+    if (alive(f)) f->SavePosition();
   }
   SavePosition();
   if (IsMainForm()) {

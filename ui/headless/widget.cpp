@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 #include "ui/headless/backend.h"
 #include "ui/tab_order.h"
@@ -186,6 +187,9 @@ void THeadlessWidget::Restore() {
   if (!minimized_) return;
   minimized_ = false;
   SetGeometry(normal_);
+  for (intptr_t handle : std::exchange(hiddenOwned_, {})) {
+    if (IWidget* form = backend_.FromHandle(handle)) form->SetVisible(true);
+  }
   Events.OnRestore();
 }
 
@@ -401,6 +405,13 @@ bool THeadlessWidget::UserMinimize() {
   normal_ = bounds_;
   minimized_ = true;
   SetGeometry(kMinimizedRect);
+  // The windows it owns go out of sight with it, and come back with it.
+  for (THeadlessWidget* form : backend_.Forms()) {
+    if (form->parent_ == this && form->visible_) {
+      hiddenOwned_.push_back(form->handle_);
+      form->SetVisible(false);
+    }
+  }
   Events.OnMinimize();
   return true;
 }

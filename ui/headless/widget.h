@@ -121,8 +121,9 @@ class THeadlessWidget : public IWidget {
   bool ClickColumn(int32_t column);
   // Forms: the title bar's close button, minimise, activation by a click.
   // A minimised form lies at (-32000, -32000), 160 × 24, with an empty
-  // client area, as on Win32; the restore (Restore, or the user's
-  // UserRestore) puts it back at its normal place.
+  // client area, and the forms it owns are hidden, as on Win32; the restore
+  // (Restore, or the user's UserRestore) puts it back at its normal place
+  // and shows them again.
   bool UserClose();
   bool UserMinimize();
   bool UserRestore();
@@ -193,6 +194,7 @@ class THeadlessWidget : public IWidget {
   bool topmost_ = false;
   bool minimized_ = false;
   TRect normal_;  // the bounds before minimising
+  std::vector<intptr_t> hiddenOwned_;  // owned forms hidden by the minimise
   int32_t paints_ = 0;
   int32_t drags_ = 0;
 };
