@@ -30,8 +30,10 @@ TClassMultiElement_BlockMenu::TClassMultiElement_BlockMenu(TZEMultiElement* host
     s.Delimiter = ";";
     s.SetCount(2);
   });
-  // Indexed by the type code; 3 and 4 are no block types.
-  typeNames = Make<TZEStrList>([](auto& l) { l.SetStrings("bool\r\nint\r\nstr\r\n\r\n\r\nbool\r\nint\r\nstr"); });
+  // Indexed by the type code, a name for every digit (empty for 3, 4, 8 and
+  // 9), so that every entry gets its item and a pick of item n is entry n + 1.
+  typeNames = Make<TZEStrList>(
+      [](auto& l) { l.SetStrings("bool\r\nint\r\nstr\r\n\r\n\r\nbool\r\nint\r\nstr\r\n\r\n\r\n"); });
   typeName = Make<TZEArrayRW>();
   itemKind = Make<TZEIndexToChanel>([](auto& r) { r.SetCount(2); });
   for (size_t i = 0; i < itemTexts.size(); ++i) {

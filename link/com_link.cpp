@@ -38,6 +38,7 @@ TClassMultiElement_ComLink::TClassMultiElement_ComLink(TZEMultiElement* host, TE
     MakeStr(g.Op2, "");
   });
   lastCount = Make<TZEMemory>();
+  noCount = Make<TZEDoData>([](auto& d) { IntValue(d, -1); });
   converter = Make<TZEStreamConvertor>();
   sentText = Make<TZEMemoryStream>();
   writeCheck = Make<TZEIf_else>([](auto& g) { g.Type = cmEqual; });
@@ -72,7 +73,7 @@ TClassMultiElement_ComLink::TClassMultiElement_ComLink(TZEMultiElement* host, TE
   });
   writeSteps = Make<TZEHub>([](auto& h) {
     h.InCount = 2;
-    h.SetOutCount(2);
+    h.SetOutCount(3);
   });
   success = Make<TZEHub>([](auto& h) { Outputs(h, 5); });
   errorOff = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
@@ -119,10 +120,13 @@ TClassMultiElement_ComLink::TClassMultiElement_ComLink(TZEMultiElement* host, TE
   Connect(sendGate->OnTrue, writeSteps, &TZEHub::Distribute, 1);
 
   // Write procedure: a write counts as done when the count written equals
-  // the length of the text. A closed port writes nothing and keeps the
-  // previous count, which an empty memory gives as 0.
-  Connect(writeSteps->Outputs[0], port, &TZECOM::Write, 3);
-  Connect(writeSteps->Outputs[1], converter, &TZEStreamConvertor::Convert);
+  // the length of the text. The count is forgotten first: a closed port
+  // writes nothing and reports no count, and a write that did not happen
+  // must fail, not pass on the count of the last one.
+  Connect(writeSteps->Outputs[0], noCount, &TZEDoData::Emit);
+  Connect(noCount->OnEmit, lastCount, &TZEMemory::Write);
+  Connect(writeSteps->Outputs[1], port, &TZECOM::Write, 3);
+  Connect(writeSteps->Outputs[2], converter, &TZEStreamConvertor::Convert);
   Connect(port->OnWrite, lastCount, &TZEMemory::Write);
   Connect(converter->OnResult, sentText, &TZEMemoryStream::Load);
   Connect(sentText->OnLoad, writeCheck, &TZEIf_else::Compare);

@@ -38,6 +38,7 @@ class TClassMultiElement_ComLink : public TClassMultiBase {
   TZEDoData* readOne;
   TZEIf_else* emptyRead;
   TZEMemory* lastCount;
+  TZEDoData* noCount;
   TZEStreamConvertor* converter;
   TZEMemoryStream* sentText;
   TZEIf_else* writeCheck;

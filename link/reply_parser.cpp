@@ -8,10 +8,10 @@ using namespace link_setup;
 
 namespace {
 
-// Finds the block text as a whole, exactly as written.
-void ExactFind(TZEArrayFind& f) {
+// Finds the block text as a whole, case folded as every list search of the
+// program is.
+void WholeFind(TZEArrayFind& f) {
   f.Start = 0;
-  f.CaseSensitive = true;
   f.Partial = false;
 }
 
@@ -45,8 +45,8 @@ TClassMultiElement_ReplyParser::TClassMultiElement_ReplyParser(TZEMultiElement* 
   fromFirst = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
   inputBlocks = Make<TZEStrList>([](auto& l) { l.SetStrings("\r\n"); });
   outputBlocks = Make<TZEStrList>([](auto& l) { l.SetStrings("\r\n"); });
-  inputFind = Make<TZEArrayFind>(ExactFind);
-  outputFind = Make<TZEArrayFind>(ExactFind);
+  inputFind = Make<TZEArrayFind>(WholeFind);
+  outputFind = Make<TZEArrayFind>(WholeFind);
   newInput = Make<TZEIf_else>(Missing);
   newOutput = Make<TZEIf_else>(Missing);
 

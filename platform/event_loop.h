@@ -41,12 +41,17 @@ class ISocketClient {
   ~ISocketClient() = default;
 };
 
+// The longest timer period every loop takes (Win32's SetTimer: about 24.8
+// days).
+constexpr uint32_t kLongestTimerPeriodMs = 0x7FFFFFFF;
+
 class TEventLoop {
  public:
   virtual ~TEventLoop() = default;
 
   // Starts the periodic timer of `client`, or restarts it when it runs: the
-  // next tick comes one full period from now. A period of 0 counts as 1 ms.
+  // next tick comes one full period from now. A period of 0 counts as 1 ms;
+  // periods above kLongestTimerPeriodMs are not supported.
   virtual void SetTimer(ITimerClient* client, uint32_t periodMs) = 0;
   // Removes the timer of `client`; no tick of it arrives afterwards.
   virtual void KillTimer(ITimerClient* client) = 0;

@@ -110,6 +110,9 @@ TClassChildForm_LinkSettings::TClassChildForm_LinkSettings(TZEMultiElement* host
   pollPeriod = Make<ui::TZEEdit>([&](auto& e) {
     Place(e, form, 170, 90, 100, 20, "Таймер опроса входов в секундах (0 отключен)");
     e.Mode = ui::emUnsigned;
+    // Seconds; six digits (up to about eleven days) keep every period the
+    // poll timer can run.
+    e.MaxLength = 6;
     e.Text = "0";
     e.Init();
   });

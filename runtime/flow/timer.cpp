@@ -3,8 +3,11 @@
 namespace zorn {
 namespace {
 
-// A non-positive period ticks as fast as the loop allows.
-uint32_t LoopPeriod(int32_t ms) { return ms > 0 ? static_cast<uint32_t>(ms) : 0; }
+constexpr int32_t kDefaultPeriodMs = 1000;
+
+// No timer may tick faster than its period asks: a non-positive period is
+// the default one, as at creation, never "as fast as the loop allows".
+uint32_t LoopPeriod(int32_t ms) { return ms > 0 ? static_cast<uint32_t>(ms) : kDefaultPeriodMs; }
 
 }  // namespace
 
@@ -40,7 +43,16 @@ void TZETimer::Start(TData&, uint16_t) {
 
 void TZETimer::Stop(TData&, uint16_t) { StopAndReport(); }
 
-void TZETimer::SetInterval(TData& data, uint16_t) { SetInterval(ToInt(data)); }
+void TZETimer::SetInterval(TData& data, uint16_t) {
+  // A period past what the platform timer takes (a poll period of weeks in
+  // seconds × 1000) is clamped to the longest one, instead of wrapping to a
+  // negative number of milliseconds.
+  if (ToReal(data) >= static_cast<double>(platform::kLongestTimerPeriodMs)) {
+    SetInterval(static_cast<int32_t>(platform::kLongestTimerPeriodMs));
+    return;
+  }
+  SetInterval(ToInt(data));
+}
 
 void TZETimer::StopAndReport() {
   SetEnabled(false);

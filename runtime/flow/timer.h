@@ -12,9 +12,9 @@ class TZETimer : public TElement, public platform::ITimerClient {
  public:
   ~TZETimer() override;
 
-  // Period in milliseconds (1000 until set). A new period restarts a running
-  // timer, so the next tick comes one full period later; the same period
-  // changes nothing.
+  // Period in milliseconds (1000 until set; a non-positive one ticks every
+  // 1000 ms). A new period restarts a running timer, so the next tick comes
+  // one full period later; the same period changes nothing.
   void SetInterval(int32_t ms);
   int32_t Interval() const { return interval_; }
   // Starts or stops the platform timer without firing anything.
@@ -32,7 +32,8 @@ class TZETimer : public TElement, public platform::ITimerClient {
   void Start(TData& data, uint16_t index);
   // Disables the timer and fires Null on OnStop, also when already stopped.
   void Stop(TData& data, uint16_t index);
-  // The period becomes ToInt of the received record.
+  // The period becomes ToInt of the received record, or the longest period
+  // the platform takes when the record's number is beyond it.
   void SetInterval(TData& data, uint16_t index);
 
   TWire OnTimer;

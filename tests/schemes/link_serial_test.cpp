@@ -307,7 +307,7 @@ TEST_F(LinkSerialTest, FailedWritesCountUpAndSignalTheLossWithTheAlarm) {
   EXPECT_EQ(out[2].Seen.size(), signals + 1);
 }
 
-TEST_F(LinkSerialTest, ComparesTheTextLengthWithThePreviousWriteCount) {
+TEST_F(LinkSerialTest, AWriteThatDidNotHappenCountsAsFailed) {
   TPtyPair device;
   platform::SetSerialDevicePath(kCom, device.SlavePath);
   Input(0, 1);
@@ -316,17 +316,49 @@ TEST_F(LinkSerialTest, ComparesTheTextLengthWithThePreviousWriteCount) {
   EXPECT_EQ(Var("error"), "int 0");
 
   // A pending scan request outlives the disconnect and meets a closed
-  // port: nothing is written, and the count of 5 from before makes it a
-  // success.
+  // port: nothing is written, which is a failed write, whatever the count
+  // of the write before.
   Input(0, 1);
   Input(0, 0);
-  loop.Advance(600);
+  loop.Advance(2000);
   EXPECT_EQ(Var("tx ok"), "int 0");
-  loop.Advance(1400);
-  EXPECT_EQ(Var("tx ok"), "int 1");
-  EXPECT_EQ(Var("error"), "int 0");
-  EXPECT_EQ(out[1].Seen.back(), "int 2");
+  EXPECT_EQ(Var("error"), "int 1");
   EXPECT_EQ(device.Receive(1, 50), "");
+}
+
+TEST_F(LinkSerialTest, APortGoneAfterARunOfPollsIsNeverTakenForLive) {
+  TPtyPair device;
+  platform::SetSerialDevicePath(kCom, device.SlavePath);
+  SetVar("time_refresh", 1);
+  Input(0, 1);
+  std::string wire;
+  for (int i = 0; i < 5; ++i) {
+    loop.Advance(1000);
+    wire += device.Receive(5);
+  }
+  // Writes of 5 bytes, as the scan request's.
+  ASSERT_NE(wire.find("scan\n"), std::string::npos) << wire;
+  ASSERT_NE(wire.find("\rref\n\rref\n\rref\n"), std::string::npos) << wire;
+  ASSERT_EQ(Var("error"), "int 0");
+
+  // The device goes away for good; the reconnection closes the port and
+  // opens it again, which now fails.
+  device.CloseMaster();
+  platform::SetSerialDevicePath(kCom, "/nonexistent/zorn-gone");
+  Input(0, 0);
+  loop.Advance(600);  // past the last poll's "tx ok" flash
+  ASSERT_EQ(Var("tx ok"), "int 0");
+  out[1].Seen.clear();
+  Input(0, 1);
+  ASSERT_FALSE(Com().port->IsOpen());
+  loop.Advance(5000);
+  // The scan request and the polls all fail: never "tx ok", never a status
+  // with the sent bit, and the loss is signalled.
+  EXPECT_EQ(Var("tx ok"), "int 0");
+  for (const std::string& code : out[1].Seen) {
+    EXPECT_EQ(std::stoi(code.substr(4)) & 2, 0) << code;
+  }
+  EXPECT_FALSE(out[2].Seen.empty());
 }
 
 TEST_F(LinkSerialTest, ADeviceThatHangsUpMakesWritesFailAndSignalsTheLoss) {

@@ -273,6 +273,11 @@ TEST_F(LinkSettingsTest, LiveEditsStoreTheirGlobalsAtOnceWithinTheEditModes) {
   Retype(poll, "");
   EXPECT_EQ(poll.Text(), "0");
   EXPECT_EQ(ToInt(Global("time_refresh")), 0);
+  // No more digits than a period the poll timer can run.
+  Retype(poll, "123");
+  poll.Type("4567890");
+  EXPECT_EQ(poll.Text(), "123456");
+  EXPECT_EQ(ToInt(Global("time_refresh")), 123456);
 
   // TCP port: an integer, hexadecimal accepted, letters rejected.
   W(*d.tcpChoice).Click();

@@ -296,6 +296,30 @@ TEST_F(MainPanelTest, TheRightPressShowsTheBlockMenuAndAPickSendsTheBlock) {
   EXPECT_EQ(Menu().Popups(), 3);
 }
 
+TEST_F(MainPanelTest, BlocksOfUnnamedTypesKeepTheMenuAlignedWithTheList) {
+  Reply("8;1;0");
+  Reply("6;2;15");
+  Reply("3;5;1");
+  auto& p = Panel();
+  W(*p.buttonsButton).Press(ui::TMouseButton::Right);
+  EXPECT_EQ(MenuTexts(), (Values{"Выход:() №1", "Выход:(int) №2"}));
+  Menu().Pick(1);
+  EXPECT_EQ(outputs[7].Seen, (Values{"str 6;2"}));
+  W(*p.indicatorsButton).Press(ui::TMouseButton::Right);
+  EXPECT_EQ(MenuTexts(), (Values{"Вход:() №5"}));
+  Menu().Pick(0);
+  EXPECT_EQ(outputs[6].Seen, (Values{"str 3;5"}));
+}
+
+TEST_F(MainPanelTest, BlockListsIgnoreCaseAsEveryListSearchDoes) {
+  Reply("1;A1;0");
+  Reply("1;a1;1");
+  Reply("6;Б2;0");
+  Reply("6;б2;0");
+  EXPECT_EQ(BlockList(0), (Values{"", "1;A1"}));
+  EXPECT_EQ(BlockList(1), (Values{"", "6;Б2"}));
+}
+
 TEST_F(MainPanelTest, AnEmptyListGivesAnEmptyMenu) {
   W(*Panel().indicatorsButton).Press(ui::TMouseButton::Right);
   EXPECT_TRUE(Menu().Open());

@@ -86,5 +86,15 @@ TEST_F(PollTimerTest, FractionalPeriodRoundsToMilliseconds) {
   EXPECT_EQ(polls.Seen.size(), 1u) << "a new period restarts the timer";
 }
 
+TEST_F(PollTimerTest, APeriodOfWeeksNeverFloodsTheController) {
+  TData period;
+  MakeInt(period, 2147484);  // seconds: × 1000 no longer fits 32 bits
+  SetPeriod(period);
+  Send(1);
+  loop.Advance(60000);
+  EXPECT_TRUE(polls.Seen.empty());
+  EXPECT_EQ(Timer().Interval(), 0x7FFFFFFF);
+}
+
 }  // namespace
 }  // namespace zorn::test

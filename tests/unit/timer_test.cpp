@@ -115,6 +115,34 @@ TEST_F(TimerTest, NewIntervalRestartsARunningTimer) {
   EXPECT_EQ(probe.journal, (Journal{"tick@1200", "tick@1700"}));
 }
 
+TEST_F(TimerTest, NoPeriodEverTicksFasterThanItAsks) {
+  // A non-positive period ticks as the default one does.
+  TData d;
+  for (int32_t period : {0, -5}) {
+    MakeInt(d, period);
+    Call(&TZETimer::SetInterval, d);
+    Call(&TZETimer::Start);
+    probe.journal.clear();
+    loop.Advance(2500);
+    EXPECT_EQ(probe.Ticks(), 2) << period;
+    Call(&TZETimer::Stop);
+  }
+  // A period beyond the platform timer, as a real (poll seconds × 1000) or
+  // as text, is the longest one: no tick for weeks.
+  MakeReal(d, 2147484.0 * 1000.0);
+  Call(&TZETimer::SetInterval, d);
+  EXPECT_EQ(timer.Interval(), 0x7FFFFFFF);
+  MakeStr(d, "99999999999");
+  Call(&TZETimer::SetInterval, d);
+  EXPECT_EQ(timer.Interval(), 0x7FFFFFFF);
+  probe.journal.clear();
+  Call(&TZETimer::Start);
+  loop.Advance(20ull * 24 * 3600 * 1000);
+  EXPECT_EQ(probe.Ticks(), 0);
+  loop.Advance(5ull * 24 * 3600 * 1000);
+  EXPECT_EQ(probe.Ticks(), 1);
+}
+
 TEST_F(TimerTest, SameIntervalChangesNothing) {
   Call(&TZETimer::Start);
   loop.Advance(700);
