@@ -13,8 +13,6 @@ enum : uint16_t { kPosition = 0, kCaption = 1, kWidth = 2, kKind = 3, kBlock = 4
 
 constexpr uint16_t kVirtualEscape = 27;
 
-// The four controls lie on top of each other and fill the panel; only the
-// one of the record's kind is shown.
 const TFontRec kControlFont{"MS Sans Serif", 8, 1, 0, 204};
 
 // Each kind has its own colour pair, so the operator tells a hold button
@@ -34,6 +32,8 @@ const ui::TRushLook kToggleLook = KindLook(0xB8E0B8, 0x408040);    // green
 const ui::TRushLook kHoldLook = KindLook(0x90C8F0, 0x205090);      // orange
 const ui::TRushLook kSetValueLook = KindLook(0xE0B8D8, 0x704070);  // violet
 
+// The four controls lie on top of each other and fill the panel; only the
+// one of the record's kind is shown.
 auto KindControl(ui::TZEWin* parent, const char* caption, const ui::TRushLook& look) {
   return [=](ui::TzeButtonRush& b) {
     b.Look = look;

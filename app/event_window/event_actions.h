@@ -4,7 +4,7 @@
 // 2 shut the PC down, 3 restart it, 4 lock the workstation.
 #pragma once
 
-#include "app/event_window/system_actions.h"
+#include "app/event_window/pc_actions.h"
 #include "elements/math.h"
 #include "runtime/multi_element.h"
 

@@ -2,7 +2,7 @@
 
 #include "app/event_window/event_actions.h"
 #include "app/event_window/event_rule.h"
-#include "app/event_window/free_key.h"
+#include "app/event_window/event_free_key.h"
 #include "app/event_window/line_matcher.h"
 #include "app/event_window/log_store.h"
 #include "app/event_window/rule_bar.h"

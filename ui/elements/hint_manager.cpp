@@ -2,7 +2,7 @@
 
 #include "ui/backend.h"
 #include "ui/elements/win.h"
-#include "ui/elements/win_registry.h"
+#include "ui/elements/named_elements.h"
 
 namespace zorn::ui {
 

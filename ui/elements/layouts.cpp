@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "ui/elements/win_registry.h"
+#include "ui/elements/named_elements.h"
 
 namespace zorn::ui {
 

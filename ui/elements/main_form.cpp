@@ -28,10 +28,6 @@ bool Reachable(const TRect& window, const TRect& desktop) {
   return width >= kGrip && height >= kGrip;
 }
 
-namespace detail {
-void ResetMainForm() { g_main = nullptr; }
-}  // namespace detail
-
 TZEMainForm::TZEMainForm() {
   Width = 320;
   Height = 240;
@@ -51,6 +47,8 @@ TZEMainForm::~TZEMainForm() {
 }
 
 TZEMainForm* TZEMainForm::MainForm() { return g_main; }
+
+void TZEMainForm::ForgetMainForm() { g_main = nullptr; }
 
 void TZEMainForm::FillArgs(TCreateArgs& args) {
   if (auto* owner = dynamic_cast<TZEMainForm*>(Parent)) {

@@ -50,6 +50,8 @@ class TZEMainForm : public TZEWin {
 
   bool IsMainForm() const { return this == MainForm(); }
   static TZEMainForm* MainForm();
+  // The next form made becomes the main one (ResetUiForTests).
+  static void ForgetMainForm();
   TZEMainForm* Owner() const { return owner_; }
   // The close request: owned visible windows first, then this one.
   void CloseRequested();

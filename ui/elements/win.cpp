@@ -1,13 +1,10 @@
 #include "ui/elements/win.h"
 
 #include "ui/elements/layouts.h"
-#include "ui/elements/win_registry.h"
+#include "ui/elements/main_form.h"
+#include "ui/elements/named_elements.h"
 
 namespace zorn::ui {
-
-namespace detail {
-void ResetMainForm();  // main_form.cpp
-}
 
 namespace {
 
@@ -23,7 +20,7 @@ int32_t FontPixelHeight(int32_t points) {
 
 void ResetUiForTests() {
   g_dpi = 0;
-  detail::ResetMainForm();
+  TZEMainForm::ForgetMainForm();
 }
 
 int32_t ButtonIndex(TMouseButton button) { return static_cast<int32_t>(button); }

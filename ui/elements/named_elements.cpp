@@ -1,4 +1,4 @@
-#include "ui/elements/win_registry.h"
+#include "ui/elements/named_elements.h"
 
 #include <algorithm>
 #include <utility>

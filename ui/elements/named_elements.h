@@ -1,5 +1,5 @@
-// The window registry: elements with a non-empty name (forms, the hint
-// manager, layouts) by which other elements find them.
+// Named elements: elements with a non-empty name (forms, the hint manager,
+// layouts) by which other elements find them.
 #pragma once
 
 #include <string>

@@ -1,4 +1,4 @@
-#include "app/event_window/free_key.h"
+#include "app/event_window/event_free_key.h"
 
 namespace zorn {
 

@@ -1,4 +1,4 @@
-#include "app/event_window/system_actions.h"
+#include "app/event_window/pc_actions.h"
 
 #include "platform/system_actions.h"
 
