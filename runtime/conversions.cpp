@@ -1,9 +1,12 @@
 // Conversions between values and their text and numeric forms. None fails:
 // text that is not a number yields its numeric prefix, other kinds a neutral
 // value.
+#include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
+#include <system_error>
 
 #include "runtime/data.h"
 
@@ -23,17 +26,25 @@ F RoundHalfEven(F x) {
   return std::fmod(f, F(2)) == 0 ? f : f + 1;
 }
 
-// 10 raised to `e` by repeated squaring; negative exponents square 0.1.
-double PowerOfTen(int32_t e) {
-  double base = e < 0 ? 0.1 : 10.0;
-  uint32_t n = e < 0 ? 0u - static_cast<uint32_t>(e) : static_cast<uint32_t>(e);
-  double result = 1.0;
-  while (n) {
-    if (n & 1u) result *= base;
-    base *= base;
-    n >>= 1;
+// The double nearest to the decimal number whole.fraction × 10^exponent,
+// by std::from_chars, which rounds correctly whatever the locale: summing
+// digit by digit would round at every step ("3.25e-2" must be 0.0325).
+double DecimalToReal(const std::string& whole, const std::string& fraction, int32_t exponent) {
+  std::string digits = whole + fraction;
+  size_t first = digits.find_first_not_of('0');
+  if (first == std::string::npos) return 0.0;
+  // Scientific form of the significant digits: d.ddd…e(power of d).
+  int64_t power = static_cast<int64_t>(whole.size()) - 1 - static_cast<int64_t>(first) + exponent;
+  std::string text = digits.substr(first, 1);
+  if (first + 1 < digits.size()) text += "." + digits.substr(first + 1);
+  text += "e" + std::to_string(power);
+  double value = 0.0;
+  std::errc error = std::from_chars(text.data(), text.data() + text.size(), value).ec;
+  // Beyond the range of a double: infinity above it, 0 below it.
+  if (error == std::errc::result_out_of_range) {
+    return power > 0 ? std::numeric_limits<double>::infinity() : 0.0;
   }
-  return result;
+  return value;
 }
 
 }  // namespace
@@ -61,29 +72,23 @@ double StrToReal(const std::string& s) {
     negative = s[i] == '-';
     ++i;
   }
-  double acc = 0.0;
-  double scale = 1.0;
-  bool fraction = false;
+  // The text rules decide which digits and which exponent make the number.
+  std::string whole, fraction;
+  int32_t exponent = 0;
+  bool point = false;
   for (; i < s.size(); ++i) {
     char c = s[i];
     if (IsDigit(c)) {
-      int digit = c - '0';
-      if (fraction) {
-        scale = scale * 0.1;
-        acc = acc + digit * scale;
-      } else {
-        acc = acc * 10.0 + digit;
-      }
-    } else if (c == '.' && !fraction) {
-      fraction = true;
-    } else if (c == 'E' || c == 'e') {
-      acc = acc * PowerOfTen(StrToInt(s.substr(i + 1)));
-      break;
+      (point ? fraction : whole) += c;
+    } else if (c == '.' && !point) {
+      point = true;
     } else {
+      if (c == 'E' || c == 'e') exponent = StrToInt(s.substr(i + 1));
       break;
     }
   }
-  return negative ? -acc : acc;
+  double value = DecimalToReal(whole, fraction, exponent);
+  return negative ? -value : value;
 }
 
 std::string RealToStr(double value) {

@@ -32,7 +32,8 @@ void TZEMultiElement::SetFactory(TFactory factory) {
 
 void TZEMultiElement::EnsureChild() {
   if (Child || !Factory) return;
-  Child = BuildChildScheme([this] { return Factory(this, ParentControl, ParentScheme); });
+  BuildChildScheme([this] { return Factory(this, ParentControl, ParentScheme); },
+                   [this](TZEEditMulti* child) { Child = child; });
 }
 
 void TZEMultiElement::Action(TData& data, uint16_t index) {

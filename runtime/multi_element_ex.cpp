@@ -60,10 +60,15 @@ void TZEMultiElementEx::SetFactory(TFactoryEx factory) {
 
 TZEEditMultiEx* TZEMultiElementEx::CreateInstance() {
   if (!Factory) return nullptr;
-  TZEEditMultiEx* instance =
-      BuildChildScheme([this] { return Factory(this, ParentControl, ParentScheme); });
-  Instances.push_back(instance);
-  Current = instance;
+  TZEEditMultiEx* instance = nullptr;
+  BuildChildScheme([this] { return Factory(this, ParentControl, ParentScheme); },
+                   [&](TZEEditMultiEx* made) {
+                     instance = made;
+                     Instances.push_back(made);
+                     Current = made;
+                   });
+  // Its start handlers may have deleted it again.
+  if (std::find(Instances.begin(), Instances.end(), instance) == Instances.end()) return nullptr;
   return instance;
 }
 

@@ -34,15 +34,15 @@ bool SchemeStarted();
 void SetSchemeStarted(bool started);
 
 // Runs `build`, the construction of a child scheme, with SchemeStarted
-// cleared so that its forms queue their start handlers; when the program had
-// already started, those handlers run right after the child is complete.
-template <class Build>
-auto BuildChildScheme(Build&& build) {
+// cleared so that its forms queue their start handlers, and hands the child
+// to `store`. When the program had already started, those handlers run after
+// that, so a handler that reaches the child's own host finds the child there.
+template <class Build, class Store>
+void BuildChildScheme(Build&& build, Store&& store) {
   bool started = SchemeStarted();
   SetSchemeStarted(false);
-  auto child = build();
+  store(build());
   if (started) RunStartHandlers();
-  return child;
 }
 
 // Back to the construction phase with an empty queue and registry; for tests

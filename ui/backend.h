@@ -262,6 +262,9 @@ class IWidget {
   // Removes one item; the selection stays on the item it was on (none when
   // that one goes).
   virtual void RemoveItem(int32_t index) = 0;
+  // Inserts an item before item `index` (at the end when `index` is not an
+  // item's); the selection stays on the item it was on.
+  virtual void InsertItem(int32_t index, const std::string& text) = 0;
   virtual int32_t ItemCount() const = 0;
   virtual std::string Item(int32_t index) const = 0;
   // −1 selects nothing.

@@ -13,6 +13,7 @@
 #include "link/controller_link.h"
 #include "link/main_panel.h"
 #include "link/tray_status.h"
+#include "platform/message_box.h"
 
 namespace zorn {
 namespace {
@@ -43,6 +44,11 @@ TClassMainForm_Main::TClassMainForm_Main() : TClassMultiBase(nullptr) {
     f.Name = "главная";
     f.Init();
   });
+  // The "String-Debug" boxes belong to the main window from here on: they
+  // stay above it and it takes no input while one shows.
+  if (ui::IWidget* window = mainForm->Widget()) {
+    platform::SetMessageBoxOwner(reinterpret_cast<void*>(window->Handle()));
+  }
   mainPanel = Make<TZEMultiElement>(HostPoints(9, 0));
   background = Make<ui::TZEImage>([&](auto& i) {
     i.Parent = mainForm;
@@ -216,5 +222,8 @@ TClassMainForm_Main::TClassMainForm_Main() : TClassMultiBase(nullptr) {
   buttonEditor->SetFactory(&SchemeFactory<TClassChildForm_ButtonEditor>);
   eventEditor->SetFactory(&SchemeFactory<TClassChildForm_EventEditor>);
 }
+
+// No box may be owned by a window that is going away.
+TClassMainForm_Main::~TClassMainForm_Main() { platform::SetMessageBoxOwner(nullptr); }
 
 }  // namespace zorn

@@ -22,6 +22,7 @@ namespace zorn {
 class TClassMainForm_Main : public TClassMultiBase {
  public:
   TClassMainForm_Main();
+  ~TClassMainForm_Main() override;
 
   // In creation order.
   ui::TZEMainForm* mainForm;

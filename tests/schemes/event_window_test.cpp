@@ -3,6 +3,7 @@
 // and skipped records, the conditions and their edges, the log rows and the
 // 200-row store, filtering, the popup menu, editing and adding, and every
 // action through the recording sound and system-action services.
+#include <algorithm>
 #include <memory>
 #include <regex>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "platform/system_actions.h"
 #include "platform/virtual_loop.h"
 #include "resources/program_resources.h"
+#include "runtime/text.h"
 #include "support/program_folder.h"
 #include "support/ui.h"
 
@@ -311,6 +313,42 @@ TEST_F(EventWindowTest, TheStoreKeepsTheLast200RowsAndARefillShowsThemAll) {
   Line("1;12;x");
   EXPECT_EQ(Table(), Store());
   EXPECT_EQ(Store().size(), 200u);
+}
+
+TEST_F(EventWindowTest, InASortedTableThe201stRowPushesOutTheOldestAndTakesItsSortedPlace) {
+  Rules("event_1=1;12;x;0;Count;0;\r\n");
+  Show(1);
+  Line("1;12;0");  // primes
+  for (int i = 1; i <= 200; ++i) Line("1;12;" + std::to_string(i));
+  auto value = [](const std::string& unstamped) { return ui::SplitCells(unstamped, ';')[2]; };
+  // Two clicks on "Значение": its texts from last to first.
+  ASSERT_TRUE(W(*E().table).ClickColumn(3));
+  ASSERT_TRUE(W(*E().table).ClickColumn(3));
+  ASSERT_EQ(value(Table().front()), "99");
+  ASSERT_EQ(value(Table().back()), "1");
+  Values before = Table();
+  int32_t picked = static_cast<int32_t>(std::find_if(before.begin(), before.end(), [&](const std::string& row) {
+                                          return value(row) == "150";
+                                        }) - before.begin());
+  ASSERT_TRUE(W(*E().table).PickItem(picked));
+
+  Line("1;12;201");
+  Values sorted = Store();
+  ASSERT_EQ(sorted.size(), 200u);
+  std::stable_sort(sorted.begin(), sorted.end(), [&](const std::string& a, const std::string& b) {
+    return CompareTextAscii(value(a), value(b)) > 0;
+  });
+  EXPECT_EQ(Table(), sorted) << "the first row went from the end of the view, the new one sorted in";
+  EXPECT_EQ(value(Table().front()), "99") << "the top of the view stays";
+  Values shown;
+  for (const std::string& row : W(*E().table).Items()) shown.push_back(Unstamped(row));
+  EXPECT_EQ(shown, Table());
+  int32_t selected = W(*E().table).Selected();
+  ASSERT_GE(selected, 0);
+  EXPECT_EQ(value(Table()[selected]), "150") << "the selection stays on its row";
+  // Rows after a refill go where the sort puts them too.
+  Show(1);
+  EXPECT_EQ(Table(), sorted);
 }
 
 TEST_F(EventWindowTest, FilterBySelectedShowsOneEventAndAllEventsShowsEveryStoredRow) {

@@ -8,6 +8,7 @@
 #include "link/main_panel.h"
 #include "platform/virtual_loop.h"
 #include "resources/program_resources.h"
+#include "runtime/paths.h"
 #include "runtime/program/main_scheme.h"
 #include "runtime/program/program.h"
 #include "support/program_folder.h"
@@ -340,6 +341,21 @@ TEST_F(MainSchemeTest, TheStartButtonOpensTheLinkAndRepliesReachThePanel) {
     controller.ReadAvailable();
     return controller.Ended();
   }, std::chrono::seconds(5)));
+}
+
+TEST_F(MainSchemeTest, DebugBoxesAreOwnedByTheMainWindowWhileItIsThere) {
+  platform::ShownMessages().clear();
+  ShowDebugMessage("before");
+  Start();
+  ShowDebugMessage("during");
+  scheme.reset();
+  ShowDebugMessage("after");
+  const auto& shown = platform::ShownMessages();
+  ASSERT_EQ(shown.size(), 3u);
+  EXPECT_FALSE(shown[0].Owned);
+  EXPECT_TRUE(shown[1].Owned) << "owned by the main window";
+  EXPECT_EQ(shown[1].Caption, "String-Debug");
+  EXPECT_FALSE(shown[2].Owned) << "never by a window that is gone";
 }
 
 TEST_F(MainSchemeTest, InformationArgumentShowsOnlyTheBox) {

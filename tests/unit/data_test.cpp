@@ -148,14 +148,14 @@ TEST(DataToInt, RealsRoundToEvenThenKeepLow32Bits) {
 TEST(DataToReal, IntegersExactlyAndTextByTheDigitRule) {
   EXPECT_EQ(ToReal(Int(2147483647)), 2147483647.0);
   EXPECT_EQ(ToReal(Int(-5)), -5.0);
-  EXPECT_DOUBLE_EQ(ToReal(Str("3.25e-2")), 0.0325);
+  EXPECT_EQ(ToReal(Str("3.25e-2")), 0.0325);
   EXPECT_EQ(ToReal(Str("-1e2")), -100.0);
   EXPECT_EQ(StrToReal(""), 0.0);
   EXPECT_EQ(StrToReal("12.5abc"), 12.5);
   EXPECT_EQ(StrToReal("-.5"), -0.5);
   EXPECT_EQ(StrToReal("+2"), 2.0);
   EXPECT_EQ(StrToReal("1,5"), 1.0);
-  EXPECT_DOUBLE_EQ(StrToReal("1.2.3"), 1.2);
+  EXPECT_EQ(StrToReal("1.2.3"), 1.2);
   EXPECT_EQ(StrToReal(" 5"), 0.0);
   EXPECT_EQ(StrToReal("+-5"), 0.0);
 }
@@ -164,14 +164,38 @@ TEST(DataToReal, ExponentIsASignedIntegerPrefix) {
   EXPECT_EQ(StrToReal("1e3"), 1000.0);
   EXPECT_EQ(StrToReal("1E+3"), 1000.0);
   EXPECT_EQ(StrToReal("2.5e1x"), 25.0);
-  EXPECT_DOUBLE_EQ(StrToReal("5e-3"), 0.005);
+  EXPECT_EQ(StrToReal("5e-3"), 0.005);
   EXPECT_EQ(StrToReal("1e"), 1.0);
   EXPECT_EQ(StrToReal("1e-"), 1.0);
   EXPECT_EQ(StrToReal("e5"), 0.0);
   EXPECT_EQ(StrToReal("1e2.5"), 100.0);  // the exponent stops the number
-  EXPECT_DOUBLE_EQ(StrToReal("1e22"), 1e22);
-  // Squaring 0.1 is not exact; deep negative exponents are close, not equal.
-  EXPECT_NEAR(StrToReal("-7e-10"), -7e-10, 1e-23);
+  EXPECT_EQ(StrToReal("1e22"), 1e22);
+  // The exponent is read as StrToInt reads it, wrapping at 32 bits: 2^32 + 1.
+  EXPECT_EQ(StrToReal("1e4294967297"), 10.0);
+}
+
+// The value is the double nearest to the decimal number that the text rules
+// read, as the compiler makes it of the same literal.
+TEST(DataToReal, TextGivesTheNearestDouble) {
+  EXPECT_EQ(ToReal(Str("3.25e-2")), 0.0325);
+  EXPECT_EQ(StrToReal("0.3"), 0.3);
+  EXPECT_EQ(StrToReal("123.456"), 123.456);
+  EXPECT_EQ(StrToReal("1.2.3"), 1.2);
+  EXPECT_EQ(StrToReal("5e-3"), 0.005);
+  EXPECT_EQ(StrToReal("-7e-10"), -7e-10);
+  EXPECT_EQ(StrToReal("1e23"), 1e23);
+  EXPECT_EQ(StrToReal("1234.5678e-2"), 12.345678);
+  EXPECT_EQ(StrToReal(".00012e4"), 1.2);
+  EXPECT_EQ(StrToReal("0.1000000000000000055511151231257827"), 0.1);
+  EXPECT_EQ(StrToReal("2.2250738585072014e-308"), 2.2250738585072014e-308);
+  EXPECT_EQ(StrToReal("4.9e-324"), 4.9e-324);  // the smallest subnormal
+  EXPECT_EQ(StrToReal("9007199254740993"), 9007199254740992.0);  // 2^53 + 1: the tie goes to even
+  // Beyond the range: infinity above, 0 below; no digit but 0 gives 0.
+  EXPECT_EQ(StrToReal("1e400"), INFINITY);
+  EXPECT_EQ(StrToReal("-1e400"), -INFINITY);
+  EXPECT_EQ(StrToReal("1e-400"), 0.0);
+  EXPECT_EQ(StrToReal("0e400"), 0.0);
+  EXPECT_EQ(StrToReal("000.000e-400"), 0.0);
 }
 
 TEST(DataRealToStr, FifteenDigitsWithoutExponent) {

@@ -2,6 +2,7 @@
 // run-time instance lists and the refusal of self destruction.
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "runtime/multi_element.h"
@@ -58,6 +59,46 @@ class TChild : public TClassMultiBase {
 using TSingleChild = TChild<TZEEditMulti, TZEMultiElement>;
 using TListChild = TChild<TZEEditMultiEx, TZEMultiElementEx>;
 
+// Sends Value to Out from its start handler.
+class TStarter : public TElement {
+ public:
+  void Start() { FireInt(Out, Value); }
+  TWire Out;
+  int32_t Value = 0;
+};
+
+int g_built = 0;
+
+// A child whose start handler reaches its own host, as a form whose start
+// asks for something through its host: a single host is sent host action 0,
+// a list host SendToInstance of the position the new instance will have.
+// Inner event 0 logs "child<n> hello <value>", n counting the children built.
+template <class TBoundary, class Host>
+class TSelfReaching : public TClassMultiBase {
+ public:
+  TSelfReaching(Host* host, TElement*, TClassMultiBase* parent) : TClassMultiBase(parent) {
+    std::string name = "child" + std::to_string(++g_built);
+    boundary = Make<TBoundary>([](auto& b) { b.SetCounts(1, 0); });
+    starter = Make<TStarter>();
+    hello = Make<TCall>();
+    RegisterStartHandler(&TStarter::Start, starter);
+    Boundary = boundary;
+    boundary->Scheme = this;
+    boundary->Host = host;
+    hello->Fn = [name](TData& d, uint16_t) { g_log.push_back(name + " hello " + ToStr(d)); };
+    Connect(boundary->InnerEvents[0], hello, &TCall::Take);
+    if constexpr (std::is_same_v<Host, TZEMultiElementEx>) {
+      starter->Value = static_cast<int32_t>(host->Instances.size());
+      starter->Out = MakeWire(0, &TZEMultiElementEx::SendToInstance, host);
+    } else {
+      starter->Out = MakeWire(0, &TZEMultiElement::Action, host);
+    }
+  }
+  TBoundary* boundary;
+  TStarter* starter;
+  TCall* hello;
+};
+
 class MultiElementTest : public RuntimeTest {
  protected:
   void SetUp() override {
@@ -81,6 +122,34 @@ TEST_F(MultiElementTest, OnDemandChildIsBuiltByItsFirstRequestAndStartsAtOnce) {
   EXPECT_EQ(g_log[0].rfind("start child", 0), 0u) << "the child's form came up first";
   EXPECT_NE(g_log[1].find(" hello hi"), std::string::npos);
   EXPECT_TRUE(SchemeStarted());
+}
+
+TEST_F(MultiElementTest, AStartHandlerReachingItsOwnHostFindsTheChildStored) {
+  RunStartHandlers();  // the program has started
+  g_built = 0;
+  TZEMultiElement host;
+  host.CreateOnDemand = true;
+  host.SetFactory(&SchemeFactory<TSelfReaching<TZEEditMulti, TZEMultiElement>>);
+  FireStr(MakeWire(0, &TZEMultiElement::Action, &host), "hi");
+  EXPECT_EQ(g_built, 1) << "no second child for the start handler's request";
+  EXPECT_EQ(g_log, (std::vector<std::string>{"child1 hello 0", "child1 hello hi"}));
+  ASSERT_NE(host.Child, nullptr);
+  EXPECT_EQ(host.Child->Scheme->Boundary, host.Child);
+
+  // A new instance of a list host is in the list, and current, before its
+  // start handlers run.
+  g_log.clear();
+  g_built = 0;
+  TZEMultiElementEx list;
+  list.CreateOnDemand = true;
+  list.SetFactory(&SchemeFactoryEx<TSelfReaching<TZEEditMultiEx, TZEMultiElementEx>>);
+  TData d;
+  MakeStr(d, "first");
+  list.AddInstance(d, 0);
+  EXPECT_EQ(g_built, 1);
+  ASSERT_EQ(list.Instances.size(), 1u);
+  EXPECT_EQ(list.Current, list.Instances[0]);
+  EXPECT_EQ(g_log, (std::vector<std::string>{"child1 hello 0", "child1 hello first"}));
 }
 
 TEST_F(MultiElementTest, EagerChildWaitsForTheGlobalStart) {

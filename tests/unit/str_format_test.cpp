@@ -89,5 +89,22 @@ TEST_F(StrFormatElement, EveryArgumentIsReadOnceEvenWithoutItsPlaceholder) {
   for (const auto& s : sources) EXPECT_EQ(s.Reads, 1);
 }
 
+// A controller value may hold any byte. Markers of codes 0 and 1 in the
+// text itself would turn its NUL into "%" and drop its byte 1; the markers
+// lie outside the byte range instead, so the log row keeps the value whole.
+TEST_F(StrFormatElement, ValuesWithBytesZeroAndOneReachTheRowUnchanged) {
+  const std::string value("7\0" "5\x01", 4);
+  format.Mask = "%1;%2 %3;%4;%5 (100%%)";
+  format.SetCount(5);
+  std::vector<test::TSource> sources(5);
+  const std::string args[] = {"Overheat", "Больше", "70", value, "Проиграть звук"};
+  for (int i = 0; i < 5; ++i) {
+    MakeStr(sources[i].Answer, args[i]);
+    format.Args[i] = MakeWire(0, &test::TSource::Value, &sources[i]);
+  }
+  FireNull(MakeWire(0, &TZEFormatStr::Format, &format));
+  EXPECT_EQ(probe.Seen, (std::vector<std::string>{"str Overheat;Больше 70;" + value + ";Проиграть звук (100%)"}));
+}
+
 }  // namespace
 }  // namespace zorn

@@ -210,12 +210,51 @@ TEST_F(TableTest, AHeaderClickSortsByThatColumnAsTextAndASecondClickReverses) {
   EXPECT_EQ(Read(table, &TzeStringTableMT::Index), "int 4");
   W(table).ClickColumn(0);  // all equal: the order stays
   EXPECT_EQ(Cells(3), (Seen{"abd", "Abc", "9", "75", "10"}));
-  Add("t;e;c;0;a");  // a later row goes to the end
+  Add("t;e;c;0;a");  // a later row sorts in after the rows equal to it
   EXPECT_EQ(Cells(3).back(), "0");
   EXPECT_EQ(table.Rows().front(), "t;e;c;abd;a");
   table.SortOnClick = false;
   W(table).ClickColumn(3);
   EXPECT_EQ(Cells(3).front(), "abd");
+}
+
+TEST_F(TableTest, AFullSortedTableDropsItsOldestRowAndSortsTheNewOneIn) {
+  table.MaxRows = 4;
+  Make();
+  for (const char* value : {"b", "d", "a", "c"}) Add(std::string("t;e;c;") + value + ";a");
+  TData fourth = Int(3);
+  table.SetIndex(fourth, 0);  // the row with "c"
+  W(table).ClickColumn(3);
+  ASSERT_EQ(Cells(3), (Seen{"a", "b", "c", "d"}));
+  auto selectedValue = [&] { return SplitCells(Read(table, &TzeStringTableMT::Value), ';')[3]; };
+  // "b", the first added, goes from the middle; the new row takes its place
+  // in the sort, and the selection stays on "c".
+  Add("t;e;c;bb;a");
+  EXPECT_EQ(Cells(3), (Seen{"a", "bb", "c", "d"}));
+  EXPECT_EQ(W(table).Selected(), 2);
+  EXPECT_EQ(selectedValue(), "c");
+  Add("t;e;c;0;a");  // pushes out "d", at the end of the view
+  EXPECT_EQ(Cells(3), (Seen{"0", "a", "bb", "c"}));
+  EXPECT_EQ(W(table).Selected(), 3);
+  EXPECT_EQ(selectedValue(), "c");
+  W(table).ClickColumn(3);  // the other way round
+  Add("t;e;c;b;a");  // pushes out "a"
+  EXPECT_EQ(Cells(3), (Seen{"c", "bb", "b", "0"}));
+  EXPECT_EQ(W(table).Selected(), 0);
+  // The oldest row selected goes with its selection.
+  Add("t;e;c;z;a");  // pushes out "c"
+  EXPECT_EQ(Cells(3), (Seen{"z", "bb", "b", "0"}));
+  EXPECT_EQ(W(table).Selected(), -1);
+  // The element's rows are the widget's, and a refill after a Clear keeps
+  // the sort.
+  std::vector<std::string> shown;
+  for (const std::string& row : table.Rows()) shown.push_back(SplitCells(row, ';')[3]);
+  EXPECT_EQ(shown, Cells(3));
+  TData none;
+  table.Clear(none, 0);
+  for (const char* value : {"m", "x", "k"}) Add(std::string("t;e;c;") + value + ";a");
+  EXPECT_EQ(Cells(3), (Seen{"x", "m", "k"}));
+  EXPECT_TRUE(seen.Seen.empty());  // none of it is the operator's selection
 }
 
 }  // namespace

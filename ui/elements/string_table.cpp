@@ -46,30 +46,37 @@ void TzeStringTableMT::Attached() {
   };
 }
 
+std::string TzeStringTableMT::SortKey(const std::string& row) const {
+  std::vector<std::string> cells = SplitCells(row, Separator);
+  return sortColumn_ < static_cast<int32_t>(cells.size()) ? cells[sortColumn_] : std::string();
+}
+
+bool TzeStringTableMT::SortsBefore(const std::string& a, const std::string& b) const {
+  // Texts order as texts everywhere in the program: A-Z folded, bytes else.
+  int c = CompareTextAscii(a, b);
+  return ascending_ ? c < 0 : c > 0;
+}
+
 void TzeStringTableMT::SortBy(int32_t column) {
   ascending_ = column == sortColumn_ ? !ascending_ : true;
   sortColumn_ = column;
-  auto cell = [&](const std::string& row) {
-    std::vector<std::string> cells = SplitCells(row, Separator);
-    return column < static_cast<int32_t>(cells.size()) ? cells[column] : std::string();
-  };
   std::vector<size_t> order(rows_.size());
   std::iota(order.begin(), order.end(), size_t{0});
   std::vector<std::string> keys;
-  for (const std::string& row : rows_) keys.push_back(cell(row));
-  // Texts order as texts everywhere in the program: A-Z folded, bytes else.
-  std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-    int c = CompareTextAscii(keys[a], keys[b]);
-    return ascending_ ? c < 0 : c > 0;
-  });
+  for (const std::string& row : rows_) keys.push_back(SortKey(row));
+  std::stable_sort(order.begin(), order.end(),
+                   [&](size_t a, size_t b) { return SortsBefore(keys[a], keys[b]); });
   int32_t selected = widget_->Selected();
   int32_t follows = -1;  // the selected row keeps its selection in its new place
   std::vector<std::string> sorted;
+  std::vector<uint64_t> added;
   for (size_t i = 0; i < order.size(); ++i) {
     if (static_cast<int32_t>(order[i]) == selected) follows = static_cast<int32_t>(i);
     sorted.push_back(std::move(rows_[order[i]]));
+    added.push_back(added_[order[i]]);
   }
   rows_ = std::move(sorted);
+  added_ = std::move(added);
   Publish(follows);
 }
 
@@ -80,16 +87,30 @@ void TzeStringTableMT::Publish(int32_t selected) {
 }
 
 void TzeStringTableMT::Add(TData& data, uint16_t) {
-  rows_.push_back(ToStr(data));
-  if (widget_) widget_->AddItem(rows_.back());
-  if (MaxRows > 0 && static_cast<int32_t>(rows_.size()) > MaxRows) {
-    rows_.erase(rows_.begin());
-    if (widget_) widget_->RemoveItem(0);
+  std::string row = ToStr(data);
+  // The oldest row makes room, wherever the sort has put it; the widget
+  // keeps the selection on its row through the removal and the insertion.
+  while (MaxRows > 0 && static_cast<int32_t>(rows_.size()) >= MaxRows) {
+    size_t oldest = std::min_element(added_.begin(), added_.end()) - added_.begin();
+    rows_.erase(rows_.begin() + oldest);
+    added_.erase(added_.begin() + oldest);
+    if (widget_) widget_->RemoveItem(static_cast<int32_t>(oldest));
   }
+  size_t at = rows_.size();
+  if (sortColumn_ >= 0) {
+    // After the rows that sort equal to it, where the stable sort puts it.
+    std::string key = SortKey(row);
+    auto before = [&](const std::string& k, const std::string& r) { return SortsBefore(k, SortKey(r)); };
+    at = std::upper_bound(rows_.begin(), rows_.end(), key, before) - rows_.begin();
+  }
+  rows_.insert(rows_.begin() + at, row);
+  added_.insert(added_.begin() + at, nextAdded_++);
+  if (widget_) widget_->InsertItem(static_cast<int32_t>(at), row);
 }
 
 void TzeStringTableMT::Clear(TData&, uint16_t) {
   rows_.clear();
+  added_.clear();
   if (widget_) widget_->ClearItems();
 }
 

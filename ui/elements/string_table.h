@@ -2,9 +2,11 @@
 // is one text whose cells are separated by Separator; the element keeps the
 // rows as added and shows them, one cell per column. A click on a column
 // header sorts the rows by that column's cells, a second click on the same
-// header the other way round.
+// header the other way round; the sort stays in force, so rows added later
+// (after a Clear too) go where it puts them.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -36,11 +38,13 @@ class TzeStringTableMT : public TZEWin {
   char Separator = ';';
   bool SortOnClick = true;
   // With MaxRows above 0, an Add that would exceed it first removes the
-  // first row, so the table keeps the last MaxRows rows added.
+  // oldest row, wherever a sort shows it, so the table keeps the last
+  // MaxRows rows added.
   int32_t MaxRows = 0;
 
   // Actions.
-  void Add(TData& data, uint16_t index);       // appends the row ToStr(value)
+  // Adds the row ToStr(value): at the end, or at its place in the sort.
+  void Add(TData& data, uint16_t index);
   void Clear(TData& data, uint16_t index);     // removes every row
   // Selects row ToInt(value); outside 0..count-1 nothing is selected. Fires
   // nothing: only the operator's choice is reported.
@@ -63,8 +67,13 @@ class TzeStringTableMT : public TZEWin {
  private:
   void SortBy(int32_t column);
   void Publish(int32_t selected);
+  std::string SortKey(const std::string& row) const;
+  // Whether sort key `a` goes before sort key `b` in the current sort.
+  bool SortsBefore(const std::string& a, const std::string& b) const;
 
-  std::vector<std::string> rows_;
+  std::vector<std::string> rows_;    // in the order shown
+  std::vector<uint64_t> added_;      // each row's number in the order of adding
+  uint64_t nextAdded_ = 0;
   int32_t sortColumn_ = -1;
   bool ascending_ = true;
 };

@@ -124,21 +124,24 @@ void THeadlessWidget::ClearItems() {
   if (kind_ == TWidgetKind::ComboBox) text_.clear();
 }
 
-void THeadlessWidget::AddItem(const std::string& text) {
-  if (kind_ != TWidgetKind::Table) {
-    items_.push_back(text);
-    return;
+void THeadlessWidget::AddItem(const std::string& text) { InsertItem(ItemCount(), text); }
+
+void THeadlessWidget::InsertItem(int32_t index, const std::string& text) {
+  if (index < 0 || index > ItemCount()) index = ItemCount();
+  std::string item = text;
+  if (kind_ == TWidgetKind::Table) {
+    // Cells beyond the columns are not shown, missing ones are empty.
+    size_t columns = std::max<size_t>(columns_.size(), 1);
+    item.clear();
+    size_t cell = 0;
+    for (char ch : text) {
+      if (ch == separator_ && ++cell >= columns) break;
+      item += ch;
+    }
+    for (++cell; cell < columns; ++cell) item += separator_;
   }
-  // Cells beyond the columns are not shown, missing ones are empty.
-  size_t columns = std::max<size_t>(columns_.size(), 1);
-  std::string row;
-  size_t cell = 0;
-  for (char ch : text) {
-    if (ch == separator_ && ++cell >= columns) break;
-    row += ch;
-  }
-  for (++cell; cell < columns; ++cell) row += separator_;
-  items_.push_back(row);
+  items_.insert(items_.begin() + index, item);
+  if (selected_ >= index) ++selected_;
 }
 
 void THeadlessWidget::RemoveItem(int32_t index) {
@@ -205,17 +208,17 @@ bool THeadlessWidget::EffectivelyEnabled() const {
   return parent_->EffectivelyEnabled();
 }
 
-bool THeadlessWidget::Press(TMouseButton button) { return PressAs(button, false); }
+bool THeadlessWidget::Press(TMouseButton button) { return PressAs(button, TPressKind::Single); }
 
-bool THeadlessWidget::DoublePress(TMouseButton button) { return PressAs(button, true); }
+bool THeadlessWidget::DoublePress(TMouseButton button) { return PressAs(button, TPressKind::Double); }
 
-bool THeadlessWidget::PressAs(TMouseButton button, bool doubled) {
+bool THeadlessWidget::PressAs(TMouseButton button, TPressKind kind) {
   if (!Accessible()) return false;
   if (button != TMouseButton::Other) pressed_[static_cast<int>(button)] = true;
   if (captureOption_ || (button == TMouseButton::Left && CapturesLeftPress(kind_))) captured_ = true;
   if (args_.TabOrder > 0 || EditsText()) SetFocus();
   Events.OnMouseDown(button);
-  if (doubled && Accessible()) Events.OnDblClick(button);
+  if (kind == TPressKind::Double && Accessible()) Events.OnDblClick(button);
   return true;
 }
 

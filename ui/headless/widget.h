@@ -64,6 +64,7 @@ class THeadlessWidget : public IWidget {
   void AddItem(const std::string& text) override;
   void ClearItems() override;
   void RemoveItem(int32_t index) override;
+  void InsertItem(int32_t index, const std::string& text) override;
   int32_t ItemCount() const override { return static_cast<int32_t>(items_.size()); }
   std::string Item(int32_t index) const override;
   void SetSelected(int32_t index) override;
@@ -158,7 +159,8 @@ class THeadlessWidget : public IWidget {
   const std::vector<THeadlessWidget*>& Children() const { return children_; }
 
  private:
-  bool PressAs(TMouseButton button, bool doubled);
+  enum class TPressKind : uint8_t { Single, Double };
+  bool PressAs(TMouseButton button, TPressKind kind);
   void SetGeometry(const TRect& r);
   void EditInsert(char ch);
   void EditKey(uint16_t vk);

@@ -48,6 +48,7 @@ class TWin32Widget : public IWidget {
   void AddItem(const std::string& text) override;
   void ClearItems() override;
   void RemoveItem(int32_t index) override;
+  void InsertItem(int32_t index, const std::string& text) override;
   int32_t ItemCount() const override;
   std::string Item(int32_t index) const override;
   void SetSelected(int32_t index) override;

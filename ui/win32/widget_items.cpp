@@ -37,12 +37,30 @@ void TWin32Widget::AddItem(const std::string& text) {
     SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(platform::WideFrom1251(text).c_str()));
     return;
   }
+  InsertItem(ItemCount(), text);
+}
+
+void TWin32Widget::InsertItem(int32_t index, const std::string& text) {
+  if (!hwnd_) return;
+  int32_t count = ItemCount();
+  if (index < 0 || index > count) index = count;
+  if (kind_ == TWidgetKind::ComboBox) {
+    // The current item is put back by index, whatever the list does with it.
+    int32_t selected = Selected();
+    ++suppress_;
+    SendMessageW(hwnd_, CB_INSERTSTRING, index, reinterpret_cast<LPARAM>(platform::WideFrom1251(text).c_str()));
+    if (selected >= 0) SendMessageW(hwnd_, CB_SETCURSEL, selected >= index ? selected + 1 : selected, 0);
+    --suppress_;
+    return;
+  }
   if (kind_ != TWidgetKind::Table) return;
+  // A list view keeps each item's state with the item: the selection moves
+  // down with its row.
   ++suppress_;
   std::vector<std::string> cells = Cells(text, separator_);
   LVITEMW item{};
   item.mask = LVIF_TEXT;
-  item.iItem = ItemCount();
+  item.iItem = index;
   std::wstring first = platform::WideFrom1251(cells[0]);
   item.pszText = first.data();
   int row = static_cast<int>(SendMessageW(hwnd_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
