@@ -4,10 +4,6 @@
 // cutting, checking and delivering lines, not of timers.
 #include <benchmark/benchmark.h>
 
-#include <fcntl.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -22,12 +18,8 @@
 #include "platform/virtual_loop.h"
 #include "runtime/start.h"
 #include "support/loopback_port.h"
+#include "support/plcsim_process.h"
 
-#ifndef ZORN_PLCSIM_PATH
-#error "bench/CMakeLists.txt passes the path of the plcsim program as ZORN_PLCSIM_PATH"
-#endif
-
-extern char** environ;
 
 namespace zorn {
 namespace {
@@ -39,33 +31,6 @@ class TLineCounter : public TElement {
  public:
   void Take(TData&, uint16_t) { ++Lines; }
   uint64_t Lines = 0;
-};
-
-// plcsim as a child process, killed when the benchmark ends.
-class TPlcsim {
- public:
-  explicit TPlcsim(std::vector<std::string> args) {
-    args.insert(args.begin(), ZORN_PLCSIM_PATH);
-    std::vector<char*> argv;
-    for (std::string& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    if (posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid_ = -1;
-    posix_spawn_file_actions_destroy(&actions);
-  }
-  ~TPlcsim() {
-    if (pid_ > 0) {
-      kill(pid_, SIGKILL);
-      waitpid(pid_, nullptr, 0);
-    }
-  }
-  bool Started() const { return pid_ > 0; }
-
- private:
-  pid_t pid_ = -1;
 };
 
 // Items processed = reply lines accepted by the link's reply check.
@@ -98,10 +63,11 @@ void BM_LinkTcpFloodLines(benchmark::State& state) {
       else file << "in int " << i << " counter " << i * 100 << " 7 0 100000\n";
     }
   }
-  TPlcsim sim({"--tcp", "127.0.0.1:" + std::to_string(port), "--blocks", blocks.string(), "--flood",
-               "--quiet"});
+  plcsim_test::PlcsimProcess sim(
+      {"--tcp", "127.0.0.1:" + std::to_string(port), "--blocks", blocks.string(), "--flood", "--quiet"},
+      "/dev/null");
   const auto limit = std::chrono::seconds(20);
-  if (!sim.Started() || !loop.RunUntil([&] { return accepted.Lines > 0; }, limit)) {
+  if (!sim.started() || !loop.RunUntil([&] { return accepted.Lines > 0; }, limit)) {
     state.SkipWithError("plcsim did not connect and flood");
   }
 

@@ -9,7 +9,6 @@
 #include <poll.h>
 #include <pty.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <termios.h>
@@ -27,11 +26,7 @@
 
 #include <gtest/gtest.h>
 
-#ifndef ZORN_PLCSIM_PATH
-#error "tests/CMakeLists.txt passes the path of the plcsim program as ZORN_PLCSIM_PATH"
-#endif
-
-extern char** environ;
+#include "support/plcsim_process.h"
 
 namespace plcsim_test {
 
@@ -68,29 +63,10 @@ inline std::string wait_for_file(const fs::path& path, std::size_t size, int tim
 }
 
 // A running plcsim; the destructor kills and reaps one that is still running.
-class Plcsim {
+class Plcsim : public PlcsimProcess {
  public:
-  Plcsim(const std::vector<std::string>& args, const fs::path& stderr_file) {
-    std::vector<std::string> all{ZORN_PLCSIM_PATH};
-    all.insert(all.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& a : all) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, stderr_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid_ = -1;
-    posix_spawn_file_actions_destroy(&actions);
-  }
-  ~Plcsim() {
-    if (pid_ > 0) {
-      ::kill(pid_, SIGKILL);
-      ::waitpid(pid_, nullptr, 0);
-    }
-  }
-
-  bool started() const { return pid_ > 0; }
+  Plcsim(const std::vector<std::string>& args, const fs::path& stderr_file)
+      : PlcsimProcess(args, stderr_file.string()) {}
 
   // The exit code, or -1 (with a test failure) when it did not end in time.
   int wait_exit(int timeout_ms) {
@@ -108,9 +84,6 @@ class Plcsim {
       std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
   }
-
- private:
-  pid_t pid_ = -1;
 };
 
 // One end of a link, a connected socket or a pty master, read with deadlines.
