@@ -440,6 +440,17 @@ void TGallery::CheckTable() {
   table.SetIndex(two, 0);
   Check(SendMessageW(lv, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == 2 && rowSelects.Calls == selects,
         "SetIndex selects a row and reports nothing");
+
+  // Full, the sorted table drops its oldest row ("1", now on top) and sorts
+  // the new one in between "10" and "75"; the selection stays on its row.
+  table.MaxRows = 3;
+  TData newest;
+  MakeStr(newest, "12:2:0 5-3-2024;Уровень;Равно 5;5;Только запись");
+  table.Add(newest, 0);
+  Check(SendMessageW(lv, LVM_GETITEMCOUNT, 0, 0) == 3 && test::ListCell(lv, 0, 3) == L"10" &&
+            test::ListCell(lv, 1, 3) == L"5" && test::ListCell(lv, 2, 3) == L"75" &&
+            SendMessageW(lv, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == 2,
+        "a full sorted table drops its oldest row and sorts the new one in, the selection kept");
 }
 
 void TGallery::CheckTabKey() {
