@@ -15,6 +15,7 @@ void TZEBlockEntry::Build(TData& data, uint16_t) {
   if (type.size() == 1 && type[0] >= '0' && type[0] <= '9') {
     size_t code = static_cast<size_t>(type[0] - '0');
     if (code < TypeNames.size()) name = TypeNames[code];
+    if (name.empty()) name = type;
   }
   ForwardStr(data, OnEntry, Prefix + name + kNumberMark + block + "\"");
 }
@@ -28,11 +29,12 @@ void TZEBlockEntry::Read(TData& data, uint16_t) {
   if (mark != std::string::npos) {
     std::string name = text.substr(start + Prefix.size(), mark - start - Prefix.size());
     for (size_t i = 0; i < TypeNames.size(); ++i) {
-      if (TypeNames[i] == name) {
+      if (!TypeNames[i].empty() && TypeNames[i] == name) {
         type_ = static_cast<int32_t>(i);
         break;
       }
     }
+    if (type_ < 0 && name.size() == 1 && name[0] >= '0' && name[0] <= '9') type_ = name[0] - '0';
     size_t from = mark + std::char_traits<char>::length(kNumberMark);
     size_t end = text.find('"', from);
     if (end == std::string::npos) type_ = -1;  // no closing quote: not an entry

@@ -17,11 +17,13 @@ class TZEBlockEntry : public TElement {
   std::vector<std::string> TypeNames;  // the name of type code i at position i
 
   // Takes "type;block" and forwards the entry to OnEntry. A type code
-  // without a name gives an empty name.
+  // without a name (or with an empty one) stands as its digit, Вход:(3)
+  // №"5", so that its entry reads back to the same code.
   void Build(TData& data, uint16_t index);
-  // Takes an entry and keeps its type code (the first position of its type
-  // name, −1 for a text that is no entry) and block number; forwards the
-  // type code to OnType.
+  // Takes an entry and keeps its type code (the first position of its
+  // non-empty type name, else the digit standing as the name, −1 for a
+  // text that is no entry) and block number; forwards the type code to
+  // OnType.
   void Read(TData& data, uint16_t index);
 
   // Data outputs of the last Read.

@@ -15,8 +15,9 @@ TClassChildForm_ButtonEditor::TClassChildForm_ButtonEditor(TZEMultiElement* host
   kindLabel = Make<ui::TZELabel>(Label(form, 5, 105, 70, 20, "Тип кнопки:"));
   kind = Make<ui::TZEComboBox>(List(form, 105, false, 8, "", "", "Условие включения идикатора"));
 
-  MakePanelFlow(3);
+  MakePanelFlow(3, 6);  // an int output block is type 6
   noKind = Make<TZEIf_else>(NoneSelected);
+  noKindReason = Make<TZEDoData>(Reason("Не выбран тип кнопки"));
   MakeHosts(4, 2);
   kindList = Make<TZEMultiElement>(Inner(3, 1));
   MakeSaveBar(1);
@@ -34,7 +35,7 @@ TClassChildForm_ButtonEditor::TClassChildForm_ButtonEditor(TZEMultiElement* host
   Connect(kindList->DataInputs[0], parser, &TZEMultiElement::DataOutput, 1);
 
   // Saving: the kind and the record's last field, kept as it was read.
-  RefuseUnselected({{noKind, kind}});
+  RefuseUnselected({{noKind, kind, noKindReason}});
   Connect(record->Args[3], kind, &ui::TZEComboBox::Index);
   Connect(record->Args[6], parser, &TZEMultiElement::DataOutput, 4);
 

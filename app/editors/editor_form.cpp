@@ -6,6 +6,10 @@ namespace zorn {
 
 using namespace editor_setup;
 
+namespace {
+constexpr uint32_t kNoticeColor = 0x000000FF;  // red, 0x00BBGGRR
+}  // namespace
+
 TEditorForm::TEditorForm(TZEMultiElement* host, TElement* parentControl,
                          TClassMultiBase* parentScheme, const TEditorFormLook& look)
     : TClassMultiBase(parentScheme) {
@@ -28,6 +32,12 @@ TEditorForm::TEditorForm(TZEMultiElement* host, TElement* parentControl,
     i.Stretch = true;
     i.Init();
   });
+  // One line across the window just above the save bar.
+  notice = Make<ui::TZELabel>([&](auto& l) {
+    Place(l, form, 5, look.PictureHeight - 13, look.PictureWidth - 10, 13, "");
+    l.Font.Color = kNoticeColor;
+    l.Init();
+  });
   Control = form;
   Boundary = boundary;
   boundary->Scheme = this;
@@ -37,7 +47,7 @@ TEditorForm::TEditorForm(TZEMultiElement* host, TElement* parentControl,
 void TEditorForm::MakeFlow(const TEditorFlow& flow) {
   flow_ = flow;
   opening = Make<TZEHub>(
-      [&](auto& h) { Outputs(h, 7 + flow.StepsBeforeParse + flow.StepsAfterFields); });
+      [&](auto& h) { Outputs(h, 8 + flow.StepsBeforeParse + flow.StepsAfterFields); });
   stored = Make<TZEMemory>([](auto& m) {
     TData empty;
     MakeStr(empty, "");
@@ -49,7 +59,13 @@ void TEditorForm::MakeFlow(const TEditorFlow& flow) {
   fields = Make<TZEHub>([&](auto& h) { Outputs(h, flow.Fields); });
   valueText = Make<TZEDoData>();
   valueFields = Make<TZEHub>([&](auto& h) { Outputs(h, flow.ValueFields); });
+  clearNotice = Make<TZEDoData>();  // Null: an empty text
   noBlock = Make<TZEIf_else>(NoneSelected);
+  noBlockReason = Make<TZEDoData>(Reason("Не выбран блок"));
+  valueByType = Make<TZEIndexToChanel>([](auto& r) { r.SetCount(kTypeCodes); });
+  valueCheck = Make<TZEDecimalCheck>();
+  valueReason = Make<TZEDoData>(Reason("Значение: десятичное, -2147483648…2147483647"));
+  checked = Make<TZEHub>([](auto& h) { Outputs(h, 1); });
   saving = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
   record = Make<TZEFormatStr>([](auto& f) {
     f.Mask = "%1;%2;%3;%4;%5;%6;%7";
@@ -72,7 +88,8 @@ void TEditorForm::MakeSaveBar(size_t events) {
 void TEditorForm::WireShared() {
   const size_t own = flow_.StepsBeforeParse;
   // Opening, in order: section and key, the stored value, its parse (which
-  // fills and selects the block list), the window, the fields.
+  // fills and selects the block list), the window, the fields; last, the
+  // notice of an earlier refusal goes.
   Connect(boundary->InnerEvents[0], opening, &TZEHub::Distribute);
   Connect(opening->Outputs[0], section, &TZEMultiElement::Action, 0);
   Connect(opening->Outputs[1], stored, &TZEMemory::Clear);
@@ -90,8 +107,10 @@ void TEditorForm::WireShared() {
   Connect(fields->Outputs[0], valueText, &TZEDoData::Emit);
   Connect(valueText->DataInput, parser, &TZEMultiElement::DataOutput, 0);
   Connect(valueText->OnEmit, valueFields, &TZEHub::Distribute);
-  Connect(valueFields->Outputs[0], intValue, &ui::TZEEdit::SetText);
+  Connect<ui::TZEEdit>(valueFields->Outputs[0], intValue, &ui::TZEEdit::SetText);
   Connect(valueFields->Outputs[1], textValue, &ui::TZEEdit::SetText);
+  Connect(opening->Outputs[7 + own + flow_.StepsAfterFields], clearNotice, &TZEDoData::Emit);
+  Explain(clearNotice);
 
   Connect(section->Events[1], boundary, &TZEEditMulti::Action, 0);
   Connect(section->Events[2], boundary, &TZEEditMulti::Action, 1);
@@ -102,13 +121,25 @@ void TEditorForm::WireShared() {
   Connect(parser->DataInputs[0], boundary, &TZEEditMulti::DataOutput, 0);
 
   Connect(block->OnSelect, blockReader, &TZEMultiElement::Action, 0);
-  Connect(blockReader->DataInputs[0], intValue, &ui::TZEEdit::Value);
+  Connect(blockReader->DataInputs[0], intValue, &TZENumberEdit::Shown);
   Connect(blockReader->DataInputs[1], textValue, &ui::TZEEdit::Value);
 
-  // Saving: the record, written under the section and key, then the origin
-  // is reported and the window goes.
+  // Saving: the checks, then the record, written under the section and
+  // key; then the origin is reported and the window goes.
   Connect(saveBar->Events[0], noBlock, &TZEIf_else::Compare);
   Connect(noBlock->Op1Input, blockReader, &TZEMultiElement::DataOutput, 0);
+  Connect(noBlock->OnTrue, noBlockReason, &TZEDoData::Emit);
+  Explain(noBlockReason);
+  Connect(valueByType->Index, blockReader, &TZEMultiElement::DataOutput, 0);
+  for (int32_t code = 0; code < kTypeCodes; ++code) {
+    Connect(valueByType->Channels[code], checked, &TZEHub::Distribute);
+  }
+  Connect(valueByType->Channels[flow_.IntegerType], valueCheck, &TZEDecimalCheck::Check);
+  Connect(valueCheck->Text, intValue, &TZENumberEdit::Shown);
+  Connect(valueCheck->OnValid, checked, &TZEHub::Distribute);
+  Connect(valueCheck->OnInvalid, valueReason, &TZEDoData::Emit);
+  Explain(valueReason);
+  Connect(checked->Outputs[0], saving, &TZEHub::Distribute);
   Connect(saving->Outputs[0], record, &TZEFormatStr::Format);
   Connect(record->Args[0], blockReader, &TZEMultiElement::DataOutput, 0);
   Connect(record->Args[1], blockReader, &TZEMultiElement::DataOutput, 1);
@@ -122,15 +153,20 @@ void TEditorForm::WireShared() {
   Connect(hideForm->OnEmit, Win(form), &ui::TZEWin::SetVisible);
 }
 
-void TEditorForm::RefuseUnselected(
-    std::initializer_list<std::pair<TZEIf_else*, ui::TZEComboBox*>> checks) {
+void TEditorForm::RefuseUnselected(std::initializer_list<TListCheck> checks) {
   TZEIf_else* last = noBlock;
-  for (const auto& [check, list] : checks) {
-    Connect(last->OnFalse, check, &TZEIf_else::Compare);
-    Connect(check->Op1Input, list, &ui::TZEComboBox::Index);
-    last = check;
+  for (const TListCheck& c : checks) {
+    Connect(last->OnFalse, c.Check, &TZEIf_else::Compare);
+    Connect(c.Check->Op1Input, c.List, &ui::TZEComboBox::Index);
+    Connect(c.Check->OnTrue, c.Reason, &TZEDoData::Emit);
+    Explain(c.Reason);
+    last = c.Check;
   }
-  Connect(last->OnFalse, saving, &TZEHub::Distribute);
+  Connect(last->OnFalse, valueByType, &TZEIndexToChanel::Route);
+}
+
+void TEditorForm::Explain(TZEDoData* reason) {
+  Connect(reason->OnEmit, notice, &ui::TZELabel::SetText);
 }
 
 void TEditorForm::Build(TFactory sectionScheme, TFactory recordScheme, TFactory blockScheme,
@@ -157,19 +193,26 @@ TPanelEditorForm::TPanelEditorForm(TZEMultiElement* host, TElement* parentContro
   caption = Make<ui::TZEEdit>(
       Edit(form, 5, ui::emText, "Имя", "Надпись на элементе (СИМВОЛЫ '=' и ';' НЕ ИСПОЛЬЗОВАТЬ)"));
   widthLabel = Make<ui::TZELabel>(Label(form, 5, 30, 91, 20, "Ширина:"));
-  width = Make<ui::TZEEdit>(Edit(form, 30, ui::emUnsigned, "50", "Ширина элемента"));
+  width = Make<TZENumberEdit>(Edit(form, 30, ui::emUnsigned, "50", "Ширина элемента"));
   blockLabel = Make<ui::TZELabel>(Label(form, 5, 55, 75, 20, "Блок:"));
   block = Make<ui::TZEComboBox>(List(form, 55, true, 20, "bit\r\nint\r\nstr", "Блок", "bit"));
   valueLabel = Make<ui::TZELabel>(Label(form, 5, 80, 75, 20, "Значение:"));
-  intValue = Make<ui::TZEEdit>(
+  intValue = Make<TZENumberEdit>(
       Edit(form, 80, ui::emInteger, "1", "Значение с которым сравнивается "));
   textValue = Make<ui::TZEEdit>(
       Edit(form, 80, ui::emText, "Значение", "Значение с которым сравнивается "));
 }
 
-void TPanelEditorForm::MakePanelFlow(size_t fieldCount) {
-  MakeFlow({0, 0, fieldCount, 2});
-  widthShown = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+void TPanelEditorForm::MakePanelFlow(size_t fieldCount, int32_t integerType) {
+  MakeFlow({0, 0, fieldCount, 2, integerType});
+  widthShown = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
+  widthOrigin = Make<TZEMemory>();
+  widthEdited = Make<TZEIf_else>([](auto& g) {
+    g.Type = cmNotEqual;
+    MakeStr(g.Op2, "0");
+  });
+  widthCheck = Make<TZEDecimalCheck>([](auto& c) { c.Min = 0; });
+  widthReason = Make<TZEDoData>(Reason("Ширина: десятичное, 0…2147483647"));
   captionText = Make<TZEDoData>();
   widthText = Make<TZEDoData>();
 }
@@ -181,15 +224,26 @@ void TPanelEditorForm::WirePanelShared() {
   Connect(captionText->OnEmit, caption, &ui::TZEEdit::SetText);
   Connect(fields->Outputs[2], widthText, &TZEDoData::Emit);
   Connect(widthText->DataInput, parser, &TZEMultiElement::DataOutput, 3);
-  Connect(widthText->OnEmit, width, &ui::TZEEdit::SetText);
+  Connect<ui::TZEEdit>(widthText->OnEmit, width, &ui::TZEEdit::SetText);
 
   // The origin: the width is the window's own setting.
   Connect(section->Events[0], widthShown, &TZEHub::Distribute);
   Connect(widthShown->Outputs[0], Win(widthLabel), &ui::TZEWin::SetVisible);
   Connect(widthShown->Outputs[1], Win(width), &ui::TZEWin::SetVisible);
+  Connect(widthShown->Outputs[2], widthOrigin, &TZEMemory::Write);
+
+  // The width is checked after the value, and only where it is edited.
+  Connect(checked->Outputs[0], widthEdited, &TZEIf_else::Compare);
+  Connect(widthEdited->Op1Input, widthOrigin, &TZEMemory::Value);
+  Connect(widthEdited->OnTrue, widthCheck, &TZEDecimalCheck::Check);
+  Connect(widthEdited->OnFalse, saving, &TZEHub::Distribute);
+  Connect(widthCheck->Text, width, &TZENumberEdit::Shown);
+  Connect(widthCheck->OnValid, saving, &TZEHub::Distribute);
+  Connect(widthCheck->OnInvalid, widthReason, &TZEDoData::Emit);
+  Explain(widthReason);
 
   Connect(record->Args[4], caption, &ui::TZEEdit::Value);
-  Connect(record->Args[5], width, &ui::TZEEdit::Value);
+  Connect(record->Args[5], width, &TZENumberEdit::Shown);
 }
 
 }  // namespace zorn

@@ -19,14 +19,17 @@ const TEditorRecordKind kEventRecord = {
     "#;*;*;#;*;#;*", {"1", "0", "Событие", "0", ""}, "Вход:(", kInputTypeNames, false};
 
 // Button: value label, integer field, text field.
-const TEditorBlockKind kButtonBlock = {
-    "Выход:(", kOutputTypeNames, 5, {{{0, 0, 0}, -1}, {{1, 1, 0}, 0}, {{1, 0, 1}, 1}}, 2};
-// Indicator: integer field, text field, condition list, condition label.
-const TEditorBlockKind kIndicatorBlock = {
-    "Вход:(", kInputTypeNames, 0, {{{0, 0, 0, 0}, -1}, {{1, 0, 1, 1}, 0}, {{0, 1, 0, 0}, 1}}, 2};
+const TEditorBlockKind kButtonBlock = {"Выход:(", kOutputTypeNames, 5,
+                                       {{{0, 0, 0}, -1}, {{1, 1, 0}, 0}, {{1, 0, 1}, 1}},
+                                       {{1, 0, 1}, 1}, 2};
+// Indicator: integer field, text field, condition list with its label.
+const TEditorBlockKind kIndicatorBlock = {"Вход:(", kInputTypeNames, 0,
+                                          {{{0, 0, 0}, -1}, {{1, 0, 1}, 0}, {{0, 1, 0}, 1}},
+                                          {{0, 1, 1}, 1}, 2};
 // Event rule: integer field, text field, bit list; a bool rule saves the bit.
-const TEditorBlockKind kEventBlock = {
-    "Вход:(", kInputTypeNames, 0, {{{0, 0, 1}, 2}, {{1, 0, 0}, 0}, {{0, 1, 0}, 1}}, 3};
+const TEditorBlockKind kEventBlock = {"Вход:(", kInputTypeNames, 0,
+                                      {{{0, 0, 1}, 2}, {{1, 0, 0}, 0}, {{0, 1, 0}, 1}},
+                                      {{0, 1, 0}, 1}, 3};
 
 void Attach(TZEEditMulti* boundary, TClassMultiBase* scheme, TZEMultiElement* host) {
   scheme->Boundary = boundary;
@@ -177,22 +180,23 @@ TClassMultiElement_EventEditorRecord::TClassMultiElement_EventEditorRecord(
 TEditorBlockScheme::TEditorBlockScheme(TZEMultiElement* host, TClassMultiBase* parentScheme,
                                        const TEditorBlockKind& kind)
     : TClassMultiBase(parentScheme) {
-  const size_t controls = kind.Types.front().Shown.size();
-  const int32_t codes = kind.FirstCode + static_cast<int32_t>(kind.Types.size());
+  std::vector<TEditorBlockType> types = kind.Types;
+  types.push_back(kind.Other);
+  const size_t controls = kind.Other.Shown.size();
   boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(1, 3); });
   entry = Make<TZEBlockEntry>([&](auto& e) {
     e.Prefix = kind.Prefix;
     e.TypeNames = kind.TypeNames;
   });
   steps = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
-  byType = Make<TZEIndexToChanel>([&](auto& r) { r.SetCount(codes); });
-  value = Make<TZEGetIndexData>([&](auto& v) { v.SetCount(codes); });
+  byType = Make<TZEIndexToChanel>([](auto& r) { r.SetCount(kTypeCodes); });
+  value = Make<TZEGetIndexData>([](auto& v) { v.SetCount(kTypeCodes); });
   one = Make<TZEMemory>([](auto& m) {
     TData d;
     MakeStr(d, "1");
     m.SetDefault(d);
   });
-  for (const TEditorBlockType& type : kind.Types) {
+  for (const TEditorBlockType& type : types) {
     typeSteps.push_back(Make<TZEHub>([&](auto& h) { Outputs(h, static_cast<uint8_t>(controls)); }));
     for (int32_t shown : type.Shown) flags.push_back(Make<TZEDoData>([&](auto& d) { IntValue(d, shown); }));
   }
@@ -203,15 +207,20 @@ TEditorBlockScheme::TEditorBlockScheme(TZEMultiElement* host, TClassMultiBase* p
   Connect(steps->Outputs[0], value, &TZEGetIndexData::SetIndex);
   Connect(steps->Outputs[1], byType, &TZEIndexToChanel::Route);
   Connect(steps->Outputs[2], boundary, &TZEEditMulti::Action, static_cast<uint16_t>(controls));
-  for (size_t t = 0; t < kind.Types.size(); ++t) {
-    const size_t code = kind.FirstCode + t;
-    Connect(byType->Channels[code], typeSteps[t], &TZEHub::Distribute);
+  for (size_t t = 0; t < types.size(); ++t) {
     for (size_t c = 0; c < controls; ++c) {
       TZEDoData* flag = flags[t * controls + c];
       Connect(typeSteps[t]->Outputs[c], flag, &TZEDoData::Emit);
       Connect(flag->OnEmit, boundary, &TZEEditMulti::Action, static_cast<uint16_t>(c));
     }
-    const int32_t input = kind.Types[t].ValueInput;
+  }
+  for (int32_t code = 0; code < kTypeCodes; ++code) {
+    const int32_t own = code - kind.FirstCode;
+    const size_t t = own >= 0 && own < static_cast<int32_t>(kind.Types.size())
+                         ? static_cast<size_t>(own)
+                         : kind.Types.size();
+    Connect(byType->Channels[code], typeSteps[t], &TZEHub::Distribute);
+    const int32_t input = types[t].ValueInput;
     if (input < 0) {
       Connect(value->Inputs[code], one, &TZEMemory::Value);
     } else {
@@ -238,7 +247,7 @@ TClassMultiElement_ButtonKindList::TClassMultiElement_ButtonKindList(TZEMultiEle
     : TClassMultiBase(parentScheme) {
   boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(1, 0); });
   steps = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
-  byType = Make<TZEIndexToChanel>([](auto& r) { r.SetCount(8); });
+  byType = Make<TZEIndexToChanel>([](auto& r) { r.SetCount(kTypeCodes); });
   boolKinds = Make<TZEStrList>([](auto& l) {
     l.SetStrings("Импульсная кнопка\r\nПереключатель\r\nКнопка с зажатием");
   });
@@ -254,9 +263,10 @@ TClassMultiElement_ButtonKindList::TClassMultiElement_ButtonKindList(TZEMultiEle
   Connect(steps->Outputs[0], boundary, &TZEEditMulti::Action, 0);
   Connect(steps->Outputs[1], byType, &TZEIndexToChanel::Route);
   Connect(steps->Outputs[2], select, &TZEDoData::Emit);
-  Connect(byType->Channels[5], boolEnum, &TZEArrayEnum::Enum);
-  Connect(byType->Channels[6], valueEnum, &TZEArrayEnum::Enum);
-  Connect(byType->Channels[7], valueEnum, &TZEArrayEnum::Enum);
+  for (int32_t code = 0; code < kTypeCodes; ++code) {
+    const bool isBool = code == 5;
+    Connect(byType->Channels[code], isBool ? boolEnum : valueEnum, &TZEArrayEnum::Enum);
+  }
   Connect(boolEnum->Array, boolKinds, &TZEStrList::Array);
   Connect(valueEnum->Array, valueKinds, &TZEStrList::Array);
   Connect(boolEnum->OnItem, boundary, &TZEEditMulti::Action, 1);

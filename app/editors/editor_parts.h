@@ -122,14 +122,20 @@ struct TEditorBlockKind {
   std::vector<std::string> TypeNames;
   int32_t FirstCode;                   // type code of Types[0]
   std::vector<TEditorBlockType> Types;
+  TEditorBlockType Other;              // a code without a name: its value is text
   size_t ValueInputs;
 };
 
+// A type code is one digit.
+inline constexpr int32_t kTypeCodes = 10;
+
 // Block reader. Host action 0 takes a block entry. Host events 0 … n−1 show
-// (Int 1) or hide (Int 0) the dialog's value controls for the entry's type;
-// event n then carries the type code (−1 for no entry). Host data outputs:
-// 0 type code, 1 block number, 2 the value for the type (Null for none).
-// Host data inputs: the dialog's value fields.
+// (Int 1) or hide (Int 0) the dialog's value controls for the entry's type
+// (every code without a type of its own as Other), so that a stored record
+// of any type code can be edited and saved with that code; event n then
+// carries the type code (−1 for no entry). Host data outputs: 0 type code,
+// 1 block number, 2 the value for the type (Null for none). Host data
+// inputs: the dialog's value fields.
 class TEditorBlockScheme : public TClassMultiBase {
  public:
   TEditorBlockScheme(TZEMultiElement* host, TClassMultiBase* parentScheme,
@@ -163,8 +169,9 @@ class TClassMultiElement_EventEditorBlock : public TEditorBlockScheme {
 
 // Kind list of the button editor. Host action 0 takes the block's type
 // code: event 0 clears the list, event 1 adds each kind the type offers
-// (three for bool, four for int and str, none otherwise), event 2 then
-// selects host data input 0, the record's kind.
+// (three for bool, four for every other digit: int, str and the codes
+// without a name, whose value is sent as text), event 2 then selects host
+// data input 0, the record's kind.
 class TClassMultiElement_ButtonKindList : public TClassMultiBase {
  public:
   TClassMultiElement_ButtonKindList(TZEMultiElement* host, TElement*,

@@ -88,4 +88,9 @@ inline void NoneSelected(TZEIf_else& g) {
   MakeInt(g.Op2, 0);
 }
 
+// Why a save was refused, as the notice shows it.
+inline auto Reason(const char* text) {
+  return [=](TZEDoData& d) { MakeStr(d.Data, text); };
+}
+
 }  // namespace zorn::editor_setup

@@ -23,7 +23,7 @@ TClassChildForm_EventEditor::TClassChildForm_EventEditor(TZEMultiElement* host,
   condition = Make<ui::TZEComboBox>(List(form, 55, false, 8, "Все изменения\r\n=\r\n!=\r\n>\r\n<",
                                          "Условие", "Условие выполнения события"));
   valueLabel = Make<ui::TZELabel>(Label(form, 5, 80, 75, 20, "Значение:"));
-  intValue = Make<ui::TZEEdit>(Edit(form, 80, ui::emInteger, "1", ""));
+  intValue = Make<TZENumberEdit>(Edit(form, 80, ui::emInteger, "1", ""));
   textValue = Make<ui::TZEEdit>(Edit(form, 80, ui::emText, "", "Значение"));
   bitValue = Make<ui::TZEComboBox>(List(form, 80, true, 8, "0\r\n1", "бит", "Значение"));
   actionLabel = Make<ui::TZELabel>(Label(form, 5, 105, 75, 20, "Действие:"));
@@ -46,7 +46,7 @@ TClassChildForm_EventEditor::TClassChildForm_EventEditor(TZEMultiElement* host,
   });
 
   // Opening steps of its own: 3 raises the opening flag, 8 lowers it.
-  MakeFlow({1, 1, 5, 3});
+  MakeFlow({1, 1, 5, 3, 1});  // an int rule is type 1
   openingFlag = Make<TZEMemory>([](auto& m) {
     TData off;
     MakeInt(off, 0);
@@ -58,12 +58,25 @@ TClassChildForm_EventEditor::TClassChildForm_EventEditor(TZEMultiElement* host,
   conditionIndex = Make<TZEDoData>();
   actionIndex = Make<TZEDoData>();
   parameterText = Make<TZEDoData>();
+  bitZero = Make<TZECase>([](auto& c) {
+    MakeStr(c.Value, "0");
+    MakeInt(c.Data, 0);
+  });
+  bitOne = Make<TZECase>([](auto& c) {
+    MakeStr(c.Value, "1");
+    MakeInt(c.Data, 1);
+  });
+  bitNone = Make<TZEDoData>([](auto& d) { IntValue(d, -1); });
   actionOpened = Make<TZEIf_else>([](auto& g) {
     g.Type = cmEqual;
     MakeInt(g.Op2, 1);
   });
   noCondition = Make<TZEIf_else>(NoneSelected);
+  noConditionReason = Make<TZEDoData>(Reason("Не выбрано условие"));
   noAction = Make<TZEIf_else>(NoneSelected);
+  noActionReason = Make<TZEDoData>(Reason("Не выбрано действие"));
+  noBit = Make<TZEIf_else>(NoneSelected);
+  noBitReason = Make<TZEDoData>(Reason("Не выбрано значение"));
   deleting = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
   remover = Make<TZEini>(UserSettings);
   MakeHosts(4, 3);
@@ -76,8 +89,14 @@ TClassChildForm_EventEditor::TClassChildForm_EventEditor(TZEMultiElement* host,
   Connect(opening->Outputs[8], openingOff, &TZEDoData::Emit);
   Connect(openingOff->OnEmit, openingFlag, &TZEMemory::Write);
 
-  // The bit items "0" and "1" stand at their own indices.
-  Connect(valueFields->Outputs[2], bitValue, &ui::TZEComboBox::SetIndex);
+  // The bit list selects the item that is the stored text; any other text,
+  // "01" as much as "abc", selects none, so it is not saved as a bit it is not.
+  Connect(valueFields->Outputs[2], bitZero, &TZECase::Test);
+  Connect(bitZero->OnMatch, bitValue, &ui::TZEComboBox::SetIndex);
+  Connect(bitZero->OnElse, bitOne, &TZECase::Test);
+  Connect(bitOne->OnMatch, bitValue, &ui::TZEComboBox::SetIndex);
+  Connect(bitOne->OnElse, bitNone, &TZEDoData::Emit);
+  Connect(bitNone->OnEmit, bitValue, &ui::TZEComboBox::SetIndex);
   Connect(fields->Outputs[1], conditionIndex, &TZEDoData::Emit);
   Connect(conditionIndex->DataInput, parser, &TZEMultiElement::DataOutput, 1);
   Connect(conditionIndex->OnEmit, condition, &ui::TZEComboBox::SetIndex);
@@ -108,8 +127,14 @@ TClassChildForm_EventEditor::TClassChildForm_EventEditor(TZEMultiElement* host,
   Connect(fileChoice->DataInputs[0], parser, &TZEMultiElement::DataOutput, 4);
   Connect(volume->OnPosition, parameter, &ui::TZELabel::SetText);
 
-  // Saving: condition, name, action and parameter.
-  RefuseUnselected({{noCondition, condition}, {noAction, action}});
+  // Saving: condition, name, action and parameter; a bool rule needs a bit.
+  RefuseUnselected(
+      {{noCondition, condition, noConditionReason}, {noAction, action, noActionReason}});
+  Connect(valueByType->Channels[0], noBit, &TZEIf_else::Compare);
+  Connect(noBit->Op1Input, bitValue, &ui::TZEComboBox::Index);
+  Connect(noBit->OnTrue, noBitReason, &TZEDoData::Emit);
+  Explain(noBitReason);
+  Connect(noBit->OnFalse, checked, &TZEHub::Distribute);
   Connect(record->Args[3], condition, &ui::TZEComboBox::Index);
   Connect(record->Args[4], name, &ui::TZEEdit::Value);
   Connect(record->Args[5], action, &ui::TZEComboBox::Index);

@@ -2,7 +2,9 @@
 // editor. Host action 0 opens it on "origin;key" (1: [eventForm], 0:
 // [mainForm]). "Сохранить" writes the rule, fires host event 0 (origin 0)
 // or 1 (origin 1) and hides the dialog; a save with no block, condition or
-// action selected writes nothing and leaves the dialog open. "Удалить"
+// action selected, no bit for a bool rule, or an int value that is no
+// number in range, writes nothing, leaves the dialog open and says why.
+// "Удалить"
 // removes the key, reports the origin the same way and hides the dialog.
 // Host data inputs: 0 the input-block list (Array of "type;block"), 1 the
 // main window's picture.
@@ -36,10 +38,18 @@ class TClassChildForm_EventEditor : public TEditorForm {
   TZEDoData* conditionIndex;
   TZEDoData* actionIndex;
   TZEDoData* parameterText;
+  TZECase* bitZero;
+  TZECase* bitOne;
+  TZEDoData* bitNone;
   TZEIf_else* actionOpened;
-  // Saving needs a condition and an action, too; deleting removes the key.
+  // Saving needs a condition and an action, too, and a bool rule a bit;
+  // deleting removes the key.
   TZEIf_else* noCondition;
+  TZEDoData* noConditionReason;
   TZEIf_else* noAction;
+  TZEDoData* noActionReason;
+  TZEIf_else* noBit;
+  TZEDoData* noBitReason;
   TZEHub* deleting;
   TZEini* remover;
   TZEMultiElement* fileChoice;

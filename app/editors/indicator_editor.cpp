@@ -16,11 +16,16 @@ TClassChildForm_IndicatorEditor::TClassChildForm_IndicatorEditor(TZEMultiElement
   condition = Make<ui::TZEComboBox>(
       List(form, 105, false, 8, "=\r\n!=\r\n>\r\n<", "", "Условие включения идикатора"));
 
-  MakePanelFlow(5);
+  MakePanelFlow(6, 1);  // an int input block is type 1
   conditionIndex = Make<TZEDoData>();
   signal = Make<TZEDoData>();
+  reselect = Make<TZEDoData>(ValueOf(block, &ui::TZEComboBox::Index));
+  conditionUnset = Make<TZEIf_else>(NoneSelected);
+  showCondition = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
+  conditionShown = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
   noCondition = Make<TZEIf_else>(NoneSelected);
-  MakeHosts(5, 2);
+  noConditionReason = Make<TZEDoData>(Reason("Не выбрано условие"));
+  MakeHosts(4, 2);
   MakeSaveBar(1);
 
   WirePanelShared();
@@ -30,15 +35,23 @@ TClassChildForm_IndicatorEditor::TClassChildForm_IndicatorEditor(TZEMultiElement
   Connect(fields->Outputs[4], signal, &TZEDoData::Emit);
   Connect(signal->DataInput, parser, &TZEMultiElement::DataOutput, 4);
   Connect(signal->OnEmit, saveBar, &TZEMultiElement::Action, 0);
+  Connect(fields->Outputs[5], reselect, &TZEDoData::Emit);
+  Connect(reselect->OnEmit, block, &ui::TZEComboBox::SetIndex);
 
-  // The block's type shows its value control; text blocks have no condition.
+  // The block's type shows its value control; bool and text blocks hide
+  // the condition, unless none is set, which the operator must then choose.
   Connect(blockReader->Events[0], Win(intValue), &ui::TZEWin::SetVisible);
   Connect(blockReader->Events[1], Win(textValue), &ui::TZEWin::SetVisible);
-  Connect(blockReader->Events[2], Win(condition), &ui::TZEWin::SetVisible);
-  Connect(blockReader->Events[3], Win(conditionLabel), &ui::TZEWin::SetVisible);
+  Connect(blockReader->Events[2], conditionUnset, &TZEIf_else::Compare);
+  Connect(conditionUnset->Op1Input, condition, &ui::TZEComboBox::Index);
+  Connect(conditionUnset->OnTrue, showCondition, &TZEDoData::Emit);
+  Connect(showCondition->OnEmit, conditionShown, &TZEHub::Distribute);
+  Connect(conditionUnset->OnFalse, conditionShown, &TZEHub::Distribute);
+  Connect(conditionShown->Outputs[0], Win(condition), &ui::TZEWin::SetVisible);
+  Connect(conditionShown->Outputs[1], Win(conditionLabel), &ui::TZEWin::SetVisible);
 
   // Saving: the condition and the sound flag of the save bar.
-  RefuseUnselected({{noCondition, condition}});
+  RefuseUnselected({{noCondition, condition, noConditionReason}});
   Connect(record->Args[3], condition, &ui::TZEComboBox::Index);
   Connect(record->Args[6], saveBar, &TZEMultiElement::DataOutput, 0);
 

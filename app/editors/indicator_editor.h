@@ -3,9 +3,12 @@
 // [indicatorForm], 0: [mainForm] of the main list; the width is edited only
 // for origin 1). "Сохранить" writes the record, fires host event 0 (origin
 // 0) or 1 (origin 1) and hides the dialog; a save with no block or no
-// condition selected writes nothing and leaves the dialog open. Host data
-// inputs: 0 the input-block list (Array of "type;block"), 1 the main
-// window's picture.
+// condition selected, or with a value or width that is no number in range,
+// writes nothing, leaves the dialog open and says why. The condition list
+// shows for int blocks and blocks of a type code without a name, and for
+// any block while nothing is selected in it, so that a stored condition
+// code without an item can be replaced. Host data inputs: 0 the input-block
+// list (Array of "type;block"), 1 the main window's picture.
 #pragma once
 
 #include "app/editors/editor_form.h"
@@ -19,11 +22,18 @@ class TClassChildForm_IndicatorEditor : public TPanelEditorForm {
 
   ui::TZELabel* conditionLabel;
   ui::TZEComboBox* condition;
-  // Opening also puts the condition and the sound flag.
+  // Opening also puts the condition and the sound flag, then selects the
+  // block again so that the condition list follows the condition just set.
   TZEDoData* conditionIndex;
   TZEDoData* signal;
+  TZEDoData* reselect;
+  // The block's flag for the condition list, overruled while none is set.
+  TZEIf_else* conditionUnset;
+  TZEDoData* showCondition;
+  TZEHub* conditionShown;
   // Saving is refused without a condition, too.
   TZEIf_else* noCondition;
+  TZEDoData* noConditionReason;
 };
 
 }  // namespace zorn

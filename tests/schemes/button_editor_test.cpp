@@ -27,6 +27,14 @@ class ButtonEditorTest : public EditorTest<TClassChildForm_ButtonEditor> {
   static std::string Out(const std::string& type, const std::string& block) {
     return Entry("Выход:", type, block);
   }
+  // Whether the dialog shows `reason` for a refused save: a label on its
+  // own window, above the save bar.
+  bool Told(const std::string& reason) {
+    auto* label = backend.Find(ui::TWidgetKind::Label, reason);
+    auto& bar = Inner<TClassChildPanel_EditorSave>(D().saveBar);
+    return label && label->Showing() && label->Parent() == D().form->Widget() &&
+           label->Bounds().Top + label->Bounds().Height <= W(*bar.panel).Bounds().Top;
+  }
 };
 
 const Values kAllKinds = {"Импульсная кнопка", "Переключатель", "Кнопка с зажатием",
@@ -146,6 +154,7 @@ TEST_F(ButtonEditorTest, AStoredKindTheListLacksSelectsNothingAndTheSaveIsRefuse
   EXPECT_EQ(Settings(), file);  // a kind of "-1" would make the window drop the record
   EXPECT_TRUE(events.empty());
   EXPECT_TRUE(Form().Visible());
+  EXPECT_TRUE(Told("Не выбран тип кнопки"));
   // Choosing a kind makes the save go through.
   ASSERT_TRUE(W(*d.kind).PickItem(2));
   ASSERT_TRUE(SaveButton().Click());
@@ -160,6 +169,56 @@ TEST_F(ButtonEditorTest, WithoutAReportedBlockANewKeyCannotBeSaved) {
   EXPECT_FALSE(folder.Exists("user_settings.ini"));
   EXPECT_TRUE(events.empty());
   EXPECT_TRUE(Form().Visible());
+  EXPECT_TRUE(Told("Не выбран блок"));
+}
+
+TEST_F(ButtonEditorTest, NumbersAreSavedAsTheTextsTheFieldsShow) {
+  const std::string file = "[buttonForm]\r\nunit_3=6;12;007;3;Speed;080;0\r\n";
+  folder.Write("user_settings.ini", file);
+  Open("1;unit_3");
+  EXPECT_EQ(W(*D().intValue).Text(), "007");
+  EXPECT_EQ(W(*D().width).Text(), "080");
+  ASSERT_TRUE(SaveButton().Click());
+  EXPECT_EQ(Settings(), file);
+  EXPECT_EQ(events, (Values{"1 shown"}));
+}
+
+TEST_F(ButtonEditorTest, AValueOrWidthTheProgramWouldWrapIsRefusedAndTheDialogSaysWhy) {
+  const std::string file = "[buttonForm]\r\nunit_3=6;12;40;3;Speed;80;0\r\n";
+  folder.Write("user_settings.ini", file);
+  Open("1;unit_3");
+  auto& d = D();
+  Retype(W(*d.intValue), "4294967297");
+  ASSERT_TRUE(SaveButton().Click());
+  EXPECT_EQ(Settings(), file);  // not the 1 it wraps to
+  EXPECT_TRUE(events.empty());
+  EXPECT_TRUE(Form().Visible());
+  EXPECT_TRUE(Told("Значение: десятичное, -2147483648…2147483647"));
+
+  Open("1;unit_3");
+  Retype(W(*d.width), "5000000000");
+  ASSERT_TRUE(SaveButton().Click());
+  EXPECT_EQ(Settings(), file);
+  EXPECT_TRUE(Told("Ширина: десятичное, 0…2147483647"));
+  Retype(W(*d.width), "95");
+  ASSERT_TRUE(SaveButton().Click());
+  EXPECT_EQ(Settings(), "[buttonForm]\r\nunit_3=6;12;40;3;Speed;95;0\r\n");
+  EXPECT_EQ(events, (Values{"1 shown"}));
+}
+
+TEST_F(ButtonEditorTest, ATypeCodeWithoutANameKeepsItsCodeAndItsValueIsText) {
+  const std::string file = "[buttonForm]\r\nunit_2=2;12;go;3;Odd;70;0\r\n";
+  folder.Write("user_settings.ini", file);
+  Open("1;unit_2");
+  auto& d = D();
+  EXPECT_EQ(W(*d.block).Items(), (Values{Out("2", "12")}));
+  EXPECT_EQ(Shown(), "+-+");
+  EXPECT_EQ(W(*d.textValue).Text(), "go");
+  EXPECT_EQ(W(*d.kind).Items(), kAllKinds);
+  EXPECT_EQ(W(*d.kind).Text(), "Установка значения");
+  ASSERT_TRUE(SaveButton().Click());
+  EXPECT_EQ(Settings(), file);
+  EXPECT_EQ(events, (Values{"1 shown"}));
 }
 
 TEST_F(ButtonEditorTest, AnOpeningTextWithoutOriginWritesAndReportsNothing) {

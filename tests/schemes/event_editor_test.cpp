@@ -39,6 +39,13 @@ class EventEditorTest : public EditorTest<TClassChildForm_EventEditor> {
   static std::string In(const std::string& type, const std::string& block) {
     return Entry("Вход:", type, block);
   }
+  // Whether the dialog shows `reason` for a refused save: a label on its
+  // own window, above the save bar.
+  bool Told(const std::string& reason) {
+    auto* label = backend.Find(ui::TWidgetKind::Label, reason);
+    return label && label->Showing() && label->Parent() == D().form->Widget() &&
+           label->Bounds().Top + label->Bounds().Height <= W(*Bar().panel).Bounds().Top;
+  }
 
   std::vector<std::string> dialogs;  // title|filter|folder of each file dialog
   std::string answer;                // the path chosen; empty cancels
@@ -180,6 +187,7 @@ TEST_F(EventEditorTest, ASaveWithoutBlockConditionOrActionWritesNothing) {
   Open("1;event_1");  // no input block reported
   ASSERT_TRUE(SaveButton().Click());
   EXPECT_FALSE(folder.Exists("user_settings.ini"));
+  EXPECT_TRUE(Told("Не выбран блок"));
 
   const std::string file = "[eventForm]\r\nevent_3=1;3;5;8;Odd;9;\r\n";
   folder.Write("user_settings.ini", file);
@@ -188,13 +196,64 @@ TEST_F(EventEditorTest, ASaveWithoutBlockConditionOrActionWritesNothing) {
   EXPECT_EQ(W(*d.condition).Selected(), -1);
   EXPECT_EQ(W(*d.action).Selected(), -1);
   ASSERT_TRUE(SaveButton().Click());
+  EXPECT_TRUE(Told("Не выбрано условие"));
   ASSERT_TRUE(W(*d.condition).PickItem(2));
   ASSERT_TRUE(SaveButton().Click());  // the action is still missing
   EXPECT_EQ(Settings(), file);
   EXPECT_TRUE(events.empty());
+  EXPECT_TRUE(Told("Не выбрано действие"));
+  EXPECT_FALSE(Told("Не выбрано условие"));
   ASSERT_TRUE(W(*d.action).PickItem(6));
   ASSERT_TRUE(SaveButton().Click());
   EXPECT_EQ(Settings(), "[eventForm]\r\nevent_3=1;3;5;2;Odd;6;\r\n");
+}
+
+TEST_F(EventEditorTest, AnIntValueIsSavedAsShownAndOnlyWithinTheRangeTheControllerTakes) {
+  const std::string file = "[eventForm]\r\nevent_2=1;3;0050;3;Overheat;1;alarm.wav\r\n";
+  folder.Write("user_settings.ini", file);
+  Open("1;event_2");
+  auto& d = D();
+  EXPECT_EQ(W(*d.intValue).Text(), "0050");
+  ASSERT_TRUE(SaveButton().Click());
+  EXPECT_EQ(Settings(), file);
+
+  Open("1;event_2");
+  Retype(W(*d.intValue), "-2147483649");
+  ASSERT_TRUE(SaveButton().Click());
+  EXPECT_EQ(Settings(), file);
+  EXPECT_TRUE(Form().Visible());
+  EXPECT_TRUE(Told("Значение: десятичное, -2147483648…2147483647"));
+}
+
+TEST_F(EventEditorTest, ABoolRuleSelectsOnlyAStoredBitAndOtherwiseAsksForOne) {
+  const std::string file = "[eventForm]\r\nevent_3=0;6;01;1;Door;0;\r\n";
+  folder.Write("user_settings.ini", file);
+  Open("1;event_3");
+  auto& d = D();
+  EXPECT_EQ(Shown(), "--+-");
+  EXPECT_EQ(W(*d.bitValue).Selected(), -1);  // "01" is no bit the block reports
+  ASSERT_TRUE(SaveButton().Click());
+  EXPECT_EQ(Settings(), file);
+  EXPECT_TRUE(events.empty());
+  EXPECT_TRUE(Told("Не выбрано значение"));
+  ASSERT_TRUE(W(*d.bitValue).PickItem(1));
+  ASSERT_TRUE(SaveButton().Click());
+  EXPECT_EQ(Settings(), "[eventForm]\r\nevent_3=0;6;1;1;Door;0;\r\n");
+  Open("1;event_3");
+  EXPECT_EQ(W(*d.bitValue).Selected(), 1);
+}
+
+TEST_F(EventEditorTest, ATypeCodeWithoutANameKeepsItsCodeAndItsValueIsText) {
+  const std::string file = "[eventForm]\r\nevent_1=4;6;zz;1;Odd;0;\r\n";
+  folder.Write("user_settings.ini", file);
+  Open("1;event_1");
+  auto& d = D();
+  EXPECT_EQ(W(*d.block).Items(), (Values{In("4", "6")}));
+  EXPECT_EQ(Shown(), "-+--");
+  EXPECT_EQ(W(*d.textValue).Text(), "zz");
+  ASSERT_TRUE(SaveButton().Click());
+  EXPECT_EQ(Settings(), file);
+  EXPECT_EQ(events, (Values{"1 shown"}));
 }
 
 }  // namespace

@@ -27,7 +27,17 @@ class IndicatorEditorTest : public EditorTest<TClassChildForm_IndicatorEditor> {
   static std::string In(const std::string& type, const std::string& block) {
     return Entry("Вход:", type, block);
   }
+  // Whether the dialog shows `reason` for a refused save: a label on its
+  // own window, above the save bar.
+  bool Told(const std::string& reason) {
+    auto* label = backend.Find(ui::TWidgetKind::Label, reason);
+    return label && label->Showing() && label->Parent() == D().form->Widget() &&
+           label->Bounds().Top + label->Bounds().Height <= W(*Bar().panel).Bounds().Top;
+  }
 };
+
+const std::string kValueReason = "Значение: десятичное, -2147483648…2147483647";
+const std::string kWidthReason = "Ширина: десятичное, 0…2147483647";
 
 TEST_F(IndicatorEditorTest, DiffersFromTheButtonEditorInWindowConditionListAndSaveBar) {
   Open("1;unit_1");
@@ -117,6 +127,7 @@ TEST_F(IndicatorEditorTest, ASaveWithoutBlockOrConditionWritesNothing) {
   Open("1;unit_3");  // nothing reported
   ASSERT_TRUE(SaveButton().Click());
   EXPECT_FALSE(folder.Exists("user_settings.ini"));
+  EXPECT_TRUE(Told("Не выбран блок"));
 
   const std::string file = "[indicatorForm]\r\nunit_3=1;3;5;7;Bad;70;0\r\n";
   folder.Write("user_settings.ini", file);
@@ -126,6 +137,127 @@ TEST_F(IndicatorEditorTest, ASaveWithoutBlockOrConditionWritesNothing) {
   EXPECT_EQ(Settings(), file);
   EXPECT_TRUE(events.empty());
   EXPECT_TRUE(Form().Visible());
+  EXPECT_TRUE(Told("Не выбрано условие"));
+  EXPECT_FALSE(Told("Не выбран блок"));
+}
+
+TEST_F(IndicatorEditorTest, NumbersAreSavedAsTheTextsTheFieldsShow) {
+  const std::string file = "[indicatorForm]\r\nunit_4=1;3;007;2;Temp;090;1\r\n";
+  folder.Write("user_settings.ini", file);
+  Open("1;unit_4");
+  auto& d = D();
+  EXPECT_EQ(W(*d.intValue).Text(), "007");
+  EXPECT_EQ(W(*d.width).Text(), "090");
+  ASSERT_TRUE(SaveButton().Click());
+  EXPECT_EQ(Settings(), file);
+  // Typed numbers go in as typed, the ends of the range included.
+  for (const std::string typed : {"-2147483648", "2147483647", "+05"}) {
+    folder.Write("user_settings.ini", file);
+    Open("1;unit_4");
+    Retype(W(*d.intValue), typed);
+    ASSERT_TRUE(SaveButton().Click());
+    EXPECT_EQ(Settings(), "[indicatorForm]\r\nunit_4=1;3;" + typed + ";2;Temp;090;1\r\n");
+  }
+}
+
+TEST_F(IndicatorEditorTest, ANumberTheProgramWouldWrapIsRefusedAndTheDialogSaysWhy) {
+  const std::string file = "[indicatorForm]\r\nunit_1=1;3;3000000000;0;Temp;5000000000;0\r\n";
+  folder.Write("user_settings.ini", file);
+  Open("1;unit_1");
+  auto& d = D();
+  EXPECT_EQ(W(*d.intValue).Text(), "3000000000");
+  EXPECT_FALSE(Told(kValueReason));
+  ASSERT_TRUE(SaveButton().Click());
+  EXPECT_EQ(Settings(), file);
+  EXPECT_TRUE(events.empty());
+  EXPECT_TRUE(Form().Visible());
+  EXPECT_TRUE(Told(kValueReason));
+  // Typed past either end of the range, or in hexadecimal, which the
+  // controller does not take for an int block.
+  for (const std::string typed : {"2147483648", "-2147483649", "4294967297", "$10", "0x10"}) {
+    Open("1;unit_1");
+    Retype(W(*d.intValue), typed);
+    ASSERT_EQ(W(*d.intValue).Text(), typed);
+    ASSERT_TRUE(SaveButton().Click());
+    EXPECT_EQ(Settings(), file) << typed;
+    EXPECT_TRUE(Told(kValueReason)) << typed;
+  }
+  // With the value mended, the width is the reason; with both, it saves.
+  Open("1;unit_1");
+  Retype(W(*d.intValue), "30");
+  ASSERT_TRUE(SaveButton().Click());
+  EXPECT_EQ(Settings(), file);
+  EXPECT_TRUE(Told(kWidthReason));
+  EXPECT_FALSE(Told(kValueReason));
+  Retype(W(*d.width), "2147483647");
+  ASSERT_TRUE(SaveButton().Click());
+  EXPECT_EQ(Settings(), "[indicatorForm]\r\nunit_1=1;3;30;0;Temp;2147483647;0\r\n");
+  EXPECT_EQ(events, (Values{"1 shown"}));
+  // An opening starts without the reason of the one before.
+  folder.Write("user_settings.ini", file);
+  Open("1;unit_1");
+  ASSERT_TRUE(SaveButton().Click());
+  Open("1;unit_1");
+  EXPECT_FALSE(Told(kValueReason));
+}
+
+TEST_F(IndicatorEditorTest, TheMainListWritesItsHiddenWidthBackAsItWasRead) {
+  folder.Write("user_settings.ini", "[mainForm]\r\nunit_2=1;4;5;0;Mode;5000000000;0\r\n");
+  Open("0;unit_2");
+  ASSERT_FALSE(W(*D().width).Showing());
+  Retype(W(*D().intValue), "6");
+  ASSERT_TRUE(SaveButton().Click());
+  EXPECT_EQ(Settings(), "[mainForm]\r\nunit_2=1;4;6;0;Mode;5000000000;0\r\n");
+  EXPECT_EQ(events, (Values{"0 shown"}));
+}
+
+TEST_F(IndicatorEditorTest, AConditionWithoutAnItemIsShownForEveryTypeUntilOneIsChosen) {
+  folder.Write("user_settings.ini",
+               "[indicatorForm]\r\nunit_1=0;5;1;7;Door;70;0\r\nunit_2=2;4;on;9;Mode;70;0\r\n"
+               "unit_3=0;6;1;3;Gate;70;0\r\n");
+  Open("1;unit_2");
+  auto& d = D();
+  EXPECT_EQ(Shown(), "-+++");  // str: the condition to choose as well
+  EXPECT_EQ(W(*d.condition).Selected(), -1);
+  // A bool record with a condition of its own hides it again.
+  Open("1;unit_3");
+  EXPECT_EQ(Shown(), "----");
+
+  Open("1;unit_1");
+  EXPECT_EQ(Shown(), "--++");
+  ASSERT_TRUE(SaveButton().Click());
+  EXPECT_TRUE(events.empty());
+  EXPECT_TRUE(Told("Не выбрано условие"));
+  ASSERT_TRUE(W(*d.condition).PickItem(3));
+  ASSERT_TRUE(SaveButton().Click());
+  EXPECT_EQ(events, (Values{"1 shown"}));
+  EXPECT_EQ(Settings(),
+            "[indicatorForm]\r\nunit_1=0;5;1;3;Door;70;0\r\nunit_2=2;4;on;9;Mode;70;0\r\n"
+            "unit_3=0;6;1;3;Gate;70;0\r\n");
+  Open("1;unit_1");
+  EXPECT_EQ(Shown(), "----");
+}
+
+TEST_F(IndicatorEditorTest, ATypeCodeWithoutANameKeepsItsCodeAndItsValueIsText) {
+  const std::string file = "[indicatorForm]\r\nunit_1=3;5;abc;1;Odd;70;0\r\n";
+  folder.Write("user_settings.ini", file);
+  Reported({"4;8"});
+  Open("1;unit_1");
+  auto& d = D();
+  EXPECT_EQ(W(*d.block).Items(), (Values{In("3", "5")}));
+  EXPECT_EQ(Shown(), "-+++");
+  EXPECT_EQ(W(*d.textValue).Text(), "abc");
+  EXPECT_EQ(W(*d.condition).Text(), "!=");
+  ASSERT_TRUE(SaveButton().Click());
+  EXPECT_EQ(Settings(), file);
+  EXPECT_EQ(events, (Values{"1 shown"}));
+
+  // A reported block of such a type is offered for a new key, too.
+  Open("1;unit_2");
+  EXPECT_EQ(W(*d.block).Items(), (Values{In("4", "8")}));
+  Retype(W(*d.textValue), "x");
+  ASSERT_TRUE(SaveButton().Click());
+  EXPECT_EQ(Settings(), file + "unit_2=4;8;x;0;Надпись;70;0\r\n");
 }
 
 }  // namespace

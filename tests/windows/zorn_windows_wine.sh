@@ -126,6 +126,16 @@ uid wait "${EDITOR[@]}"
 check "Редактировать opens the button editor" rc_is 0
 uid focus "${EDITOR[@]}" --ctl-class Edit --ctl-text Насос -- \
   key "${EDITOR[@]}" --ctl-class Edit --ctl-text Насос end back back back back back -- type "${EDITOR[@]}" Помпа
+# A width the window would read as another number is refused, and the
+# dialog says why.
+uid focus "${EDITOR[@]}" --ctl-class Edit --ctl-text 70 -- \
+  key "${EDITOR[@]}" --ctl-class Edit --ctl-text 70 end -- type "${EDITOR[@]}" 00000000 -- \
+  click "${EDITOR[@]}" --ctl-text Сохранить -- \
+  wait-text "${EDITOR[@]}" --ctl-class Static --ctl-has "0…2147483647" --has "Ширина"
+check "a width beyond 32 bits is refused with its reason" rc_is 0
+uid screenshot button_editor_refused.bmp "${EDITOR[@]}"
+uid focus "${EDITOR[@]}" --ctl-class Edit --ctl-text 7000000000 -- \
+  key "${EDITOR[@]}" --ctl-class Edit --ctl-text 7000000000 end back back back back back back back back
 uid screenshot button_editor.bmp "${EDITOR[@]}"
 uid click "${EDITOR[@]}" --ctl-text Сохранить -- wait-gone "${EDITOR[@]}"
 check "Сохранить writes the record and hides the editor" eval 'rc_is 0 && iconv -f CP1251 -t UTF-8 user_settings.ini | grep -Fq "unit_1=5;4;1;0;Помпа;70;0"'
