@@ -11,8 +11,8 @@
 #include "app/settings/link_settings.h"
 #include "app/settings/window_visibility.h"
 #include "link/controller_link.h"
-#include "link/main_panel.h"
-#include "link/tray_status.h"
+#include "link/panel/main_panel.h"
+#include "link/panel/tray_status.h"
 #include "platform/message_box.h"
 
 namespace zorn {

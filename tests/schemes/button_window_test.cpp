@@ -7,11 +7,8 @@
 #include <sstream>
 
 #include "app/button_window/button_window.h"
-#include "platform/virtual_loop.h"
-#include "resources/program_resources.h"
-#include "support/program_folder.h"
-#include "support/ui.h"
-#include "ui/elements/main_form.h"
+#include "elements/str_list.h"
+#include "support/main_form.h"
 
 namespace zorn::test {
 namespace {
@@ -28,30 +25,16 @@ constexpr auto kRight = ui::TMouseButton::Right;
 
 TData& Global(const char* name) { return TZEGlobalVar::Variable(name); }
 
-class ButtonWindowTest : public UiTest {
+class ButtonWindowTest : public MainFormTest {
  protected:
   void SetUp() override {
-    UiTest::SetUp();
-    RegisterProgramResources();
-    platform::SetEventLoop(&loop);
-    ResetRuntimeForTests();  // built in the construction phase, as in the program
-    mainForm = std::make_unique<ui::TZEMainForm>();
-    mainForm->Width = 438;
-    mainForm->Height = 328;
-    mainForm->Init();
-    picture = std::make_unique<ui::TZEImage>();
-    picture->Parent = mainForm.get();
-    picture->Picture = "BITMAP9";
-    picture->Init();
+    MainFormTest::SetUp();
     outputBlocks = std::make_unique<TZEStrList>();
     outputBlocks->SetStrings("\r\n");  // the main panel's list starts so
-    host = std::make_unique<TZEMultiElement>();
-    host->SetEventCount(2);
-    host->SetDataInputCount(2);
-    host->ParentControl = mainForm.get();
+    host = Host(2, 2);
     host->Events[0] = MakeWire(0, &TProbe::Take, &sent);
     host->Events[1] = MakeWire(1, &TProbe::Take, &edits);
-    host->DataInputs[0] = MakeWire(0, &ui::TZEImage::Bitmap, picture.get());
+    host->DataInputs[0] = PictureOutput();
     host->DataInputs[1] = MakeWire(0, &TZEStrList::Array, outputBlocks.get());
     host->SetFactory(&SchemeFactory<Window>);
     StartDispatch();
@@ -59,10 +42,7 @@ class ButtonWindowTest : public UiTest {
   void TearDown() override {
     host.reset();
     outputBlocks.reset();
-    picture.reset();
-    mainForm.reset();
-    platform::SetEventLoop(nullptr);
-    UiTest::TearDown();
+    MainFormTest::TearDown();
   }
 
   Window& Win() { return *static_cast<Window*>(host->Child->Scheme); }
@@ -134,12 +114,7 @@ class ButtonWindowTest : public UiTest {
     field.Type(text);
   }
 
-  TProgramFolder folder;
-  platform::TVirtualLoop loop;
-  std::unique_ptr<ui::TZEMainForm> mainForm;
-  std::unique_ptr<ui::TZEImage> picture;
   std::unique_ptr<TZEStrList> outputBlocks;
-  std::unique_ptr<TZEMultiElement> host;
   TProbe sent;
   TProbe edits;
 };

@@ -14,11 +14,8 @@
 #include "elements/time.h"
 #include "platform/sound.h"
 #include "platform/system_actions.h"
-#include "platform/virtual_loop.h"
-#include "resources/program_resources.h"
 #include "runtime/text.h"
-#include "support/program_folder.h"
-#include "support/ui.h"
+#include "support/main_form.h"
 
 namespace zorn::test {
 namespace {
@@ -30,33 +27,19 @@ using Values = std::vector<std::string>;
 
 enum TMenuPick { kEdit = 0, kFilter = 1, kAdd = 3, kAll = 5 };
 
-class EventWindowTest : public UiTest {
+class EventWindowTest : public MainFormTest {
  protected:
   void SetUp() override {
-    UiTest::SetUp();
-    RegisterProgramResources();
-    platform::SetEventLoop(&loop);
-    platform::SoundRequests().clear();
+    MainFormTest::SetUp();
     SystemRequests().clear();
-    ResetRuntimeForTests();  // built in the construction phase, as in the program
-    mainForm = std::make_unique<ui::TZEMainForm>();
-    mainForm->Width = 438;
-    mainForm->Height = 328;
-    mainForm->Init();
-    host = std::make_unique<TZEMultiElement>();
-    host->SetEventCount(1);
-    host->ParentControl = mainForm.get();
+    host = Host(1, 0);
     host->Events[0] = MakeWire(0, &TCall::Take, &editor);
     host->SetFactory(&SchemeFactory<TClassChildForm_EventWindow>);
     StartDispatch();
   }
   void TearDown() override {
-    host.reset();
-    mainForm.reset();
-    platform::SoundRequests().clear();
+    MainFormTest::TearDown();
     SystemRequests().clear();
-    platform::SetEventLoop(nullptr);
-    UiTest::TearDown();
   }
 
   TClassChildForm_EventWindow& E() { return *static_cast<TClassChildForm_EventWindow*>(host->Child->Scheme); }
@@ -121,10 +104,6 @@ class EventWindowTest : public UiTest {
     return text;
   }
 
-  TProgramFolder folder;
-  platform::TVirtualLoop loop;
-  std::unique_ptr<ui::TZEMainForm> mainForm;
-  std::unique_ptr<TZEMultiElement> host;
   Values edits;  // the texts handed to the event editor
   TCall editor{[this](TData& d, uint16_t) { edits.push_back(ToStr(d)); }};
 };

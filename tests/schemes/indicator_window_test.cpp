@@ -8,11 +8,7 @@
 #include "elements/str_list.h"
 #include "platform/resources.h"
 #include "platform/sound.h"
-#include "platform/virtual_loop.h"
-#include "resources/program_resources.h"
-#include "support/program_folder.h"
-#include "support/ui.h"
-#include "ui/elements/main_form.h"
+#include "support/main_form.h"
 
 namespace zorn::test {
 namespace {
@@ -25,34 +21,17 @@ using Values = std::vector<std::string>;
 constexpr uint32_t kCyan = 0xFFFF00;
 constexpr uint32_t kRed = 0x0000FF;
 
-class IndicatorWindowTest : public UiTest {
+class IndicatorWindowTest : public MainFormTest {
  protected:
   void SetUp() override {
-    UiTest::SetUp();
-    RegisterProgramResources();
-    platform::SetEventLoop(&loop);
-    platform::SoundRequests().clear();
-    ResetRuntimeForTests();
-    mainForm = std::make_unique<ui::TZEMainForm>();
-    mainForm->Init();
-    background.ResourceName = "BITMAP9";
-    background.Init();
+    MainFormTest::SetUp();
     blocks.SetStrings("\r\n");  // the block list before any report: one empty entry
-    host = std::make_unique<TZEMultiElement>();
-    host->SetEventCount(1);
-    host->SetDataInputCount(2);
-    host->ParentControl = mainForm.get();
+    host = Host(1, 2);
     host->Events[0] = MakeWire(0, &TProbe::Take, &edits);
-    host->DataInputs[0] = MakeWire(0, &ui::TZEBitmap::Bitmap, &background);
+    host->DataInputs[0] = PictureOutput();
     host->DataInputs[1] = MakeWire(0, &TZEStrList::Array, &blocks);
     host->SetFactory(&SchemeFactory<TClassChildForm_IndicatorWindow>);
     StartDispatch();
-  }
-  void TearDown() override {
-    host.reset();
-    mainForm.reset();
-    platform::SetEventLoop(nullptr);
-    UiTest::TearDown();
   }
 
   TClassChildForm_IndicatorWindow& Window() {
@@ -115,12 +94,7 @@ class IndicatorWindowTest : public UiTest {
     return n;
   }
 
-  TProgramFolder folder;
-  platform::TVirtualLoop loop;
-  std::unique_ptr<ui::TZEMainForm> mainForm;
-  ui::TZEBitmap background;
   TZEStrList blocks;
-  std::unique_ptr<TZEMultiElement> host;
   TProbe edits;
 };
 

@@ -9,11 +9,7 @@
 #include "app/main_list/main_list.h"
 #include "platform/resources.h"
 #include "platform/sound.h"
-#include "platform/virtual_loop.h"
-#include "resources/program_resources.h"
-#include "support/program_folder.h"
-#include "support/ui.h"
-#include "ui/elements/main_form.h"
+#include "support/main_form.h"
 
 namespace zorn::test {
 namespace {
@@ -31,36 +27,20 @@ std::string Bytes(const char* resource) {
   return std::string(reinterpret_cast<const char*>(r.Data), r.Size);
 }
 
-class MainListTest : public UiTest {
+class MainListTest : public MainFormTest {
  protected:
   void SetUp() override {
-    UiTest::SetUp();
-    RegisterProgramResources();
-    platform::SetEventLoop(&loop);
-    platform::SoundRequests().clear();
-    ResetRuntimeForTests();
-    mainForm = std::make_unique<ui::TZEMainForm>();
-    mainForm->Width = 438;
-    mainForm->Height = 328;
-    mainForm->Init();
+    MainFormTest::SetUp();
     topPanel = std::make_unique<ui::TZEPanel>();  // where the main panel docks
     topPanel->Parent = mainForm.get();
     topPanel->Align = ui::alTop;
     topPanel->Height = 27;
     topPanel->Init();
-    background.ResourceName = "BITMAP9";
-    background.Init();
-    host = std::make_unique<TZEMultiElement>();
-    host->SetEventCount(1);
-    host->SetDataInputCount(1);
-    host->ParentControl = mainForm.get();
+    host = Host(1, 1);
     host->Events[0] = MakeWire(0, &TProbe::Take, &edits);
-    host->DataInputs[0] = MakeWire(0, &ui::TZEBitmap::Bitmap, &background);
+    host->DataInputs[0] = PictureOutput();
     host->SetFactory(&SchemeFactory<TClassChildPanel_MainList>);
-    windowHost = std::make_unique<TZEMultiElement>();
-    windowHost->SetEventCount(1);
-    windowHost->SetDataInputCount(2);
-    windowHost->ParentControl = mainForm.get();
+    windowHost = Host(1, 2);
     windowHost->SetFactory(&SchemeFactory<TClassChildForm_IndicatorWindow>);
     StartDispatch();
     mainForm->ShowControl(true);
@@ -69,9 +49,7 @@ class MainListTest : public UiTest {
     windowHost.reset();
     host.reset();
     topPanel.reset();
-    mainForm.reset();
-    platform::SetEventLoop(nullptr);
-    UiTest::TearDown();
+    MainFormTest::TearDown();
   }
 
   TClassChildPanel_MainList& List() {
@@ -127,13 +105,8 @@ class MainListTest : public UiTest {
     return played;
   }
 
-  TProgramFolder folder;
-  platform::TVirtualLoop loop;
-  std::unique_ptr<ui::TZEMainForm> mainForm;
   std::unique_ptr<ui::TZEPanel> topPanel;
-  ui::TZEBitmap background;
-  std::unique_ptr<TZEMultiElement> host;
-  std::unique_ptr<TZEMultiElement> windowHost;
+  std::unique_ptr<TZEMultiElement> windowHost;  // the indicator window beside the list
   TProbe edits;
 };
 

@@ -5,9 +5,9 @@
 #include <array>
 #include <memory>
 
-#include "link/direct_input.h"
-#include "link/main_panel.h"
-#include "link/reply_parser.h"
+#include "link/panel/direct_input.h"
+#include "link/panel/main_panel.h"
+#include "link/panel/reply_parser.h"
 #include "platform/virtual_loop.h"
 #include "resources/program_resources.h"
 #include "support/ui.h"

@@ -5,7 +5,7 @@
 
 #include "app/settings/link_settings.h"
 #include "link/controller_link.h"
-#include "link/main_panel.h"
+#include "link/panel/main_panel.h"
 #include "platform/virtual_loop.h"
 #include "resources/program_resources.h"
 #include "runtime/paths.h"

@@ -13,7 +13,7 @@
 #include "app/indicator_window/indicator_parts.h"
 #include "app/indicator_window/indicator_window.h"
 #include "link/controller_link.h"
-#include "link/main_panel.h"
+#include "link/panel/main_panel.h"
 #include "link/tcp_link.h"
 #include "platform/virtual_loop.h"
 #include "resources/program_resources.h"

@@ -1,11 +1,11 @@
-#include "link/main_panel.h"
+#include "link/panel/main_panel.h"
 
-#include "link/block_menu.h"
-#include "link/direct_input.h"
 #include "link/link_setup.h"
-#include "link/reconnect.h"
-#include "link/reply_parser.h"
-#include "link/status_icon.h"
+#include "link/panel/block_menu.h"
+#include "link/panel/direct_input.h"
+#include "link/panel/reconnect.h"
+#include "link/panel/reply_parser.h"
+#include "link/panel/status_icon.h"
 
 namespace zorn {
 

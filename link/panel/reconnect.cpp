@@ -1,4 +1,4 @@
-#include "link/reconnect.h"
+#include "link/panel/reconnect.h"
 
 #include "link/link_setup.h"
 

@@ -1,4 +1,4 @@
-#include "link/tray_status.h"
+#include "link/panel/tray_status.h"
 
 namespace zorn {
 

@@ -1,4 +1,4 @@
-#include "link/direct_input.h"
+#include "link/panel/direct_input.h"
 
 #include "link/link_setup.h"
 

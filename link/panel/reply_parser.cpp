@@ -1,4 +1,4 @@
-#include "link/reply_parser.h"
+#include "link/panel/reply_parser.h"
 
 #include "link/link_setup.h"
 

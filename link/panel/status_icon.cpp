@@ -1,4 +1,4 @@
-#include "link/status_icon.h"
+#include "link/panel/status_icon.h"
 
 #include "link/link_setup.h"
 

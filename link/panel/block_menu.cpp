@@ -1,4 +1,4 @@
-#include "link/block_menu.h"
+#include "link/panel/block_menu.h"
 
 #include "link/link_setup.h"
 
