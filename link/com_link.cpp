@@ -1,10 +1,7 @@
 #include "link/com_link.h"
 
-#include "link/link_setup.h"
 
 namespace zorn {
-
-using namespace link_setup;
 
 TClassMultiElement_ComLink::TClassMultiElement_ComLink(TZEMultiElement* host, TElement*,
                                                        TClassMultiBase* parentScheme)
@@ -28,17 +25,17 @@ TClassMultiElement_ComLink::TClassMultiElement_ComLink(TZEMultiElement* host, TE
     t.SetEnabled(false);
     t.SetAutoStop(0);
   });
-  scanTimer = Make<TZETimer>([](auto& t) { OneShot(t, 2000); });
-  txTimer = Make<TZETimer>([](auto& t) { OneShot(t, 500); });
-  rxTimer = Make<TZETimer>([](auto& t) { OneShot(t, 500); });
+  scanTimer = Make<TZETimer>(OneShot(2000));
+  txTimer = Make<TZETimer>(OneShot(500));
+  rxTimer = Make<TZETimer>(OneShot(500));
   lineBuffer = Make<TZELineAssembler>([](auto& a) { a.Dropped = "\r"; });
-  readOne = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
+  readOne = Make<TZEDoData>(IntValue(1));
   emptyRead = Make<TZEIf_else>([](auto& g) {
     g.Type = cmEqual;
     MakeStr(g.Op2, "");
   });
   lastCount = Make<TZEMemory>();
-  noCount = Make<TZEDoData>([](auto& d) { IntValue(d, -1); });
+  noCount = Make<TZEDoData>(IntValue(-1));
   converter = Make<TZEStreamConvertor>();
   sentText = Make<TZEMemoryStream>();
   writeCheck = Make<TZEIf_else>([](auto& g) { g.Type = cmEqual; });
@@ -61,9 +58,9 @@ TClassMultiElement_ComLink::TClassMultiElement_ComLink(TZEMultiElement* host, TE
   txOk = Make<TZEGlobalVar>([](auto& g) { g.SetName("tx ok"); });
   rxOk = Make<TZEGlobalVar>([](auto& g) { g.SetName("rx ok"); });
   error = Make<TZEGlobalVar>([](auto& g) { g.SetName("error"); });
-  connectSteps = Make<TZEHub>([](auto& h) { Outputs(h, 4); });
+  connectSteps = Make<TZEHub>(Outputs(4));
   openOrClose = Make<TZEIndexToChanel>([](auto& s) { s.SetCount(2); });
-  connectedWritten = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  connectedWritten = Make<TZEHub>(Outputs(2));
   readStartOrStop = Make<TZEIndexToChanel>([](auto& s) { s.SetCount(2); });
   scanStart = Make<TZEIndexToChanel>([](auto& s) { s.SetCount(2); });
   scanText = Make<TZEDoData>([](auto& d) { MakeStr(d.Data, "scan\n"); });
@@ -75,23 +72,21 @@ TClassMultiElement_ComLink::TClassMultiElement_ComLink(TZEMultiElement* host, TE
     h.InCount = 2;
     h.SetOutCount(3);
   });
-  success = Make<TZEHub>([](auto& h) { Outputs(h, 5); });
-  errorOff = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
-  txOn = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
-  txOff = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
-  failure = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
-  errorOn = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
-  lost = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
-  lineSteps = Make<TZEHub>([](auto& h) { Outputs(h, 4); });
-  rxOn = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
-  rxOff = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
-  resetPulse = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
-  dtrOn = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
-  dtrOff = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
+  success = Make<TZEHub>(Outputs(5));
+  errorOff = Make<TZEDoData>(IntValue(0));
+  txOn = Make<TZEDoData>(IntValue(1));
+  txOff = Make<TZEDoData>(IntValue(0));
+  failure = Make<TZEHub>(Outputs(2));
+  errorOn = Make<TZEDoData>(IntValue(1));
+  lost = Make<TZEHub>(Outputs(2));
+  lineSteps = Make<TZEHub>(Outputs(4));
+  rxOn = Make<TZEDoData>(IntValue(1));
+  rxOff = Make<TZEDoData>(IntValue(0));
+  resetPulse = Make<TZEHub>(Outputs(2));
+  dtrOn = Make<TZEDoData>(IntValue(1));
+  dtrOff = Make<TZEDoData>(IntValue(0));
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   // Connect request: open or close, "CON_C", the read timer, the scan timer.
   Connect(boundary->InnerEvents[0], connectSteps, &TZEHub::Distribute);

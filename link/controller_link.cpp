@@ -1,10 +1,7 @@
 #include "link/controller_link.h"
 
-#include "link/link_setup.h"
 
 namespace zorn {
-
-using namespace link_setup;
 
 TClassMultiElement_Link::TClassMultiElement_Link(TZEMultiElement* host, TElement* parentControl,
                                                  TClassMultiBase* parentScheme)
@@ -23,7 +20,7 @@ TClassMultiElement_Link::TClassMultiElement_Link(TZEMultiElement* host, TElement
   pollTimer = Make<TZEMultiElement>(inner(1));
   replyCheck = Make<TZEMultiElement>(inner(2));
   linkType = Make<TZEGlobalVar>([](auto& g) { g.SetName("type_connect"); });
-  connectSteps = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  connectSteps = Make<TZEHub>(Outputs(2));
   // Channel 0 and any number beyond 2 reach no link.
   linkSelect = Make<TZEIndexToChanel>([](auto& s) { s.SetCount(3); });
   framing = Make<TZEFormatStr>([](auto& f) {
@@ -34,11 +31,9 @@ TClassMultiElement_Link::TClassMultiElement_Link(TZEMultiElement* host, TElement
     h.InCount = 2;
     h.SetOutCount(2);
   });
-  rawSteps = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  rawSteps = Make<TZEHub>(Outputs(2));
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   // Connect request: the link chosen by "type_connect", then polling.
   Connect(boundary->InnerEvents[0], connectSteps, &TZEHub::Distribute);

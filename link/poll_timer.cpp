@@ -13,10 +13,7 @@ TClassMultiElement_PollTimer::TClassMultiElement_PollTimer(TZEMultiElement* host
     t.SetEnabled(false);
     t.SetAutoStop(0);
   });
-  splitter = Make<TZEHub>([](auto& h) {
-    h.InCount = 1;
-    h.SetOutCount(2);
-  });
+  splitter = Make<TZEHub>(Outputs(2));
   periodSource = Make<TZEGlobalVar>([](auto& g) { g.SetName("time_refresh"); });
   gate = Make<TZEIf_else>([](auto& g) {
     g.Type = cmGreater;
@@ -29,9 +26,7 @@ TClassMultiElement_PollTimer::TClassMultiElement_PollTimer(TZEMultiElement* host
     m.RealResult = true;
   });
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   Connect(boundary->InnerEvents[0], gate, &TZEIf_else::Compare);
   Connect(emitter->OnEmit, boundary, &TZEEditMulti::Action);

@@ -20,9 +20,7 @@ TClassMultiElement_ReplyCheck::TClassMultiElement_ReplyCheck(TZEMultiElement* ho
   });
   message = Make<TZEStrCat>([](auto& c) { c.Str1 = "Ошибка доставки блоку выхода № "; });
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   Connect(boundary->InnerEvents[0], lineMask, &TZEStrMask::Check);
   Connect(lineMask->OnMatch, boundary, &TZEEditMulti::Action, 0);

@@ -1,10 +1,7 @@
 #include "link/tcp_link.h"
 
-#include "link/link_setup.h"
 
 namespace zorn {
-
-using namespace link_setup;
 
 TClassMultiElement_TcpLineSplitter::TClassMultiElement_TcpLineSplitter(
     TZEMultiElement* host, TElement*, TClassMultiBase* parentScheme)
@@ -13,9 +10,7 @@ TClassMultiElement_TcpLineSplitter::TClassMultiElement_TcpLineSplitter(
   // Every byte, CR included, goes into the line; only LF ends it.
   lineBuffer = Make<TZELineAssembler>();
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   // The assembler takes the text, the first value of the received chain,
   // and leaves the client's address alone.
@@ -33,9 +28,9 @@ TClassMultiElement_TcpLink::TClassMultiElement_TcpLink(TZEMultiElement* host,
     s.Port = 0;
     s.DataType = tdString;
   });
-  txTimer = Make<TZETimer>([](auto& t) { OneShot(t, 200); });
-  rxTimer = Make<TZETimer>([](auto& t) { OneShot(t, 200); });
-  settleTimer = Make<TZETimer>([](auto& t) { OneShot(t, 1000); });
+  txTimer = Make<TZETimer>(OneShot(200));
+  rxTimer = Make<TZETimer>(OneShot(200));
+  settleTimer = Make<TZETimer>(OneShot(1000));
   connectMessage = Make<TZEStrCat>([](auto& c) { c.Str1 = "Подключение: "; });
   scanText = Make<TZEDoData>([](auto& d) { MakeStr(d.Data, "scan\n"); });
   status = Make<TZEBitsToInt>([](auto& b) { b.SetCount(4); });
@@ -50,24 +45,22 @@ TClassMultiElement_TcpLink::TClassMultiElement_TcpLink(TZEMultiElement* host,
   rxOk = Make<TZEGlobalVar>([](auto& g) { g.SetName("rx ok"); });
   error = Make<TZEGlobalVar>([](auto& g) { g.SetName("error"); });
   openOrClose = Make<TZEIndexToChanel>([](auto& s) { s.SetCount(2); });
-  connectedOn = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
-  connectedOff = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
+  connectedOn = Make<TZEDoData>(IntValue(1));
+  connectedOff = Make<TZEDoData>(IntValue(0));
   sendGate = Make<TZEIf_else>([](auto& g) {
     g.Type = cmEqual;
     MakeInt(g.Op2, 1);
   });
-  sendSteps = Make<TZEHub>([](auto& h) { Outputs(h, 4); });
-  txOn = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
-  txOff = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
-  clientSteps = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
-  settled = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
-  readSteps = Make<TZEHub>([](auto& h) { Outputs(h, 4); });
-  rxOn = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
-  rxOff = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
+  sendSteps = Make<TZEHub>(Outputs(4));
+  txOn = Make<TZEDoData>(IntValue(1));
+  txOff = Make<TZEDoData>(IntValue(0));
+  clientSteps = Make<TZEHub>(Outputs(3));
+  settled = Make<TZEDoData>(IntValue(1));
+  readSteps = Make<TZEHub>(Outputs(4));
+  rxOn = Make<TZEDoData>(IntValue(1));
+  rxOff = Make<TZEDoData>(IntValue(0));
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   // Listen or stop; "CON_T" follows what the server reports.
   Connect(boundary->InnerEvents[0], openOrClose, &TZEIndexToChanel::Route);

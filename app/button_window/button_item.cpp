@@ -1,10 +1,7 @@
 #include "app/button_window/button_item.h"
 
-#include "link/link_setup.h"
 
 namespace zorn {
-
-using namespace link_setup;
 
 namespace {
 
@@ -45,7 +42,6 @@ auto KindControl(ui::TZEWin* parent, const char* caption, const ui::TRushLook& l
     b.Align = ui::alClient;
     b.Font = kControlFont;
     b.Caption = caption;
-    b.Init();
   };
 }
 
@@ -72,19 +68,17 @@ TClassMultiElement_ButtonKindView::TClassMultiElement_ButtonKindView(TZEMultiEle
                                                                      TClassMultiBase* parentScheme)
     : TClassMultiBase(parentScheme) {
   boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(1, 0); });
-  kinds = Make<TZEHub>([](auto& h) { Outputs(h, 4); });
+  kinds = Make<TZEHub>(Outputs(4));
   for (int32_t i = 0; i < 4; ++i) {
     isKind[i] = Make<TZEIf_else>([&](auto& g) {
       g.Type = cmEqual;
       MakeInt(g.Op2, i);
     });
-    show[i] = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
-    hide[i] = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
+    show[i] = Make<TZEDoData>(IntValue(1));
+    hide[i] = Make<TZEDoData>(IntValue(0));
   }
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   Connect(boundary->InnerEvents[0], kinds, &TZEHub::Distribute);
   for (uint16_t i = 0; i < 4; ++i) {
@@ -110,7 +104,6 @@ TClassChildPanelEx_ButtonItem::TClassChildPanelEx_ButtonItem(TZEMultiElementEx* 
     p.Color = 0xFF000006;
     p.Font = TFontRec{"MS Sans Serif", 8, 0, 0, 1};
     p.LayoutName = "кнопки";
-    p.Init();
   });
   background = Make<ui::TZEImage>([&](auto& i) {
     i.Parent = panel;
@@ -120,7 +113,6 @@ TClassChildPanelEx_ButtonItem::TClassChildPanelEx_ButtonItem(TZEMultiElementEx* 
     i.Height = 17;
     i.Align = ui::alClient;
     i.Picture = "BITMAP10";
-    i.Init();
   });
   pulseButton = Make<ui::TzeButtonRush>(KindControl(panel, "15", kPulseLook));
   // The hold button keeps the mouse while pressed, so a release off the
@@ -137,7 +129,6 @@ TClassChildPanelEx_ButtonItem::TClassChildPanelEx_ButtonItem(TZEMultiElementEx* 
     c.Font = kControlFont;
     c.Caption = "CheckBoxRush";
     c.Checked = false;
-    c.Init();
   });
   valueField = Make<ui::TZEEdit>([&](auto& e) {
     e.Parent = panel;
@@ -147,7 +138,6 @@ TClassChildPanelEx_ButtonItem::TClassChildPanelEx_ButtonItem(TZEMultiElementEx* 
     e.Mode = ui::emText;
     e.Text = "0";
     e.Visible = false;
-    e.Init();
   });
   editSwitch = Make<TZESwitch>([](auto& s) {
     MakeInt(s.DataOn, 1);
@@ -158,7 +148,7 @@ TClassChildPanelEx_ButtonItem::TClassChildPanelEx_ButtonItem(TZEMultiElementEx* 
     h.SetEventCount(4);
     h.SetDataInputCount(0);
   });
-  setup = Make<TZEHub>([](auto& h) { Outputs(h, 9); });
+  setup = Make<TZEHub>(Outputs(9));
   parts = Make<TZEMultiStrPart>([](auto& s) {
     s.Delimiter = ";";
     s.SetCount(6);
@@ -167,11 +157,11 @@ TClassChildPanelEx_ButtonItem::TClassChildPanelEx_ButtonItem(TZEMultiElementEx* 
   width = Make<TZEDoData>();
   kind = Make<TZEDoData>();
   caption = Make<TZEDoData>();
-  captions = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
+  captions = Make<TZEHub>(Outputs(3));
   value = Make<TZEDoData>();
   setValueCaption = Make<TZEFormatStr>(Line("%1: %2", 2));
   hint = Make<TZEDoData>();
-  hints = Make<TZEHub>([](auto& h) { Outputs(h, 4); });
+  hints = Make<TZEHub>(Outputs(4));
   valueLine = Make<TZEFormatStr>(Line("%1;%2", 2));
   oneLine = Make<TZEFormatStr>(Line("1;%1", 1));
   zeroLine = Make<TZEFormatStr>(Line("0;%1", 1));
@@ -185,23 +175,21 @@ TClassChildPanelEx_ButtonItem::TClassChildPanelEx_ButtonItem(TZEMultiElementEx* 
   setValueDouble = Make<TZEIndexToChanel>(Routes(1));
   toggleClick = Make<TZEIf_else>(Unchecked);
   toggleResync = Make<TZEIf_else>(Unchecked);
-  fieldOpened = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
-  hideButton = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
-  showButton = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
-  enter = Make<TZEHub>([](auto& h) { Outputs(h, 4); });
+  fieldOpened = Make<TZEHub>(Outputs(2));
+  hideButton = Make<TZEDoData>(IntValue(0));
+  showButton = Make<TZEDoData>(IntValue(1));
+  enter = Make<TZEHub>(Outputs(4));
   escapeKey = Make<TZEIf_else>([](auto& g) {
     g.Type = cmEqual;
     MakeInt(g.Op2, kVirtualEscape);
   });
   shownValue = Make<TZEMemory>();
-  escape = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  escape = Make<TZEHub>(Outputs(2));
   restoreValue = Make<TZEDoData>();
   resyncKind = Make<TZEIndexToChanel>(Routes(4));
   Control = panel;
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   // Set-up from the row text.
   Connect(boundary->InnerEvents[0], setup, &TZEHub::Distribute);

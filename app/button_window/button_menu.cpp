@@ -1,10 +1,7 @@
 #include "app/button_window/button_menu.h"
 
-#include "link/link_setup.h"
 
 namespace zorn {
-
-using namespace link_setup;
 
 namespace {
 
@@ -29,11 +26,11 @@ TClassMultiElement_ButtonMenuState::TClassMultiElement_ButtonMenuState(
   });
   for (int32_t i = 0; i < 3; ++i) {
     itemEnabled[i] = Make<TZESwitch>(Enabled);
-    itemIndex[i] = Make<TZEDoData>([&](auto& d) { IntValue(d, i); });
+    itemIndex[i] = Make<TZEDoData>(IntValue(i));
   }
-  panelPress = Make<TZEHub>([](auto& h) { Outputs(h, 4); });
-  windowPress = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
-  opening = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
+  panelPress = Make<TZEHub>(Outputs(4));
+  windowPress = Make<TZEHub>(Outputs(3));
+  opening = Make<TZEHub>(Outputs(3));
   blockList = Make<TZEArrayRW>();
   blocksReported = Make<TZEIf_else>([](auto& g) {
     g.Type = cmGreater;
@@ -46,9 +43,7 @@ TClassMultiElement_ButtonMenuState::TClassMultiElement_ButtonMenuState(
   });
   topmostCheck = Make<TzeMT_AddData>([](auto& a) { a.SetCount(2); });
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   Connect(boundary->InnerDataInputs[0], chosen, &TZEMemory::Value);
   for (uint16_t i = 0; i < 3; ++i) {
@@ -92,9 +87,7 @@ TClassMultiElement_ButtonResync::TClassMultiElement_ButtonResync(TZEMultiElement
   positions = Make<TZEArrayEnum>();
   position = Make<TZEDoData>();
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   Connect(boundary->InnerEvents[0], isOne, &TZEIf_else::Compare);
   Connect(isOne->OnTrue, positions, &TZEArrayEnum::Enum);

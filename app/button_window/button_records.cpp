@@ -1,10 +1,7 @@
 #include "app/button_window/button_records.h"
 
-#include "link/link_setup.h"
 
 namespace zorn {
-
-using namespace link_setup;
 
 namespace {
 
@@ -28,18 +25,6 @@ void RecordFile(TZEini& ini) {
   ini.StringType = true;
 }
 
-void KeyField(TZEMultiStrPart& s) {
-  s.Delimiter = ";";
-  s.SetCount(1);
-}
-
-auto Format(const char* mask, int32_t args) {
-  return [=](TZEFormatStr& f) {
-    f.Mask = mask;
-    f.SetCount(args);
-  };
-}
-
 }  // namespace
 
 TClassMultiElement_ButtonRowText::TClassMultiElement_ButtonRowText(TZEMultiElement* host,
@@ -47,7 +32,7 @@ TClassMultiElement_ButtonRowText::TClassMultiElement_ButtonRowText(TZEMultiEleme
                                                                    TClassMultiBase* parentScheme)
     : TClassMultiBase(parentScheme) {
   boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(1, 0); });
-  steps = Make<TZEHub>([](auto& h) { Outputs(h, 4); });
+  steps = Make<TZEHub>(Outputs(4));
   fields = Make<TZEMultiStrPart>([](auto& s) {
     s.Delimiter = ";";
     s.SetCount(8);
@@ -59,9 +44,7 @@ TClassMultiElement_ButtonRowText::TClassMultiElement_ButtonRowText(TZEMultiEleme
   rowText = Make<TZEFormatStr>(
       Format("%1;%2;%3;%4;%5;%8;Блок: №%5 (%6), %7, Значение на выходе: \"%8\"", 8));
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   Connect(boundary->InnerEvents[0], steps, &TZEHub::Distribute);
   Connect(steps->Outputs[0], fields, &TZEMultiStrPart::Split);
@@ -93,16 +76,14 @@ TClassMultiElement_ButtonRecordAdd::TClassMultiElement_ButtonRecordAdd(
     s.SetCount(2);
   });
   listKey = Make<TZEFreeKey>();
-  writeSteps = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
+  writeSteps = Make<TZEHub>(Outputs(3));
   newKey = Make<TZEMemory>();
   newRecord = Make<TZEFormatStr>(Format("%1;%2;1;0;%2;70;0", 2));
   recordFile = Make<TZEini>(RecordFile);
-  editDelay = Make<TZETimer>([](auto& t) { OneShot(t, 10); });
+  editDelay = Make<TZETimer>(OneShot(10));
   writtenKey = Make<TZEDoData>();
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   Connect(boundary->InnerEvents[0], menuKey, &TZEFreeKey::Find);
   Connect(menuKey->Array, boundary, &TZEEditMulti::DataOutput, 0);
@@ -132,7 +113,7 @@ TClassMultiElement_ButtonRecords::TClassMultiElement_ButtonRecords(TZEMultiEleme
   boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(5, 1); });
   records = Make<TZEStrList>();
   section = Make<TZEini>(RecordFile);
-  reloadSteps = Make<TZEHub>([](auto& h) { Outputs(h, 4); });
+  reloadSteps = Make<TZEHub>(Outputs(4));
   recordMask = Make<TZEStrMask>([](auto& m) {
     m.Mask = "unit*=#;*;*;#;*;*;#";
     m.IgnoreCase = true;
@@ -141,26 +122,24 @@ TClassMultiElement_ButtonRecords::TClassMultiElement_ButtonRecords(TZEMultiEleme
     r.SubStr = "=";
     r.NewStr = ";";
   });
-  lineSteps = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
+  lineSteps = Make<TZEHub>(Outputs(3));
   position = Make<TZEMath>([](auto& m) {
     m.Operation = moSubtract;
     m.Op2 = 1;
   });
   editRecord = Make<TZEArrayRW>();
-  editKey = Make<TZEMultiStrPart>(KeyField);
+  editKey = Make<TZEMultiStrPart>(Parts(1));
   editText = Make<TZEFormatStr>(Format("1;%1", 1));
   newKeyText = Make<TZEFormatStr>(Format("1;%1", 1));
   deleteRecord = Make<TZEArrayRW>();
-  deleteKey = Make<TZEMultiStrPart>(KeyField);
-  deleteSteps = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  deleteKey = Make<TZEMultiStrPart>(Parts(1));
+  deleteSteps = Make<TZEHub>(Outputs(2));
   deleteFile = Make<TZEini>(RecordFile);
   reloadRequest = Make<TZEDoData>();
   rowText = Make<TZEMultiElement>(HostPoints(1, 1));
   recordAdd = Make<TZEMultiElement>(HostPoints(2, 1));
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   Connect(boundary->InnerDataInputs[0], records, &TZEStrList::Array);
 

@@ -1,10 +1,7 @@
 #include "app/button_window/button_window.h"
 
-#include "link/link_setup.h"
 
 namespace zorn {
-
-using namespace link_setup;
 
 namespace {
 
@@ -30,12 +27,10 @@ TClassChildForm_ButtonWindow::TClassChildForm_ButtonWindow(TZEMultiElement* host
     f.BorderStyle = 7;
     f.Place = "config.ini\\buttonForm";
     f.Visible = false;
-    f.Init();
   });
   background = Make<ui::TZEImage>([&](auto& i) {
     i.Parent = form;
     i.Align = ui::alClient;
-    i.Init();
   });
   layout = Make<ui::TZEToolBarLayout>([&](auto& l) {
     l.Name = "кнопки";
@@ -45,13 +40,11 @@ TClassChildForm_ButtonWindow::TClassChildForm_ButtonWindow(TZEMultiElement* host
     l.SpacingX = 10;
     l.SpacingY = 10;
     l.AutoHeight = true;
-    l.Init();
   });
   menu = Make<ui::TzePopupMenuEx>([&](auto& m) {
     m.Items = "Редактировать\r\nДобавить кнопку\r\nУдалить кнопку\r\n-\r\nПоверх окон\r\n-\r\nЗакрыть окно";
     m.Font = TFontRec{"MS Sans Serif", 8, 0, 0, 1};
     m.Owner = form;
-    m.Init();
   });
   panelPicture = Make<ui::TZEBitmap>(ui::ResourceBitmap("BITMAP10"));
   topmost = Make<TZESwitch>([](auto& s) {
@@ -60,15 +53,15 @@ TClassChildForm_ButtonWindow::TClassChildForm_ButtonWindow(TZEMultiElement* host
     s.SetStartOff(true);
   });
   winTools = Make<ui::TZEWinTools>();
-  reloadSteps = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
-  shownSteps = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
+  reloadSteps = Make<TZEHub>(Outputs(2));
+  shownSteps = Make<TZEHub>(Outputs(3));
   visible = Make<TZEGlobalVar>([](auto& g) { g.SetName("visible_button"); });
   visibleFile = Make<TZEini>([](auto& ini) {
     ini.FileName = "config.ini";
     ini.Section = "buttonForm";
     ini.Key = "visible";
   });
-  closeValue = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
+  closeValue = Make<TZEDoData>(IntValue(0));
   menuCommand = Make<TZEIndexToChanel>([](auto& r) { r.SetCount(7); });
   windowPress = Make<TZEIndexToChanel>([](auto& r) { r.SetCount(2); });
   buttons = Make<TZEMultiElementEx>([](auto& h) {
@@ -80,9 +73,7 @@ TClassChildForm_ButtonWindow::TClassChildForm_ButtonWindow(TZEMultiElement* host
   resync = Make<TZEMultiElement>(HostPoints(1, 1));
   Control = form;
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   // Reload: the picture, then the buttons.
   Connect(boundary->InnerEvents[0], reloadSteps, &TZEHub::Distribute);
@@ -100,7 +91,7 @@ TClassChildForm_ButtonWindow::TClassChildForm_ButtonWindow(TZEMultiElement* host
   Connect(boundary->InnerEvents[1], shownSteps, &TZEHub::Distribute);
   Connect(shownSteps->Outputs[0], visible, &TZEGlobalVar::Write);
   Connect(shownSteps->Outputs[1], visibleFile, &TZEini::Write);
-  Connect(shownSteps->Outputs[2], static_cast<ui::TZEWin*>(form), &ui::TZEWin::SetVisible);
+  Connect(shownSteps->Outputs[2], Win(form), &ui::TZEWin::SetVisible);
 
   Connect(boundary->InnerEvents[2], records, &TZEMultiElement::Action, 4);
   Connect(boundary->InnerEvents[3], resync, &TZEMultiElement::Action, 0);
@@ -129,7 +120,7 @@ TClassChildForm_ButtonWindow::TClassChildForm_ButtonWindow(TZEMultiElement* host
   Connect(menuCommand->Channels[miDelete], records, &TZEMultiElement::Action, 3);
   Connect(menuCommand->Channels[miTopmost], topmost, &TZESwitch::Toggle);
   Connect(topmost->OnToggle, winTools, &ui::TZEWinTools::SetTopmost);
-  Connect(winTools->HandleInput, static_cast<ui::TZEWin*>(form), &ui::TZEWin::Handle);
+  Connect(winTools->HandleInput, Win(form), &ui::TZEWin::Handle);
   Connect(menuCommand->Channels[miClose], closeValue, &TZEDoData::Emit);
   Connect(closeValue->OnEmit, shownSteps, &TZEHub::Distribute);
 

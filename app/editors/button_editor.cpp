@@ -13,13 +13,13 @@ TClassChildForm_ButtonEditor::TClassChildForm_ButtonEditor(TZEMultiElement* host
     : TPanelEditorForm(host, parentControl, parentScheme,
                        {"Редактирование кнопки", "ICON3", 292, 205, 286, 140}) {
   kindLabel = Make<ui::TZELabel>(Label(form, 5, 105, 70, 20, "Тип кнопки:"));
-  kind = Make<ui::TZEComboBox>(List(form, 105, false, 8, "", "", "Условие включения идикатора"));
+  kind = Make<ui::TZEComboBox>(List(form, 105, TListData::Index, 8, "", "", "Условие включения идикатора"));
 
   MakePanelFlow(3, 6);  // an int output block is type 6
   noKind = Make<TZEIf_else>(NoneSelected);
   noKindReason = Make<TZEDoData>(Reason("Не выбран тип кнопки"));
   MakeHosts(4, 2);
-  kindList = Make<TZEMultiElement>(Inner(3, 1));
+  kindList = Make<TZEMultiElement>(HostPoints(3, 1));
   MakeSaveBar(1);
 
   WirePanelShared();

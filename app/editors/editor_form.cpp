@@ -25,29 +25,24 @@ TEditorForm::TEditorForm(TZEMultiElement* host, TElement* parentControl,
     f.Height = look.Height;
     f.Centered = true;
     f.Visible = false;
-    f.Init();
   });
   background = Make<ui::TZEImage>([&](auto& i) {
     Place(i, form, 0, 0, look.PictureWidth, look.PictureHeight, "");
     i.Stretch = true;
-    i.Init();
   });
   // One line across the window just above the save bar.
   notice = Make<ui::TZELabel>([&](auto& l) {
     Place(l, form, 5, look.PictureHeight - 13, look.PictureWidth - 10, 13, "");
     l.Font.Color = kNoticeColor;
-    l.Init();
   });
   Control = form;
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 }
 
 void TEditorForm::MakeFlow(const TEditorFlow& flow) {
   flow_ = flow;
   opening = Make<TZEHub>(
-      [&](auto& h) { Outputs(h, 8 + flow.StepsBeforeParse + flow.StepsAfterFields); });
+      Outputs(8 + flow.StepsBeforeParse + flow.StepsAfterFields));
   stored = Make<TZEMemory>([](auto& m) {
     TData empty;
     MakeStr(empty, "");
@@ -55,34 +50,34 @@ void TEditorForm::MakeFlow(const TEditorFlow& flow) {
   });
   reader = Make<TZEini>(UserSettings);
   parse = Make<TZEDoData>(ValueOf(stored, &TZEMemory::Value));
-  showForm = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
-  fields = Make<TZEHub>([&](auto& h) { Outputs(h, flow.Fields); });
+  showForm = Make<TZEDoData>(IntValue(1));
+  fields = Make<TZEHub>(Outputs(flow.Fields));
   valueText = Make<TZEDoData>();
-  valueFields = Make<TZEHub>([&](auto& h) { Outputs(h, flow.ValueFields); });
+  valueFields = Make<TZEHub>(Outputs(flow.ValueFields));
   clearNotice = Make<TZEDoData>();  // Null: an empty text
   noBlock = Make<TZEIf_else>(NoneSelected);
   noBlockReason = Make<TZEDoData>(Reason("Не выбран блок"));
   valueByType = Make<TZEIndexToChanel>([](auto& r) { r.SetCount(kTypeCodes); });
   valueCheck = Make<TZEDecimalCheck>();
   valueReason = Make<TZEDoData>(Reason("Значение: десятичное, -2147483648…2147483647"));
-  checked = Make<TZEHub>([](auto& h) { Outputs(h, 1); });
-  saving = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
+  checked = Make<TZEHub>(Outputs(1));
+  saving = Make<TZEHub>(Outputs(3));
   record = Make<TZEFormatStr>([](auto& f) {
     f.Mask = "%1;%2;%3;%4;%5;%6;%7";
     f.SetCount(7);
   });
   writer = Make<TZEini>(UserSettings);
-  hideForm = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
+  hideForm = Make<TZEDoData>(IntValue(0));
 }
 
 void TEditorForm::MakeHosts(size_t blockEvents, size_t blockInputs) {
-  section = Make<TZEMultiElement>(Inner(3, 0));
-  parser = Make<TZEMultiElement>(Inner(3, 1));
-  blockReader = Make<TZEMultiElement>(Inner(blockEvents, blockInputs));
+  section = Make<TZEMultiElement>(HostPoints(3, 0));
+  parser = Make<TZEMultiElement>(HostPoints(3, 1));
+  blockReader = Make<TZEMultiElement>(HostPoints(blockEvents, blockInputs));
 }
 
 void TEditorForm::MakeSaveBar(size_t events) {
-  saveBar = Make<TZEMultiElement>(Inner(events, 0));
+  saveBar = Make<TZEMultiElement>(HostPoints(events, 0));
 }
 
 void TEditorForm::WireShared() {
@@ -195,7 +190,7 @@ TPanelEditorForm::TPanelEditorForm(TZEMultiElement* host, TElement* parentContro
   widthLabel = Make<ui::TZELabel>(Label(form, 5, 30, 91, 20, "Ширина:"));
   width = Make<TZENumberEdit>(Edit(form, 30, ui::emUnsigned, "50", "Ширина элемента"));
   blockLabel = Make<ui::TZELabel>(Label(form, 5, 55, 75, 20, "Блок:"));
-  block = Make<ui::TZEComboBox>(List(form, 55, true, 20, "bit\r\nint\r\nstr", "Блок", "bit"));
+  block = Make<ui::TZEComboBox>(List(form, 55, TListData::Text, 20, "bit\r\nint\r\nstr", "Блок", "bit"));
   valueLabel = Make<ui::TZELabel>(Label(form, 5, 80, 75, 20, "Значение:"));
   intValue = Make<TZENumberEdit>(
       Edit(form, 80, ui::emInteger, "1", "Значение с которым сравнивается "));
@@ -205,7 +200,7 @@ TPanelEditorForm::TPanelEditorForm(TZEMultiElement* host, TElement* parentContro
 
 void TPanelEditorForm::MakePanelFlow(size_t fieldCount, int32_t integerType) {
   MakeFlow({0, 0, fieldCount, 2, integerType});
-  widthShown = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
+  widthShown = Make<TZEHub>(Outputs(3));
   widthOrigin = Make<TZEMemory>();
   widthEdited = Make<TZEIf_else>([](auto& g) {
     g.Type = cmNotEqual;

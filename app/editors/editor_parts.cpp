@@ -43,7 +43,7 @@ TEditorSectionScheme::TEditorSectionScheme(TZEMultiElement* host, TClassMultiBas
                                            const char* ownSection)
     : TClassMultiBase(parentScheme) {
   boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(2, 2); });
-  opening = Make<TZEHub>([](auto& h) { Outputs(h, 4); });
+  opening = Make<TZEHub>(Outputs(4));
   // No origin is −1, which reports on neither event.
   origin = Make<TZEMemory>([](auto& m) {
     TData none;
@@ -64,7 +64,7 @@ TEditorSectionScheme::TEditorSectionScheme(TZEMultiElement* host, TClassMultiBas
     s.Delimiter = ";";
     s.SetCount(1);
   });
-  splitDone = Make<TZEHub>([](auto& h) { Outputs(h, 4); });
+  splitDone = Make<TZEHub>(Outputs(4));
   sections = Make<TZEStrList>([&](auto& l) { l.SetStrings(std::string("mainForm\r\n") + ownSection); });
   sectionOf = Make<TZEArrayRW>();
   report = Make<TZEIndexToChanel>([](auto& r) { r.SetCount(2); });
@@ -100,12 +100,12 @@ TEditorRecordScheme::TEditorRecordScheme(TZEMultiElement* host, TClassMultiBase*
                                          const TEditorRecordKind& kind)
     : TClassMultiBase(parentScheme) {
   boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(1, 5); });
-  steps = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
+  steps = Make<TZEHub>(Outputs(3));
   stored = Make<TZEStrMask>([&](auto& m) {
     m.Mask = kind.Mask;
     m.IgnoreCase = true;
   });
-  storedSteps = Make<TZEHub>([](auto& h) { Outputs(h, 7); });
+  storedSteps = Make<TZEHub>(Outputs(7));
   fields = Make<TZEMultiStrPart>([](auto& s) {
     s.Delimiter = ";";
     s.SetCount(7);
@@ -122,7 +122,7 @@ TEditorRecordScheme::TEditorRecordScheme(TZEMultiElement* host, TClassMultiBase*
     e.Prefix = kind.Prefix;
     e.TypeNames = kind.TypeNames;
   });
-  newSteps = Make<TZEHub>([](auto& h) { Outputs(h, 6); });
+  newSteps = Make<TZEHub>(Outputs(6));
   listed = Make<TZEArrayEnum>();
   blockText = Make<TZEStrMask>([](auto& m) { m.Mask = "#;*"; });
   // Texts compare character by character: a single-digit type code before
@@ -131,7 +131,7 @@ TEditorRecordScheme::TEditorRecordScheme(TZEMultiElement* host, TClassMultiBase*
     g.Type = kind.OutputBlocks ? cmGreaterOrEqual : cmLess;
     MakeStr(g.Op2, "5");
   });
-  firstEntry = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
+  firstEntry = Make<TZEDoData>(IntValue(0));
   Attach(boundary, this, host);
 
   Connect(boundary->InnerEvents[0], steps, &TZEHub::Distribute);
@@ -188,7 +188,7 @@ TEditorBlockScheme::TEditorBlockScheme(TZEMultiElement* host, TClassMultiBase* p
     e.Prefix = kind.Prefix;
     e.TypeNames = kind.TypeNames;
   });
-  steps = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
+  steps = Make<TZEHub>(Outputs(3));
   byType = Make<TZEIndexToChanel>([](auto& r) { r.SetCount(kTypeCodes); });
   value = Make<TZEGetIndexData>([](auto& v) { v.SetCount(kTypeCodes); });
   one = Make<TZEMemory>([](auto& m) {
@@ -197,8 +197,8 @@ TEditorBlockScheme::TEditorBlockScheme(TZEMultiElement* host, TClassMultiBase* p
     m.SetDefault(d);
   });
   for (const TEditorBlockType& type : types) {
-    typeSteps.push_back(Make<TZEHub>([&](auto& h) { Outputs(h, static_cast<uint8_t>(controls)); }));
-    for (int32_t shown : type.Shown) flags.push_back(Make<TZEDoData>([&](auto& d) { IntValue(d, shown); }));
+    typeSteps.push_back(Make<TZEHub>(Outputs(static_cast<uint8_t>(controls))));
+    for (int32_t shown : type.Shown) flags.push_back(Make<TZEDoData>(IntValue(shown)));
   }
   Attach(boundary, this, host);
 
@@ -246,7 +246,7 @@ TClassMultiElement_ButtonKindList::TClassMultiElement_ButtonKindList(TZEMultiEle
                                                                      TClassMultiBase* parentScheme)
     : TClassMultiBase(parentScheme) {
   boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(1, 0); });
-  steps = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
+  steps = Make<TZEHub>(Outputs(3));
   byType = Make<TZEIndexToChanel>([](auto& r) { r.SetCount(kTypeCodes); });
   boolKinds = Make<TZEStrList>([](auto& l) {
     l.SetStrings("Импульсная кнопка\r\nПереключатель\r\nКнопка с зажатием");

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "elements/ini.h"
-#include "link/link_setup.h"
 #include "runtime/flow/compare.h"
+#include "runtime/flow/hub.h"
 #include "runtime/multi_element.h"
 #include "ui/elements/combo_box.h"
 #include "ui/elements/edit.h"
@@ -15,8 +15,6 @@
 
 namespace zorn::editor_setup {
 
-using link_setup::IntValue;
-using link_setup::Outputs;
 
 // Place and hint of a control on the dialog; the font is the default one.
 template <class T>
@@ -35,7 +33,6 @@ inline auto Label(ui::TZEWin* parent, int32_t left, int32_t top, int32_t width, 
   return [=](ui::TZELabel& l) {
     Place(l, parent, left, top, width, height, "");
     l.Text = text;
-    l.Init();
   };
 }
 
@@ -45,34 +42,21 @@ inline auto Edit(ui::TZEWin* parent, int32_t top, ui::TEditMode mode, const char
     Place(e, parent, 130, top, 150, 20, hint);
     e.Mode = mode;
     e.Text = text;
-    e.Init();
   };
 }
 
-// A drop-down list at the field column; index mode unless `textMode`.
-inline auto List(ui::TZEWin* parent, int32_t top, bool textMode, int32_t dropDown,
+// What a list's events and data carry: the chosen item's index or its text.
+enum class TListData : uint8_t { Index = 0, Text = 1 };
+
+// A drop-down list at the field column.
+inline auto List(ui::TZEWin* parent, int32_t top, TListData data, int32_t dropDown,
                  const char* items, const char* text, const char* hint) {
   return [=](ui::TZEComboBox& c) {
     Place(c, parent, 130, top, 150, 21, hint);
-    c.DataMode = textMode ? 1 : 0;
+    c.DataMode = static_cast<uint8_t>(data);
     c.DropDownCount = dropDown;
     c.Strings = items;
     c.Text = text;
-    c.Init();
-  };
-}
-
-// An emitter of what a data output answers when it fires.
-template <class C>
-auto ValueOf(C* source, void (C::*output)(TData&, uint16_t), uint16_t index = 0) {
-  return [=](TZEDoData& d) { Connect(d.DataInput, source, output, index); };
-}
-
-// An inner host of a dialog: its windows hang on the dialog's form.
-inline auto Inner(size_t events, size_t dataInputs) {
-  return [=](TZEMultiElement& h) {
-    h.SetEventCount(events);
-    h.SetDataInputCount(dataInputs);
   };
 }
 

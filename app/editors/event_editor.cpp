@@ -17,18 +17,18 @@ TClassChildForm_EventEditor::TClassChildForm_EventEditor(TZEMultiElement* host,
   name = Make<ui::TZEEdit>(
       Edit(form, 5, ui::emText, "", "Имя события (СИМВОЛЫ '=' и ';' НЕ ИСПОЛЬЗОВАТЬ)"));
   blockLabel = Make<ui::TZELabel>(Label(form, 5, 30, 75, 20, "Блок:"));
-  block = Make<ui::TZEComboBox>(List(form, 30, true, 20, "bit\r\nint\r\nstr", "",
+  block = Make<ui::TZEComboBox>(List(form, 30, TListData::Text, 20, "bit\r\nint\r\nstr", "",
                                      "Блок к значениям которого привязывается условие"));
   conditionLabel = Make<ui::TZELabel>(Label(form, 5, 55, 75, 20, "Условие:"));
-  condition = Make<ui::TZEComboBox>(List(form, 55, false, 8, "Все изменения\r\n=\r\n!=\r\n>\r\n<",
+  condition = Make<ui::TZEComboBox>(List(form, 55, TListData::Index, 8, "Все изменения\r\n=\r\n!=\r\n>\r\n<",
                                          "Условие", "Условие выполнения события"));
   valueLabel = Make<ui::TZELabel>(Label(form, 5, 80, 75, 20, "Значение:"));
   intValue = Make<TZENumberEdit>(Edit(form, 80, ui::emInteger, "1", ""));
   textValue = Make<ui::TZEEdit>(Edit(form, 80, ui::emText, "", "Значение"));
-  bitValue = Make<ui::TZEComboBox>(List(form, 80, true, 8, "0\r\n1", "бит", "Значение"));
+  bitValue = Make<ui::TZEComboBox>(List(form, 80, TListData::Text, 8, "0\r\n1", "бит", "Значение"));
   actionLabel = Make<ui::TZELabel>(Label(form, 5, 105, 75, 20, "Действие:"));
   action = Make<ui::TZEComboBox>(List(
-      form, 105, false, 8,
+      form, 105, TListData::Index, 8,
       "Только запись\r\nПроиграть звук\r\nОткрыть файл\r\nГромкость ПК\r\nОтключить ПК\r\n"
       "Перезагрузить ПК\r\nЗаблокировать ПК",
       "Действие", "Выполняемое действие при выполнение условия"));
@@ -42,7 +42,6 @@ TClassChildForm_EventEditor::TClassChildForm_EventEditor(TZEMultiElement* host,
     s.Position = 10;
     s.NotifyMode = 0;
     s.Visible = false;
-    s.Init();
   });
 
   // Opening steps of its own: 3 raises the opening flag, 8 lowers it.
@@ -52,8 +51,8 @@ TClassChildForm_EventEditor::TClassChildForm_EventEditor(TZEMultiElement* host,
     MakeInt(off, 0);
     m.SetDefault(off);
   });
-  openingOn = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
-  openingOff = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
+  openingOn = Make<TZEDoData>(IntValue(1));
+  openingOff = Make<TZEDoData>(IntValue(0));
   nameText = Make<TZEDoData>();
   conditionIndex = Make<TZEDoData>();
   actionIndex = Make<TZEDoData>();
@@ -66,7 +65,7 @@ TClassChildForm_EventEditor::TClassChildForm_EventEditor(TZEMultiElement* host,
     MakeStr(c.Value, "1");
     MakeInt(c.Data, 1);
   });
-  bitNone = Make<TZEDoData>([](auto& d) { IntValue(d, -1); });
+  bitNone = Make<TZEDoData>(IntValue(-1));
   actionOpened = Make<TZEIf_else>([](auto& g) {
     g.Type = cmEqual;
     MakeInt(g.Op2, 1);
@@ -77,10 +76,10 @@ TClassChildForm_EventEditor::TClassChildForm_EventEditor(TZEMultiElement* host,
   noActionReason = Make<TZEDoData>(Reason("Не выбрано действие"));
   noBit = Make<TZEIf_else>(NoneSelected);
   noBitReason = Make<TZEDoData>(Reason("Не выбрано значение"));
-  deleting = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
+  deleting = Make<TZEHub>(Outputs(3));
   remover = Make<TZEini>(UserSettings);
   MakeHosts(4, 3);
-  fileChoice = Make<TZEMultiElement>(Inner(3, 1));
+  fileChoice = Make<TZEMultiElement>(HostPoints(3, 1));
   MakeSaveBar(2);
 
   WireShared();

@@ -14,15 +14,15 @@ TClassChildForm_IndicatorEditor::TClassChildForm_IndicatorEditor(TZEMultiElement
                        {"Редактирование индикатора", "ICON2", 300, 203, 294, 138}) {
   conditionLabel = Make<ui::TZELabel>(Label(form, 5, 105, 70, 20, "Условие:"));
   condition = Make<ui::TZEComboBox>(
-      List(form, 105, false, 8, "=\r\n!=\r\n>\r\n<", "", "Условие включения идикатора"));
+      List(form, 105, TListData::Index, 8, "=\r\n!=\r\n>\r\n<", "", "Условие включения идикатора"));
 
   MakePanelFlow(6, 1);  // an int input block is type 1
   conditionIndex = Make<TZEDoData>();
   signal = Make<TZEDoData>();
   reselect = Make<TZEDoData>(ValueOf(block, &ui::TZEComboBox::Index));
   conditionUnset = Make<TZEIf_else>(NoneSelected);
-  showCondition = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
-  conditionShown = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  showCondition = Make<TZEDoData>(IntValue(1));
+  conditionShown = Make<TZEHub>(Outputs(2));
   noCondition = Make<TZEIf_else>(NoneSelected);
   noConditionReason = Make<TZEDoData>(Reason("Не выбрано условие"));
   MakeHosts(4, 2);

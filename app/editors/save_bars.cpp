@@ -11,7 +11,6 @@ namespace {
 auto Bar(TElement* parentControl, int32_t top, int32_t width) {
   return [=](ui::TZEPanel& p) {
     Place(p, dynamic_cast<ui::TZEWin*>(parentControl), 0, top, width, 37, "");
-    p.Init();
   };
 }
 
@@ -19,7 +18,6 @@ auto Button(ui::TZEWin* bar, int32_t left, const char* caption, const char* hint
   return [=](ui::TzeButtonRush& b) {
     Place(b, bar, left, 5, 106, 25, hint);
     b.Caption = caption;
-    b.Init();
   };
 }
 
@@ -54,7 +52,6 @@ TClassChildPanel_IndicatorEditorSave::TClassChildPanel_IndicatorEditorSave(
   sound = Make<ui::TzeCheckBoxRush>([&](auto& c) {
     Place(c, panel, 5, 5, 150, 20, "Проигрывать звук при изменение состояния");
     c.Caption = "Озвучивать изменения";
-    c.Init();
   });
   save = Make<ui::TzeButtonRush>(Button(panel, 167, "Сохранить", kReloadHint));
   Attach(this, host);

@@ -14,9 +14,7 @@ TClassMultiElement_EventActions::TClassMultiElement_EventActions(TZEMultiElement
   });
   system = Make<TZESystemActions>();
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   Connect(boundary->InnerEvents[0], system, &TZESystemActions::Open);
   Connect(boundary->InnerEvents[1], volumeLevel, &TZEMath::Calc);

@@ -8,9 +8,7 @@ TClassMultiElement_EventFreeKey::TClassMultiElement_EventFreeKey(TZEMultiElement
   boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(1, 0); });
   search = Make<TZEFreeKey>([](auto& s) { s.Prefix = "event_"; });
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   Connect(boundary->InnerEvents[0], search, &TZEFreeKey::Find);
   Connect(search->Array, boundary, &TZEEditMulti::DataOutput, 0);

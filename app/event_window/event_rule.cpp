@@ -1,10 +1,7 @@
 #include "app/event_window/event_rule.h"
 
-#include "link/link_setup.h"
 
 namespace zorn {
-
-using namespace link_setup;
 
 namespace {
 
@@ -25,7 +22,7 @@ TClassMultiElementEx_EventRule::TClassMultiElementEx_EventRule(TZEMultiElementEx
     s.Delimiter = ";";
     s.SetCount(7);
   });
-  receiving = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  receiving = Make<TZEHub>(Outputs(2));
   result = Make<TZEMultiStrPart>([](auto& s) {
     s.Delimiter = ";";
     s.SetCount(2);
@@ -37,7 +34,7 @@ TClassMultiElementEx_EventRule::TClassMultiElementEx_EventRule(TZEMultiElementEx
     s.SetStartOff(true);
   });
   change = Make<TZEChangeMon>();
-  changed = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
+  changed = Make<TZEHub>(Outputs(3));
   values = Make<TZEMemFifo>([](auto& f) { f.SetSize(2); });
   primed = Make<TZEMemory>([](auto& m) {
     TData no;
@@ -48,15 +45,13 @@ TClassMultiElementEx_EventRule::TClassMultiElementEx_EventRule(TZEMultiElementEx
     g.Type = cmEqual;
     MakeInt(g.Op2, 1);
   });
-  primeDone = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
+  primeDone = Make<TZEDoData>(IntValue(1));
   row = Make<TZEFormatStr>(RowFormat);
   changeRow = Make<TZEFormatStr>(RowFormat);
-  firing = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  firing = Make<TZEHub>(Outputs(2));
   action = Make<TZEIndexToChanel>([](auto& r) { r.SetCount(7); });
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   Connect(boundary->InnerEvents[0], parts, &TZEMultiStrPart::Split);
 

@@ -11,11 +11,8 @@
 #include "app/event_window/rule_text.h"
 #include "app/event_window/table_fill.h"
 #include "app/event_window/table_mouse.h"
-#include "link/link_setup.h"
 
 namespace zorn {
-
-using namespace link_setup;
 
 namespace {
 
@@ -46,7 +43,6 @@ TClassChildForm_EventWindow::TClassChildForm_EventWindow(TZEMultiElement* host,
     f.Color = 0xFF00000F;
     f.Place = "config.ini\\eventForm";
     f.Visible = false;
-    f.Init();
   });
   ruleBar = Make<TZEMultiElement>(HostPoints(1, 0));
   table = Make<ui::TzeStringTableMT>([&](auto& t) {
@@ -60,13 +56,11 @@ TClassChildForm_EventWindow::TClassChildForm_EventWindow(TZEMultiElement* host,
     t.Columns = "Время=125\r\nСобытие\r\nУсловие\r\nЗначение\r\nДействие=200";
     t.Separator = ';';
     t.MaxRows = 200;  // as many as the log keeps, between refills too
-    t.Init();
   });
   menu = Make<ui::TzePopupMenuEx>([&](auto& m) {
     m.Items = "Редактировать\r\nФильтр по выбранному\r\n-\r\nДобавить\r\n-\r\nВсе события\r\n";
     m.Font = TFontRec{"MS Sans Serif", 8, 0, 0, 1};
     m.Owner = form;
-    m.Init();
   });
   sound = Make<TZEPlaySound>([](auto& s) { s.Mode = pmAsync; });
   ruleLoader = Make<TZEMultiElement>(HostPoints(3, 0));
@@ -82,8 +76,8 @@ TClassChildForm_EventWindow::TClassChildForm_EventWindow(TZEMultiElement* host,
   tableMouse = Make<TZEMultiElement>(HostPoints(1, 0));
   ruleFinder = Make<TZEMultiElement>(HostPoints(1, 1));
   actions = Make<TZEMultiElement>(HostPoints(0, 0));
-  showing = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
-  cleared = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  showing = Make<TZEHub>(Outputs(2));
+  cleared = Make<TZEHub>(Outputs(2));
   menuItems = Make<TZEIndexToChanel>([](auto& r) { r.SetCount(6); });
   rowToEdit = Make<TZEIf_else>(SelectedRow);
   selectedRow = Make<TZEDoData>();
@@ -91,16 +85,14 @@ TClassChildForm_EventWindow::TClassChildForm_EventWindow(TZEMultiElement* host,
   editText = Make<TZEStrCat>([](auto& c) { c.Str1 = "1;"; });
   Control = form;
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   // Window inputs.
   Connect(boundary->InnerEvents[0], ruleLoader, &TZEMultiElement::Action, 0);
   Connect(boundary->InnerEvents[1], lineMatcher, &TZEMultiElement::Action, 0);
   Connect(boundary->InnerEvents[2], showing, &TZEHub::Distribute);
   Connect(showing->Outputs[0], tableFill, &TZEMultiElement::Action, 1);
-  Connect(showing->Outputs[1], static_cast<ui::TZEWin*>(form), &ui::TZEWin::SetVisible);
+  Connect(showing->Outputs[1], Win(form), &ui::TZEWin::SetVisible);
 
   // Loading: away with the old rules, then one instance and one selector
   // entry per rule.

@@ -1,10 +1,7 @@
 #include "app/event_window/line_matcher.h"
 
-#include "link/link_setup.h"
 
 namespace zorn {
-
-using namespace link_setup;
 
 namespace {
 
@@ -31,10 +28,10 @@ TClassMultiElement_EventLineMatcher::TClassMultiElement_EventLineMatcher(
     m.Mask = "#;*;*";
     m.IgnoreCase = true;
   });
-  steps = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  steps = Make<TZEHub>(Outputs(2));
   lineFields = Make<TZEMultiStrPart>(Fields(3));
   rules = Make<TZEArrayEnum>();
-  visiting = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  visiting = Make<TZEHub>(Outputs(2));
   ruleFields = Make<TZEMultiStrPart>(Fields(5));
   sameType = Make<TZEIf_else>([](auto& g) { g.Type = cmEqual; });
   sameBlock = Make<TZEIf_else>([](auto& g) { g.Type = cmEqual; });
@@ -51,9 +48,7 @@ TClassMultiElement_EventLineMatcher::TClassMultiElement_EventLineMatcher(
   });
   position = Make<TZEDoData>();
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   Connect(boundary->InnerEvents[0], lineMask, &TZEStrMask::Check);
   Connect(lineMask->OnMatch, steps, &TZEHub::Distribute);

@@ -1,10 +1,7 @@
 #include "app/event_window/log_store.h"
 
-#include "link/link_setup.h"
 
 namespace zorn {
-
-using namespace link_setup;
 
 TClassMultiElement_EventLogStore::TClassMultiElement_EventLogStore(TZEMultiElement* host, TElement*,
                                                                    TClassMultiBase* parentScheme)
@@ -12,17 +9,15 @@ TClassMultiElement_EventLogStore::TClassMultiElement_EventLogStore(TZEMultiEleme
   boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(1, 1); });
   clock = Make<TZETime>([](auto& t) { t.Format = "h:m:s D-M-Y"; });
   stamped = Make<TZEStrCatDelim>([](auto& c) { c.Delimiter = ";"; });
-  storing = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
+  storing = Make<TZEHub>(Outputs(3));
   rows = Make<TZEStrList>();
   overflow = Make<TZEIf_else>([](auto& g) {
     g.Type = cmGreater;
     MakeInt(g.Op2, kMaxRows);
   });
-  oldest = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
+  oldest = Make<TZEDoData>(IntValue(0));
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   // The time stamp first; the row itself is the second text joined.
   Connect(boundary->InnerEvents[0], stamped, &TZEStrCatDelim::Concat);

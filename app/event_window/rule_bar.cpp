@@ -11,14 +11,12 @@ TClassChildPanel_EventRuleBar::TClassChildPanel_EventRuleBar(TZEMultiElement* ho
     p.Parent = dynamic_cast<ui::TZEWin*>(parentControl);
     p.Align = ui::alTop;
     p.Height = 24;
-    p.Init();
   });
   rules = Make<ui::TZEComboBox>([&](auto& c) {
     c.Parent = bar;
     c.Align = ui::alClient;
     c.Editable = false;
     c.DataMode = 0;
-    c.Init();
   });
   editButton = Make<ui::TzeButtonRush>([&](auto& b) {
     b.Parent = bar;
@@ -27,14 +25,11 @@ TClassChildPanel_EventRuleBar::TClassChildPanel_EventRuleBar(TZEMultiElement* ho
     b.Height = 20;
     b.Caption = "Изменить";
     b.Hint = "Редактировать выбранное правило";
-    b.Init();
   });
   chosen = Make<TZEDoData>();
   Control = bar;
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   Connect(boundary->InnerEvents[0], rules, &ui::TZEComboBox::Clear);
   Connect(boundary->InnerEvents[1], rules, &ui::TZEComboBox::Add);

@@ -1,10 +1,7 @@
 #include "app/event_window/rule_finder.h"
 
-#include "link/link_setup.h"
 
 namespace zorn {
-
-using namespace link_setup;
 
 namespace {
 
@@ -17,26 +14,24 @@ TClassMultiElement_EventRuleFinder::TClassMultiElement_EventRuleFinder(TZEMultiE
                                                                        TClassMultiBase* parentScheme)
     : TClassMultiBase(parentScheme) {
   boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(2, 0); });
-  byRow = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  byRow = Make<TZEHub>(Outputs(2));
   rowCells = Make<TZEMultiStrPart>([](auto& s) {
     s.Delimiter = ";";
     s.SetCount(2);
   });
   rules = Make<TZEArrayEnum>();
-  visiting = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  visiting = Make<TZEHub>(Outputs(2));
   ruleFields = Make<TZEMultiStrPart>([](auto& s) {
     s.Delimiter = ";";
     s.SetCount(kNameField + 1);
   });
   sameName = Make<TZEIf_else>([](auto& g) { g.Type = cmEqual; });
-  found = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  found = Make<TZEHub>(Outputs(2));
   chosen = Make<TZEArrayRW>();
-  chosenSteps = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  chosenSteps = Make<TZEHub>(Outputs(2));
   key = Make<TZEDoData>();
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   // By the row's event name: the first rule of that name.
   Connect(boundary->InnerEvents[0], byRow, &TZEHub::Distribute);

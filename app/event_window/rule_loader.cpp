@@ -1,17 +1,14 @@
 #include "app/event_window/rule_loader.h"
 
-#include "link/link_setup.h"
 
 namespace zorn {
-
-using namespace link_setup;
 
 TClassMultiElement_EventRuleLoader::TClassMultiElement_EventRuleLoader(TZEMultiElement* host,
                                                                        TElement*,
                                                                        TClassMultiBase* parentScheme)
     : TClassMultiBase(parentScheme) {
   boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(2, 2); });
-  loading = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
+  loading = Make<TZEHub>(Outputs(3));
   rules = Make<TZEStrList>();
   section = Make<TZEini>([](auto& ini) {
     ini.FileName = "user_settings.ini";
@@ -25,15 +22,13 @@ TClassMultiElement_EventRuleLoader::TClassMultiElement_EventRuleLoader(TZEMultiE
     r.SubStr = "=";
     r.NewStr = ";";
   });
-  adding = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
+  adding = Make<TZEHub>(Outputs(3));
   position = Make<TZEMath>([](auto& m) {
     m.Operation = moSubtract;
     m.Op2 = 1.0;
   });
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   Connect(boundary->InnerEvents[0], loading, &TZEHub::Distribute);
   Connect(loading->Outputs[0], rules, &TZEStrList::Clear);

@@ -1,10 +1,7 @@
 #include "app/event_window/rule_text.h"
 
-#include "link/link_setup.h"
 
 namespace zorn {
-
-using namespace link_setup;
 
 namespace {
 
@@ -23,20 +20,13 @@ constexpr std::array<TNameList, 3> kNames = {{
 
 enum TField : uint16_t { fdKey, fdType, fdBlock, fdValue, fdCondition, fdName, fdAction, fdFile };
 
-auto Format(const char* mask) {
-  return [=](TZEFormatStr& f) {
-    f.Mask = mask;
-    f.SetCount(7);
-  };
-}
-
 }  // namespace
 
 TClassMultiElement_EventRuleText::TClassMultiElement_EventRuleText(TZEMultiElement* host, TElement*,
                                                                    TClassMultiBase* parentScheme)
     : TClassMultiBase(parentScheme) {
   boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(1, 0); });
-  steps = Make<TZEHub>([](auto& h) { Outputs(h, 11); });
+  steps = Make<TZEHub>(Outputs(11));
   fields = Make<TZEMultiStrPart>([](auto& s) {
     s.Delimiter = ";";
     s.SetCount(8);
@@ -44,17 +34,15 @@ TClassMultiElement_EventRuleText::TClassMultiElement_EventRuleText(TZEMultiEleme
   for (size_t i = 0; i < kNames.size(); ++i) {
     names[i] = Make<TZEStrList>([&](auto& l) { l.SetStrings(kNames[i].Names); });
     lookups[i] = Make<TZEArrayRW>();
-    blanks[i] = Make<TZEDoData>([&](auto& d) { IntValue(d, kNames[i].Blank); });
+    blanks[i] = Make<TZEDoData>(IntValue(kNames[i].Blank));
     codes[i] = Make<TZEDoData>();
   }
-  instanceText = Make<TZEFormatStr>(Format("%1;%2;%3;%4;%5;%6;%7"));
-  description = Make<TZEFormatStr>(Format("%1, Блок:№%3 (%2), %4(%5), %6(%7)"));
+  instanceText = Make<TZEFormatStr>(Format("%1;%2;%3;%4;%5;%6;%7", 7));
+  description = Make<TZEFormatStr>(Format("%1, Блок:№%3 (%2), %4(%5), %6(%7)", 7));
   instanceOut = Make<TZEDoData>();
   descriptionOut = Make<TZEDoData>();
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   // The fields, the three names, both texts, then both texts out.
   Connect(boundary->InnerEvents[0], steps, &TZEHub::Distribute);

@@ -1,10 +1,7 @@
 #include "app/event_window/table_fill.h"
 
-#include "link/link_setup.h"
 
 namespace zorn {
-
-using namespace link_setup;
 
 namespace {
 
@@ -26,23 +23,21 @@ TClassMultiElement_EventTableFill::TClassMultiElement_EventTableFill(TZEMultiEle
     m.SetDefault(off);
   });
   shownName = Make<TZEMemory>();
-  showAll = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
-  filterOff = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
-  showSelected = Make<TZEHub>([](auto& h) { Outputs(h, 5); });
+  showAll = Make<TZEHub>(Outputs(3));
+  filterOff = Make<TZEDoData>(IntValue(0));
+  showSelected = Make<TZEHub>(Outputs(5));
   selectedCells = Make<TZEMultiStrPart>(TwoCells);
-  filterOn = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
+  filterOn = Make<TZEDoData>(IntValue(1));
   stored = Make<TZEArrayEnum>();
   unfiltered = Make<TZEIf_else>([](auto& g) {
     g.Type = cmEqual;
     MakeInt(g.Op2, 0);
   });
-  filtered = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  filtered = Make<TZEHub>(Outputs(2));
   rowCells = Make<TZEMultiStrPart>(TwoCells);
   sameName = Make<TZEIf_else>([](auto& g) { g.Type = cmEqual; });
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   // Every row, new or stored, passes the same test.
   Connect(boundary->InnerEvents[0], unfiltered, &TZEIf_else::Compare);

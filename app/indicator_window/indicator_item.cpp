@@ -1,9 +1,6 @@
 #include "app/indicator_window/indicator_parts.h"
-#include "link/link_setup.h"
 
 namespace zorn {
-
-using namespace link_setup;
 
 namespace {
 
@@ -12,12 +9,6 @@ constexpr uint32_t kRed = 0x000000FF;
 
 auto StateFont(uint32_t color) {
   return [=](ui::TZEFont& f) { f.Font = TFontRec{"MS Sans Serif", 10, 1, color, 204}; };
-}
-
-// An emitter of what a data output answers when it fires.
-template <class C>
-auto ValueOf(C* source, void (C::*output)(TData&, uint16_t), uint16_t index = 0) {
-  return [=](TZEDoData& d) { Connect(d.DataInput, source, output, index); };
 }
 
 }  // namespace
@@ -39,8 +30,8 @@ TClassMultiElement_IndicatorLook::TClassMultiElement_IndicatorLook(TZEMultiEleme
     s.SetStartOff(false);
   });
   state = Make<TZEIndexToChanel>([](auto& r) { r.SetCount(2); });
-  inactiveSteps = Make<TZEHub>([](auto& h) { Outputs(h, 4); });
-  activeSteps = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
+  inactiveSteps = Make<TZEHub>(Outputs(4));
+  activeSteps = Make<TZEHub>(Outputs(3));
   inactivePicture = Make<TZEDoData>(ValueOf(boundary, &TZEEditMulti::DataOutput, 0));
   activePicture = Make<TZEDoData>(ValueOf(boundary, &TZEEditMulti::DataOutput, 1));
   cyan = Make<TZEDoData>(ValueOf(inactiveFont, &ui::TZEFont::Value));
@@ -48,9 +39,7 @@ TClassMultiElement_IndicatorLook::TClassMultiElement_IndicatorLook(TZEMultiEleme
   valueText = Make<TZEDoData>(ValueOf(boundary, &TZEEditMulti::DataOutput, 3));
   captionText = Make<TZEDoData>(ValueOf(boundary, &TZEEditMulti::DataOutput, 2));
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   Connect(boundary->InnerEvents[0], state, &TZEIndexToChanel::Route);
   Connect(state->Channels[0], inactiveSteps, &TZEHub::Distribute);
@@ -98,7 +87,6 @@ TClassChildPanelEx_IndicatorItem::TClassChildPanelEx_IndicatorItem(TZEMultiEleme
     p.Parent = window;
     p.Height = setup.Height;
     p.LayoutName = setup.Layout;
-    p.Init();
   });
   picture = Make<ui::TZEImage>([&](auto& i) {
     i.Parent = panel;
@@ -108,7 +96,6 @@ TClassChildPanelEx_IndicatorItem::TClassChildPanelEx_IndicatorItem(TZEMultiEleme
     i.Height = 17;
     i.Align = ui::alClient;
     i.Stretch = true;  // the state picture fills a panel of any width
-    i.Init();
   });
   text = Make<ui::TZELabel>([&](auto& l) {
     l.Parent = panel;
@@ -119,7 +106,6 @@ TClassChildPanelEx_IndicatorItem::TClassChildPanelEx_IndicatorItem(TZEMultiEleme
     l.Align = ui::alClient;
     l.Text = "Label";
     l.Font = setup.Font;
-    l.Init();
   });
   changes = Make<TZEChangeMon>([](auto& c) {
     TData zero;
@@ -135,7 +121,7 @@ TClassChildPanelEx_IndicatorItem::TClassChildPanelEx_IndicatorItem(TZEMultiEleme
     s.SetCount(4);
   });
   description = Make<TZEMemory>();
-  setupSteps = Make<TZEHub>([](auto& h) { Outputs(h, 4); });
+  setupSteps = Make<TZEHub>(Outputs(4));
   initialState = Make<TZEDoData>([](auto& d) { MakeStr(d.Data, "0"); });
   width = setup.RecordWidth ? Make<TZEDoData>(ValueOf(setupParts, &TZEMultiStrPart::Part, 2))
                             : nullptr;
@@ -144,7 +130,7 @@ TClassChildPanelEx_IndicatorItem::TClassChildPanelEx_IndicatorItem(TZEMultiEleme
     s.SetCount(1);
   });
   value = Make<TZEMemory>();
-  stateSteps = Make<TZEHub>([](auto& h) { Outputs(h, 4); });
+  stateSteps = Make<TZEHub>(Outputs(4));
   state = Make<TZEDoData>(ValueOf(stateParts, &TZEMultiStrPart::Part, 0));
   signalOn = Make<TZEIf_else>([](auto& c) {
     c.Type = cmEqual;
@@ -158,9 +144,7 @@ TClassChildPanelEx_IndicatorItem::TClassChildPanelEx_IndicatorItem(TZEMultiEleme
   selectThis = Make<TZEDoData>(ValueOf(setupParts, &TZEMultiStrPart::Part, 0));
   Control = panel;
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   // Set-up: state 0, the tool-tip, the width.
   Connect(boundary->InnerEvents[0], setupParts, &TZEMultiStrPart::Split);

@@ -1,10 +1,7 @@
 #include "app/indicator_window/indicator_window.h"
 
-#include "link/link_setup.h"
 
 namespace zorn {
-
-using namespace link_setup;
 
 TClassChildForm_IndicatorWindow::TClassChildForm_IndicatorWindow(TZEMultiElement* host,
                                                                  TElement* parentControl,
@@ -24,12 +21,10 @@ TClassChildForm_IndicatorWindow::TClassChildForm_IndicatorWindow(TZEMultiElement
     f.Font = TFontRec{"MS Sans Serif", 8, 0, 0, 1};
     f.Place = "config.ini\\boolForm";
     f.Visible = false;
-    f.Init();
   });
   background = Make<ui::TZEImage>([&](auto& i) {
     i.Parent = form;
     i.Align = ui::alClient;
-    i.Init();
   });
   layout = Make<ui::TZEToolBarLayout>([&](auto& l) {
     l.Name = TClassChildPanelEx_IndicatorItem::kLayout;
@@ -38,14 +33,12 @@ TClassChildForm_IndicatorWindow::TClassChildForm_IndicatorWindow(TZEMultiElement
     l.SpacingY = 10;
     l.MarginX = 0;
     l.MarginY = 0;
-    l.Init();
   });
   menu = Make<ui::TzePopupMenuEx>([&](auto& m) {
     m.Items =
         "Редактировать\r\nДобавить индикатор\r\nУдалить индикатор\r\n-\r\nПоверх окон\r\n-\r\n"
         "Закрыть окно";
     m.Owner = form;
-    m.Init();
   });
   inactivePicture = Make<ui::TZEBitmap>(ui::ResourceBitmap("BITMAP11"));
   activePicture = Make<ui::TZEBitmap>(ui::ResourceBitmap("BITMAP12"));
@@ -61,10 +54,10 @@ TClassChildForm_IndicatorWindow::TClassChildForm_IndicatorWindow(TZEMultiElement
     ini.Key = "visible";
   });
   windowTools = Make<ui::TZEWinTools>();
-  loadSteps = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
-  showSteps = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
+  loadSteps = Make<TZEHub>(Outputs(2));
+  showSteps = Make<TZEHub>(Outputs(3));
   menuChoice = Make<TZEIndexToChanel>([](auto& r) { r.SetCount(7); });
-  closeWindow = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
+  closeWindow = Make<TZEDoData>(IntValue(0));
   loader = Make<TZEMultiElement>(HostPoints(5, 1));
   freeKey = Make<TZEMultiElement>(HostPoints(1, 1));
   lineMatcher = Make<TZEMultiElement>(HostPoints(1, 1));
@@ -76,9 +69,7 @@ TClassChildForm_IndicatorWindow::TClassChildForm_IndicatorWindow(TZEMultiElement
   menuState = Make<TZEMultiElement>(HostPoints(3, 2));
   Control = form;
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   // Window inputs.
   Connect(boundary->InnerEvents[0], loadSteps, &TZEHub::Distribute);

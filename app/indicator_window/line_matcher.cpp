@@ -1,21 +1,11 @@
 #include "app/indicator_window/indicator_parts.h"
-#include "link/link_setup.h"
 
 namespace zorn {
-
-using namespace link_setup;
 
 namespace {
 
 // The comparisons of conditions 0 to 3, value (left) against compare value.
 constexpr std::array<uint8_t, 4> kConditionModes = {cmEqual, cmNotEqual, cmGreater, cmLess};
-
-auto Parts(int32_t count) {
-  return [=](TZEMultiStrPart& s) {
-    s.Delimiter = ";";
-    s.SetCount(count);
-  };
-}
 
 auto StrValue(const char* text) {
   return [=](TZEDoData& d) { MakeStr(d.Data, text); };
@@ -45,9 +35,7 @@ TClassMultiElement_IndicatorLineMatcher::TClassMultiElement_IndicatorLineMatcher
   stateText = Make<TZEStrCatDelim>([](auto& s) { s.Delimiter = ";"; });
   address = Make<TZEDoData>();
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
   Connect(boundary->InnerDataInputs[0], stateText, &TZEStrCatDelim::Result);
 
   Connect(boundary->InnerEvents[0], mask, &TZEStrMask::Check);

@@ -1,28 +1,11 @@
 #include "app/indicator_window/indicator_parts.h"
-#include "link/link_setup.h"
 
 namespace zorn {
-
-using namespace link_setup;
 
 namespace {
 
 auto Names(const char* lines) {
   return [=](TZEStrList& l) { l.SetStrings(lines); };
-}
-
-auto Parts(int32_t count) {
-  return [=](TZEMultiStrPart& s) {
-    s.Delimiter = ";";
-    s.SetCount(count);
-  };
-}
-
-auto Format(const char* mask, int32_t count) {
-  return [=](TZEFormatStr& f) {
-    f.Mask = mask;
-    f.SetCount(count);
-  };
 }
 
 auto UserSettings(const char* section) {
@@ -40,7 +23,7 @@ TClassMultiElement_IndicatorText::TClassMultiElement_IndicatorText(TZEMultiEleme
     : TClassMultiBase(parentScheme) {
   boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(1, 0); });
   fields = Make<TZEMultiStrPart>(Parts(8));
-  steps = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  steps = Make<TZEHub>(Outputs(2));
   typeNames = Make<TZEStrList>(Names("bool\r\nint\r\nstr"));
   typeName = Make<TZEArrayRW>();
   conditionNames = Make<TZEStrList>(Names("равно\r\nне равно\r\nбольше\r\nменьше "));
@@ -50,9 +33,7 @@ TClassMultiElement_IndicatorText::TClassMultiElement_IndicatorText(TZEMultiEleme
   line = Make<TZEFormatStr>(
       Format("%1;%2;%3;%4;Блок: №%5 (%6), Значение %7 \"%8\", Сигнал: %9", 9));
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   Connect(boundary->InnerEvents[0], fields, &TZEMultiStrPart::Split);
   Connect(fields->OnSplit, steps, &TZEHub::Distribute);
@@ -99,8 +80,8 @@ TClassMultiElement_IndicatorLoader::TClassMultiElement_IndicatorLoader(
     r.SubStr = "=";
     r.NewStr = ";";
   });
-  loadSteps = Make<TZEHub>([](auto& h) { Outputs(h, 4); });
-  lineSteps = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
+  loadSteps = Make<TZEHub>(Outputs(4));
+  lineSteps = Make<TZEHub>(Outputs(3));
   index = Make<TZEMath>([](auto& m) {
     m.Operation = moSubtract;
     m.Op2 = 1;
@@ -112,14 +93,12 @@ TClassMultiElement_IndicatorLoader::TClassMultiElement_IndicatorLoader(
   editRecord = Make<TZEArrayRW>();
   editKey = Make<TZEMultiStrPart>(Parts(1));
   editText = Make<TZEFormatStr>(Format(setup.EditMask, 1));
-  deleteSteps = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  deleteSteps = Make<TZEHub>(Outputs(2));
   deleteRecord = Make<TZEArrayRW>();
   deleteKey = Make<TZEMultiStrPart>(Parts(1));
   reload = Make<TZEDoData>();
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
   Connect(boundary->InnerDataInputs[0], records, &TZEStrList::Array);
 
   // Load: forget the records and instances, read the section, arrange.
@@ -169,21 +148,19 @@ TClassMultiElement_IndicatorFreeKey::TClassMultiElement_IndicatorFreeKey(
   menuSearch = Make<TZEFreeKey>();
   editText = Make<TZEFormatStr>(Format("1;%1", 1));
   block = Make<TZEMultiStrPart>(Parts(2));
-  addSteps = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  addSteps = Make<TZEHub>(Outputs(2));
   record = Make<TZEFormatStr>(Format("%1;%2;1;0;%2;70;0", 2));
   addSearch = Make<TZEFreeKey>();
   key = Make<TZEMemory>();
-  keySteps = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  keySteps = Make<TZEHub>(Outputs(2));
   write = Make<TZEini>([](auto& ini) {
     UserSettings("indicatorForm")(ini);
     ini.StringType = true;
   });
-  editDelay = Make<TZETimer>([](auto& t) { OneShot(t, 10); });
+  editDelay = Make<TZETimer>(OneShot(10));
   delayedKey = Make<TZEDoData>();
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   // From the menu: the free key goes to the editor at once.
   Connect(boundary->InnerEvents[0], menuSearch, &TZEFreeKey::Find);

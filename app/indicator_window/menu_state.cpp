@@ -1,9 +1,6 @@
 #include "app/indicator_window/indicator_parts.h"
-#include "link/link_setup.h"
 
 namespace zorn {
-
-using namespace link_setup;
 
 namespace {
 
@@ -27,16 +24,16 @@ TClassMultiElement_IndicatorMenuState::TClassMultiElement_IndicatorMenuState(
     : TClassMultiBase(parentScheme) {
   boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(2, 1); });
   selected = Make<TZEMemory>();
-  itemPress = Make<TZEHub>([](auto& h) { Outputs(h, 4); });
+  itemPress = Make<TZEHub>(Outputs(4));
   areaButton = Make<TZEIndexToChanel>([](auto& r) { r.SetCount(2); });
-  areaPress = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
+  areaPress = Make<TZEHub>(Outputs(3));
   editAvailable = Make<TZESwitch>(StartsOn());
   addAvailable = addAndTopmost ? Make<TZESwitch>(StartsOn()) : nullptr;
   deleteAvailable = Make<TZESwitch>(StartsOn());
   for (size_t i = 0; i < itemIndex.size(); ++i) {
-    itemIndex[i] = Make<TZEDoData>([&](auto& d) { IntValue(d, static_cast<int32_t>(i)); });
+    itemIndex[i] = Make<TZEDoData>(IntValue(static_cast<int32_t>(i)));
   }
-  setup = Make<TZEHub>([&](auto& h) { Outputs(h, addAndTopmost ? 3 : 1); });
+  setup = Make<TZEHub>(Outputs(addAndTopmost ? 3 : 1));
   blocks = addAndTopmost ? Make<TZEArrayRW>() : nullptr;
   noBlocks = addAndTopmost ? Make<TZEIf_else>([](auto& c) {
     c.Type = cmEqual;
@@ -52,9 +49,7 @@ TClassMultiElement_IndicatorMenuState::TClassMultiElement_IndicatorMenuState(
   checkMark = addAndTopmost ? Make<TzeMT_AddData>([](auto& a) { a.SetCount(2); }) : nullptr;
   popup = Make<TZEDoData>();
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
   Connect(boundary->InnerDataInputs[0], selected, &TZEMemory::Value);
 
   // A press on an item selects it and makes edit and delete available.
@@ -115,12 +110,10 @@ TClassMultiElement_IndicatorSound::TClassMultiElement_IndicatorSound(
     p.ResourceName = resource;
     p.FileName = file;
   });
-  gate = Make<TZETimer>([](auto& t) { OneShot(t, 1000); });
-  start = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  gate = Make<TZETimer>(OneShot(1000));
+  start = Make<TZEHub>(Outputs(2));
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   // Requests while the switch is on are dropped.
   Connect(boundary->InnerEvents[0], playing, &TZESwitch::SwitchOn);

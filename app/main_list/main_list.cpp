@@ -1,10 +1,7 @@
 #include "app/main_list/main_list.h"
 
-#include "link/link_setup.h"
 
 namespace zorn {
-
-using namespace link_setup;
 
 TClassChildPanel_MainList::TClassChildPanel_MainList(TZEMultiElement* host,
                                                      TElement* parentControl,
@@ -21,7 +18,6 @@ TClassChildPanel_MainList::TClassChildPanel_MainList(TZEMultiElement* host,
     p.Align = ui::alClient;
     p.Color = ui::SystemColor(0x0F);
     p.Font = TFontRec{"MS Sans Serif", 8, 0, 0, 1};
-    p.Init();
   });
   header = Make<ui::TZEImage>([&](auto& i) {
     i.Parent = panel;
@@ -29,23 +25,20 @@ TClassChildPanel_MainList::TClassChildPanel_MainList(TZEMultiElement* host,
     i.Top = 2;
     i.Width = 363;
     i.Height = 29;
-    i.Init();
   });
   layout = Make<ui::TZEVBoxLayout>([&](auto& l) {
     l.Name = TClassChildPanelEx_MainListRow::kLayout;
     l.Container = panel;
     l.Spacing = 2;
     l.Margin = 20;
-    l.Init();
   });
   menu = Make<ui::TzePopupMenuEx>([&](auto& m) {
     m.Items = "Редактировать\r\nДобавить строку\r\nУдалить строку";
     m.Owner = form;
-    m.Init();
   });
   inactivePicture = Make<ui::TZEBitmap>(ui::ResourceBitmap("BITMAP13"));
   activePicture = Make<ui::TZEBitmap>(ui::ResourceBitmap("BITMAP14"));
-  loadSteps = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  loadSteps = Make<TZEHub>(Outputs(2));
   menuChoice = Make<TZEIndexToChanel>([](auto& r) { r.SetCount(3); });
   loader = Make<TZEMultiElement>(HostPoints(5, 1));
   lineMatcher = Make<TZEMultiElement>(HostPoints(1, 1));
@@ -57,9 +50,7 @@ TClassChildPanel_MainList::TClassChildPanel_MainList(TZEMultiElement* host,
   menuState = Make<TZEMultiElement>(HostPoints(3, 2));
   Control = panel;
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   // Load: the header picture, then the rows.
   Connect(boundary->InnerEvents[0], loadSteps, &TZEHub::Distribute);

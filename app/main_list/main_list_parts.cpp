@@ -1,10 +1,7 @@
 #include "app/main_list/main_list_parts.h"
 
-#include "link/link_setup.h"
 
 namespace zorn {
-
-using namespace link_setup;
 
 namespace {
 
@@ -12,11 +9,6 @@ constexpr uint32_t kInactiveColour = 0xFFFF00;  // 0x00BBGGRR
 constexpr uint32_t kActiveColour = 0x0000FF;
 
 auto RowFont(uint32_t color) { return TFontRec{"Times New Roman", 12, 1, color, 204}; }
-
-template <class C>
-auto ValueOf(C* source, void (C::*output)(TData&, uint16_t), uint16_t index = 0) {
-  return [=](TZEDoData& d) { Connect(d.DataInput, source, output, index); };
-}
 
 }  // namespace
 
@@ -50,17 +42,15 @@ TClassMultiElement_MainListLook::TClassMultiElement_MainListLook(TZEMultiElement
     s.SetStartOff(false);
   });
   state = Make<TZEIndexToChanel>([](auto& r) { r.SetCount(2); });
-  inactiveSteps = Make<TZEHub>([](auto& h) { Outputs(h, 4); });
-  activeSteps = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
+  inactiveSteps = Make<TZEHub>(Outputs(4));
+  activeSteps = Make<TZEHub>(Outputs(3));
   inactivePicture = Make<TZEDoData>(ValueOf(boundary, &TZEEditMulti::DataOutput, 0));
   activePicture = Make<TZEDoData>(ValueOf(boundary, &TZEEditMulti::DataOutput, 1));
   inactiveColour = Make<TZEDoData>(ValueOf(inactiveFont, &ui::TZEFont::Value));
   activeColour = Make<TZEDoData>(ValueOf(activeFont, &ui::TZEFont::Value));
   text = Make<TZEStrCat>();
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   Connect(boundary->InnerEvents[0], state, &TZEIndexToChanel::Route);
   Connect(state->Channels[0], inactiveSteps, &TZEHub::Distribute);

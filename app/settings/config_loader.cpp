@@ -18,15 +18,9 @@ TClassMultiElement_ConfigLoader::TClassMultiElement_ConfigLoader(TZEMultiElement
     : TClassMultiBase(parentScheme) {
   boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(2, 0); });
   // Load: six keys, the report, then the three flags.
-  loadSteps = Make<TZEHub>([](auto& h) {
-    h.InCount = 1;
-    h.SetOutCount(10);
-  });
+  loadSteps = Make<TZEHub>(Outputs(10));
   // Save: six keys, then the report.
-  saveSteps = Make<TZEHub>([](auto& h) {
-    h.InCount = 1;
-    h.SetOutCount(7);
-  });
+  saveSteps = Make<TZEHub>(Outputs(7));
   done = Make<TZEDoData>();
   for (size_t i = 0; i < kKeys.size(); ++i) {
     keys[i] = Make<TZEini>([&](auto& ini) {
@@ -45,9 +39,7 @@ TClassMultiElement_ConfigLoader::TClassMultiElement_ConfigLoader(TZEMultiElement
     flagValues[i] = Make<TZEGlobalVar>([&](auto& g) { g.SetName(kFlags[i].Global); });
   }
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   Connect(boundary->InnerEvents[0], loadSteps, &TZEHub::Distribute);
   Connect(boundary->InnerEvents[1], saveSteps, &TZEHub::Distribute);

@@ -1,10 +1,7 @@
 #include "app/settings/link_lists.h"
 
-#include "link/link_setup.h"
 
 namespace zorn {
-
-using namespace link_setup;
 
 namespace {
 
@@ -21,18 +18,16 @@ TClassMultiElement_PortList::TClassMultiElement_PortList(TZEMultiElement* host, 
     : TClassMultiBase(parentScheme) {
   boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(1, 0); });
   begin = Make<TZEDoData>();
-  steps = Make<TZEHub>([](auto& h) { Outputs(h, 4); });
+  steps = Make<TZEHub>(Outputs(4));
   ports = Make<TZEStrList>();
   probe = Make<TZEEnumCOM>();
-  found = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  found = Make<TZEHub>(Outputs(2));
   comPort = Make<TZEGlobalVar>([](auto& g) { g.SetName("com_port"); });
   find = Make<TZEArrayFind>();
   missing = Make<TZEIf_else>(NotFound);
-  firstItem = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
+  firstItem = Make<TZEDoData>(IntValue(0));
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   Connect(boundary->InnerEvents[0], begin, &TZEDoData::Emit);
   Connect(begin->OnEmit, steps, &TZEHub::Distribute);
@@ -61,11 +56,9 @@ TClassMultiElement_SpeedSelect::TClassMultiElement_SpeedSelect(TZEMultiElement* 
   comPortSpeed = Make<TZEGlobalVar>([](auto& g) { g.SetName("com_port_speed"); });
   find = Make<TZEArrayFind>();
   missing = Make<TZEIf_else>(NotFound);
-  firstItem = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
+  firstItem = Make<TZEDoData>(IntValue(0));
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   Connect(boundary->InnerEvents[0], begin, &TZEDoData::Emit);
   Connect(begin->OnEmit, find, &TZEArrayFind::FindText);

@@ -1,11 +1,8 @@
 #include "app/settings/link_settings.h"
 
 #include "app/settings/link_lists.h"
-#include "link/link_setup.h"
 
 namespace zorn {
-
-using namespace link_setup;
 
 namespace {
 
@@ -25,13 +22,7 @@ auto Label(ui::TZEWin* parent, int32_t left, int32_t top, int32_t width, const c
   return [=](ui::TZELabel& l) {
     Place(l, parent, left, top, width, 17, "");
     l.Text = text;
-    l.Init();
   };
-}
-
-// An emitter of the value of a global, read when it fires.
-auto ValueOf(TZEGlobalVar* global) {
-  return [=](TZEDoData& d) { Connect(d.DataInput, global, &TZEGlobalVar::Value); };
 }
 
 // The default of a global the dialog proposes: it stands in for a variable
@@ -64,29 +55,24 @@ TClassChildForm_LinkSettings::TClassChildForm_LinkSettings(TZEMultiElement* host
     f.Height = 241;
     f.Centered = true;
     f.Visible = false;
-    f.Init();
   });
   serialChoice = Make<ui::TzeRadioButtonRush>([&](auto& r) {
     Place(r, form, 2, 2, 85, 20, "Использовать ком порт");
     r.Caption = "Com Port";
-    r.Init();
   });
   tcpChoice = Make<ui::TzeRadioButtonRush>([&](auto& r) {
     Place(r, form, 110, 2, 130, 20, "Использовать TCP IP (server)");
     r.Caption = "TCP IP server (port)";
-    r.Init();
   });
   portLabel = Make<ui::TZELabel>(Label(form, 10, 30, 32, "Порт:"));
   refreshButton = Make<ui::TzeButtonRush>([&](auto& b) {
     Place(b, form, 145, 30, 20, 20, "Обновить список портов");
     b.Caption = "...";
-    b.Init();
   });
   tcpPort = Make<ui::TZEEdit>([&](auto& e) {
     Place(e, form, 170, 30, 100, 20, "Укозать порт запускаемого сервера");
     e.Mode = ui::emInteger;
     e.Text = "4455";
-    e.Init();
   });
   serialPort = Make<ui::TZEComboBox>([&](auto& c) {
     Place(c, form, 170, 30, 100, 21, "Номер порта");
@@ -94,7 +80,6 @@ TClassChildForm_LinkSettings::TClassChildForm_LinkSettings(TZEMultiElement* host
     c.DropDownCount = 8;
     c.Editable = false;  // a port is picked from the list, never typed
     c.Text = "Номер COM порта";
-    c.Init();
   });
   speedLabel = Make<ui::TZELabel>(Label(form, 10, 60, 55, "Скорость:"));
   serialSpeed = Make<ui::TZEComboBox>([&](auto& c) {
@@ -104,7 +89,6 @@ TClassChildForm_LinkSettings::TClassChildForm_LinkSettings(TZEMultiElement* host
     c.Editable = false;  // a speed is picked from the list, never typed
     c.Strings = kSpeedItems;
     c.Text = "Скорость COM порта";
-    c.Init();
   });
   pollLabel = Make<ui::TZELabel>(Label(form, 10, 90, 112, "Время опроса:"));
   pollPeriod = Make<ui::TZEEdit>([&](auto& e) {
@@ -114,21 +98,17 @@ TClassChildForm_LinkSettings::TClassChildForm_LinkSettings(TZEMultiElement* host
     // poll timer can run.
     e.MaxLength = 6;
     e.Text = "0";
-    e.Init();
   });
   reconnect = Make<ui::TzeCheckBoxRush>([&](auto& c) {
     Place(c, form, 10, 180, 135, 20, "Переподключение в случае потери соединения");
     c.Caption = "Переподключение";
-    c.Init();
   });
   saveButton = Make<ui::TzeButtonRush>([&](auto& b) {
     Place(b, form, 170, 180, 100, 25, "Сохпанить изменения");
     b.Caption = "Сохранить";
-    b.Init();
   });
   picture = Make<ui::TZEImage>([&](auto& i) {
     Place(i, form, 300, 0, 16, 16, "");
-    i.Init();
   });
 
   typeConnect = Make<TZEGlobalVar>([](auto& g) { g.SetName("type_connect"); });
@@ -138,44 +118,42 @@ TClassChildForm_LinkSettings::TClassChildForm_LinkSettings(TZEMultiElement* host
   timeRefresh = Make<TZEGlobalVar>([](auto& g) { g.SetName("time_refresh"); });
   reconnecting = Make<TZEGlobalVar>([](auto& g) { g.SetName("reconnecting"); });
 
-  opening = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  opening = Make<TZEHub>(Outputs(2));
   tcpStored = Make<TZEIf_else>([](auto& g) {
     g.Type = cmEqual;
     MakeInt(g.Op2, 2);
   });
-  serialKind = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
-  serialChosen = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
-  tcpKind = Make<TZEDoData>([](auto& d) { IntValue(d, 2); });
-  tcpChosen = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  serialKind = Make<TZEDoData>(IntValue(1));
+  serialChosen = Make<TZEHub>(Outputs(2));
+  tcpKind = Make<TZEDoData>(IntValue(2));
+  tcpChosen = Make<TZEHub>(Outputs(2));
 
-  layout = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
+  layout = Make<TZEHub>(Outputs(3));
   kindSelector = Make<TZEIndexToChanel>([](auto& s) { s.SetCount(3); });
-  serialLayout = Make<TZEHub>([](auto& h) { Outputs(h, 5); });
-  tcpLayout = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
-  showSerial = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
-  hideSerial = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
-  serialControls = Make<TZEHub>([](auto& h) { Outputs(h, 4); });
-  showTcp = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
-  hideTcp = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
+  serialLayout = Make<TZEHub>(Outputs(5));
+  tcpLayout = Make<TZEHub>(Outputs(3));
+  showSerial = Make<TZEDoData>(IntValue(1));
+  hideSerial = Make<TZEDoData>(IntValue(0));
+  serialControls = Make<TZEHub>(Outputs(4));
+  showTcp = Make<TZEDoData>(IntValue(1));
+  hideTcp = Make<TZEDoData>(IntValue(0));
   tcpUnset = Make<TZEIf_else>([](auto& g) {
     g.Type = cmEqual;
     MakeInt(g.Op2, 0);
   });
-  proposedPort = Make<TZEDoData>([](auto& d) { IntValue(d, kProposedTcpPort); });
-  portProposed = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
-  storedPort = Make<TZEDoData>(ValueOf(tcpPortValue));
-  reconnectState = Make<TZEDoData>(ValueOf(reconnecting));
-  pollText = Make<TZEDoData>(ValueOf(timeRefresh));
-  showForm = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
-  hideForm = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
-  saving = Make<TZEHub>([](auto& h) { Outputs(h, 3); });
+  proposedPort = Make<TZEDoData>(IntValue(kProposedTcpPort));
+  portProposed = Make<TZEHub>(Outputs(2));
+  storedPort = Make<TZEDoData>(ValueOf(tcpPortValue, &TZEGlobalVar::Value));
+  reconnectState = Make<TZEDoData>(ValueOf(reconnecting, &TZEGlobalVar::Value));
+  pollText = Make<TZEDoData>(ValueOf(timeRefresh, &TZEGlobalVar::Value));
+  showForm = Make<TZEDoData>(IntValue(1));
+  hideForm = Make<TZEDoData>(IntValue(0));
+  saving = Make<TZEHub>(Outputs(3));
   portList = Make<TZEMultiElement>([](auto& h) { h.SetEventCount(3); });
   speedSelect = Make<TZEMultiElement>([](auto& h) { h.SetEventCount(1); });
   Control = form;
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   // Opening: the picture, then the choice matching "type_connect" and the
   // link kind it stands for (0 and 1 both mean serial).

@@ -17,17 +17,10 @@ TClassMultiElement_WindowVisibility::TClassMultiElement_WindowVisibility(
     : TClassMultiBase(parentScheme) {
   boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(2, 0); });
   restoreSelector = Make<TZEIndexToChanel>([](auto& s) { s.SetCount(3); });
-  delay = Make<TZETimer>([](auto& t) {
-    t.SetInterval(10);
-    t.SetEnabled(false);
-    t.SetAutoStop(1);
-  });
-  hideValue = Make<TZEDoData>([](auto& e) { MakeInt(e.Data, 0); });
-  showValue = Make<TZEDoData>([](auto& e) { MakeInt(e.Data, 1); });
-  steps = Make<TZEHub>([](auto& h) {
-    h.InCount = 1;
-    h.SetOutCount(5);
-  });
+  delay = Make<TZETimer>(OneShot(10));
+  hideValue = Make<TZEDoData>(IntValue(0));
+  showValue = Make<TZEDoData>(IntValue(1));
+  steps = Make<TZEHub>(Outputs(5));
   mainWindow = Make<ui::TZEWinTools>();
   showing = Make<TZEIf_else>([](auto& g) {
     g.Type = cmEqual;
@@ -41,9 +34,7 @@ TClassMultiElement_WindowVisibility::TClassMultiElement_WindowVisibility(
     });
   }
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   Connect(boundary->InnerEvents[0], restoreSelector, &TZEIndexToChanel::Route);
   Connect(boundary->InnerEvents[1], showValue, &TZEDoData::Emit);

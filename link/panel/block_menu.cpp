@@ -1,10 +1,7 @@
 #include "link/panel/block_menu.h"
 
-#include "link/link_setup.h"
 
 namespace zorn {
-
-using namespace link_setup;
 
 namespace {
 
@@ -16,15 +13,15 @@ TClassMultiElement_BlockMenu::TClassMultiElement_BlockMenu(TZEMultiElement* host
                                                            TClassMultiBase* parentScheme)
     : TClassMultiBase(parentScheme) {
   boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(3, 0); });
-  chooseOutputs = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
-  chooseInputs = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
+  chooseOutputs = Make<TZEDoData>(IntValue(1));
+  chooseInputs = Make<TZEDoData>(IntValue(0));
   choice = Make<TZEMemory>([](auto& m) {
     TData inputs;
     MakeInt(inputs, 0);
     m.SetDefault(inputs);
   });
   chosenList = Make<TZEGetIndexData>([](auto& g) { g.SetCount(2); });
-  showSteps = Make<TZEHub>([](auto& h) { Outputs(h, 4); });
+  showSteps = Make<TZEHub>(Outputs(4));
   entries = Make<TZEArrayEnum>();
   entryFields = Make<TZEMultiStrPart>([](auto& s) {
     s.Delimiter = ";";
@@ -49,9 +46,7 @@ TClassMultiElement_BlockMenu::TClassMultiElement_BlockMenu(TZEMultiElement* host
   pickedEntry = Make<TZEArrayRW>();
   pickKind = Make<TZEIndexToChanel>([](auto& r) { r.SetCount(2); });
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   // Choosing a list remembers it, then rebuilds and shows the menu.
   Connect(boundary->InnerEvents[0], chooseOutputs, &TZEDoData::Emit);

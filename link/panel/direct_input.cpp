@@ -1,10 +1,7 @@
 #include "link/panel/direct_input.h"
 
-#include "link/link_setup.h"
 
 namespace zorn {
-
-using namespace link_setup;
 
 TClassChildForm_DirectInput::TClassChildForm_DirectInput(TZEMultiElement* host,
                                                          TElement* parentControl,
@@ -18,7 +15,6 @@ TClassChildForm_DirectInput::TClassChildForm_DirectInput(TZEMultiElement* host,
     f.Width = 351;
     f.Height = 59;
     f.Visible = false;
-    f.Init();
   });
   line = Make<ui::TZEEdit>([&](auto& e) {
     e.Parent = form;
@@ -29,24 +25,21 @@ TClassChildForm_DirectInput::TClassChildForm_DirectInput(TZEMultiElement* host,
     e.Font = TFontRec{"Times New Roman", 8, 0, 0, 1};
     e.Text = "stroka";
     e.ClearOnEnter = true;
-    e.Init();
   });
-  showValue = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
-  hideValue = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
-  entered = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  showValue = Make<TZEDoData>(IntValue(1));
+  hideValue = Make<TZEDoData>(IntValue(0));
+  entered = Make<TZEHub>(Outputs(2));
   Control = form;
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   Connect(boundary->InnerEvents[0], showValue, &TZEDoData::Emit);
-  Connect(showValue->OnEmit, static_cast<ui::TZEWin*>(form), &ui::TZEWin::SetVisible);
+  Connect(showValue->OnEmit, Win(form), &ui::TZEWin::SetVisible);
   // The edit empties itself once its Enter handlers have run.
   Connect(line->OnEnter, entered, &TZEHub::Distribute);
   Connect(entered->Outputs[0], boundary, &TZEEditMulti::Action, 0);
   Connect(entered->Outputs[1], hideValue, &TZEDoData::Emit);
-  Connect(hideValue->OnEmit, static_cast<ui::TZEWin*>(form), &ui::TZEWin::SetVisible);
+  Connect(hideValue->OnEmit, Win(form), &ui::TZEWin::SetVisible);
 }
 
 }  // namespace zorn

@@ -1,6 +1,5 @@
 #include "link/panel/main_panel.h"
 
-#include "link/link_setup.h"
 #include "link/panel/block_menu.h"
 #include "link/panel/direct_input.h"
 #include "link/panel/reconnect.h"
@@ -8,8 +7,6 @@
 #include "link/panel/status_icon.h"
 
 namespace zorn {
-
-using namespace link_setup;
 
 namespace {
 
@@ -23,7 +20,6 @@ auto Button(ui::TZEWin* parent, uint8_t align, int32_t width, const char* captio
     b.Caption = caption;
     b.Hint = hint;
     b.Enabled = enabled;
-    b.Init();
   };
 }
 
@@ -39,14 +35,12 @@ TClassChildPanel_MainPanel::TClassChildPanel_MainPanel(TZEMultiElement* host,
     p.Parent = form;
     p.Align = ui::alTop;
     p.Height = 27;
-    p.Init();
   });
   statusPicture = Make<ui::TZEImage>([&](auto& i) {
     i.Parent = panel;
     i.Align = ui::alRight;
     i.Width = 25;
     i.Picture = "BITMAP0";
-    i.Init();
   });
   resetButton = Make<ui::TzeButtonRush>(
       Button(panel, ui::alRight, 44, "RST", "RESET (сброс контролера сигналом DTR)", false));
@@ -54,7 +48,6 @@ TClassChildPanel_MainPanel::TClassChildPanel_MainPanel(TZEMultiElement* host,
     i.Parent = panel;
     i.Align = ui::alClient;
     i.Picture = "BITMAP1";
-    i.Init();
   });
   startStopButton = Make<ui::TzeButtonRush>(Button(panel, ui::alLeft, 73, "Старт", "", true));
   settingsButton = Make<ui::TzeButtonRush>(
@@ -72,20 +65,19 @@ TClassChildPanel_MainPanel::TClassChildPanel_MainPanel(TZEMultiElement* host,
   blockMenu = Make<ui::TzePopupMenuEx>([&](auto& m) {
     m.Items = "Блоки входов\r\nБлоки выходов";
     m.Owner = form;
-    m.Init();
   });
   buttonsPress = Make<TZEIndexToChanel>([](auto& r) { r.SetCount(2); });
   indicatorsPress = Make<TZEIndexToChanel>([](auto& r) { r.SetCount(2); });
-  buttonWindow = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
-  indicatorWindow = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
-  eventWindow = Make<TZEDoData>([](auto& d) { IntValue(d, 2); });
-  liveChanged = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  buttonWindow = Make<TZEDoData>(IntValue(0));
+  indicatorWindow = Make<TZEDoData>(IntValue(1));
+  eventWindow = Make<TZEDoData>(IntValue(2));
+  liveChanged = Make<TZEHub>(Outputs(2));
   connectionType = Make<TZEGlobalVar>([](auto& g) { g.SetName("type_connect"); });
   serialLink = Make<TZEIf_else>([](auto& g) {
     g.Type = cmEqual;
     MakeInt(g.Op2, 1);
   });
-  serialLive = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  serialLive = Make<TZEHub>(Outputs(2));
   reconnect = Make<TZEMultiElement>(HostPoints(4, 0));
   statusIcon = Make<TZEMultiElement>(HostPoints(2, 0));
   directInput = Make<TZEMultiElement>(HostPoints(1, 0));
@@ -93,9 +85,7 @@ TClassChildPanel_MainPanel::TClassChildPanel_MainPanel(TZEMultiElement* host,
   blockMenuScheme = Make<TZEMultiElement>(HostPoints(5, 2));
   Control = panel;
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   // Panel inputs.
   Connect(boundary->InnerEvents[0], replyParser, &TZEMultiElement::Action, 0);

@@ -1,17 +1,13 @@
 #include "link/panel/reconnect.h"
 
-#include "link/link_setup.h"
 
 namespace zorn {
-
-using namespace link_setup;
 
 namespace {
 
 auto BitmapNamed(const char* name) {
   return [name](ui::TZEBitmap& b) {
     b.ResourceName = name;
-    b.Init();
   };
 }
 
@@ -30,20 +26,20 @@ TClassMultiElement_Reconnect::TClassMultiElement_Reconnect(TZEMultiElement* host
     MakeInt(s.DataOff, 0);
     s.SetStartOff(true);
   });
-  reconnectTimer = Make<TZETimer>([](auto& t) { OneShot(t, 10000); });
+  reconnectTimer = Make<TZETimer>(OneShot(10000));
   reconnecting = Make<TZEGlobalVar>([](auto& g) { g.SetName("reconnecting"); });
   lossGate = Make<TZEIf_else>([](auto& g) {
     g.Type = cmEqual;
     MakeInt(g.Op2, 1);
   });
-  switchedOn = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
-  switchedOff = Make<TZEHub>([](auto& h) { Outputs(h, 4); });
-  lost = Make<TZEHub>([](auto& h) { Outputs(h, 4); });
-  connectSent = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  switchedOn = Make<TZEHub>(Outputs(2));
+  switchedOff = Make<TZEHub>(Outputs(4));
+  lost = Make<TZEHub>(Outputs(4));
+  connectSent = Make<TZEHub>(Outputs(2));
   stopCaption = Make<TZEDoData>(Text("Стоп"));
   startCaption = Make<TZEDoData>(Text("Старт"));
-  disconnectValue = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
-  connectValue = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
+  disconnectValue = Make<TZEDoData>(IntValue(0));
+  connectValue = Make<TZEDoData>(IntValue(1));
   stoppedBitmap = Make<ui::TZEBitmap>(BitmapNamed("BITMAP6"));
   waitingBitmap = Make<ui::TZEBitmap>(BitmapNamed("BITMAP8"));
   stoppedPicture = Make<TZEDoData>();
@@ -52,11 +48,9 @@ TClassMultiElement_Reconnect::TClassMultiElement_Reconnect(TZEMultiElement* host
     MakeInt(c.Value, 1);
     MakeInt(c.Data, 0);
   });
-  settingsOn = Make<TZEDoData>([](auto& d) { IntValue(d, 1); });
+  settingsOn = Make<TZEDoData>(IntValue(1));
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   // The button toggles the switch; its two states carry the connect value.
   Connect(boundary->InnerEvents[0], linkSwitch, &TZESwitch::Toggle);

@@ -1,10 +1,7 @@
 #include "link/panel/reply_parser.h"
 
-#include "link/link_setup.h"
 
 namespace zorn {
-
-using namespace link_setup;
 
 namespace {
 
@@ -27,7 +24,7 @@ TClassMultiElement_ReplyParser::TClassMultiElement_ReplyParser(TZEMultiElement* 
     : TClassMultiBase(parentScheme) {
   boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(1, 2); });
   replyMask = Make<TZEStrMask>([](auto& m) { m.Mask = "#;*;*"; });
-  steps = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  steps = Make<TZEHub>(Outputs(2));
   valueCut = Make<TZEMultiStrData>([](auto& s) {
     s.Delimiter = ";";
     s.SetCount(1);
@@ -37,12 +34,12 @@ TClassMultiElement_ReplyParser::TClassMultiElement_ReplyParser(TZEMultiElement* 
     s.Delimiter = ";";
     s.SetCount(1);
   });
-  blockSteps = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  blockSteps = Make<TZEHub>(Outputs(2));
   inputType = Make<TZEIf_else>([](auto& g) {
     g.Type = cmLess;
     MakeStr(g.Op2, "5");
   });
-  fromFirst = Make<TZEDoData>([](auto& d) { IntValue(d, 0); });
+  fromFirst = Make<TZEDoData>(IntValue(0));
   inputBlocks = Make<TZEStrList>([](auto& l) { l.SetStrings("\r\n"); });
   outputBlocks = Make<TZEStrList>([](auto& l) { l.SetStrings("\r\n"); });
   inputFind = Make<TZEArrayFind>(WholeFind);
@@ -50,9 +47,7 @@ TClassMultiElement_ReplyParser::TClassMultiElement_ReplyParser(TZEMultiElement* 
   newInput = Make<TZEIf_else>(Missing);
   newOutput = Make<TZEIf_else>(Missing);
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   Connect(boundary->InnerEvents[0], replyMask, &TZEStrMask::Check);
   Connect(replyMask->OnMatch, steps, &TZEHub::Distribute);

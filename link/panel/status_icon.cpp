@@ -1,10 +1,7 @@
 #include "link/panel/status_icon.h"
 
-#include "link/link_setup.h"
 
 namespace zorn {
-
-using namespace link_setup;
 
 namespace {
 
@@ -31,7 +28,7 @@ TClassMultiElement_StatusIcon::TClassMultiElement_StatusIcon(TZEMultiElement* ho
                                                              TClassMultiBase* parentScheme)
     : TClassMultiBase(parentScheme) {
   boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(1, 0); });
-  steps = Make<TZEHub>([](auto& h) { Outputs(h, 2); });
+  steps = Make<TZEHub>(Outputs(2));
   bits = Make<TZEIntToBits>([](auto& b) {
     b.SetCount(4);
     MakeInt(b.OneValue, 1);
@@ -56,14 +53,11 @@ TClassMultiElement_StatusIcon::TClassMultiElement_StatusIcon(TZEMultiElement* ho
   for (size_t i = 0; i < kPictures.size(); ++i) {
     bitmaps[i] = Make<ui::TZEBitmap>([&](auto& b) {
       b.ResourceName = kPictures[i].Bitmap;
-      b.Init();
     });
     pictures[i] = Make<TZEDoData>();
   }
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   Connect(boundary->InnerEvents[0], steps, &TZEHub::Distribute);
   Connect(steps->Outputs[0], bits, &TZEIntToBits::Split);

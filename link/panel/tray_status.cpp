@@ -6,10 +6,7 @@ TClassMultiElement_TrayStatus::TClassMultiElement_TrayStatus(TZEMultiElement* ho
                                                              TClassMultiBase* parentScheme)
     : TClassMultiBase(parentScheme) {
   boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(1, 0); });
-  steps = Make<TZEHub>([](auto& h) {
-    h.InCount = 1;
-    h.SetOutCount(2);
-  });
+  steps = Make<TZEHub>(Outputs(2));
   timer = Make<TZETimer>([](auto& t) {
     t.SetInterval(200);
     t.SetEnabled(true);
@@ -21,18 +18,14 @@ TClassMultiElement_TrayStatus::TClassMultiElement_TrayStatus(TZEMultiElement* ho
   });
   liveIcon = Make<ui::TZEIcon>([](auto& i) {
     i.ResourceName = "ICON5";
-    i.Init();
   });
   idleIcon = Make<ui::TZEIcon>([](auto& i) {
     i.ResourceName = "ICON4";
-    i.Init();
   });
   liveEmitter = Make<TZEDoData>();
   idleEmitter = Make<TZEDoData>();
 
-  Boundary = boundary;
-  boundary->Scheme = this;
-  boundary->Host = host;
+  Bind(boundary, host);
 
   Connect(boundary->InnerEvents[0], steps, &TZEHub::Distribute);
   Connect(steps->Outputs[0], boundary, &TZEEditMulti::Action, 1);

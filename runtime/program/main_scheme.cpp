@@ -42,7 +42,6 @@ TClassMainForm_Main::TClassMainForm_Main() : TClassMultiBase(nullptr) {
     f.Place = "config.ini\\mainForm";
     f.Centered = true;
     f.Name = "главная";
-    f.Init();
   });
   // The "String-Debug" boxes belong to the main window from here on: they
   // stay above it and it takes no input while one shows.
@@ -54,43 +53,33 @@ TClassMainForm_Main::TClassMainForm_Main() : TClassMultiBase(nullptr) {
     i.Parent = mainForm;
     i.Picture = "BITMAP9";
     i.Align = ui::alClient;
-    i.Init();
   });
   link = Make<TZEMultiElement>(HostPoints(5, 0));
-  linkFanOut = Make<TZEHub>([](auto& h) {
-    h.InCount = 1;
-    h.SetOutCount(4);
-  });
+  linkFanOut = Make<TZEHub>(Outputs(4));
   buttonWindow = Make<TZEMultiElement>(HostPoints(2, 2));
   configLoader = Make<TZEMultiElement>(HostPoints(1, 0));
   settingsDialog = Make<TZEMultiElement>(OnDemandHost(2, 1));
   windowVisibility = Make<TZEMultiElement>(HostPoints(3, 1));
-  showWindows = Make<TZEDoData>([](auto& e) { MakeInt(e.Data, 1); });
+  showWindows = Make<TZEDoData>(IntValue(1));
   hints = Make<ui::TZEHintManager>([](auto& h) {
     h.Name = "подсказки";
     h.Font = TFontRec{"Tahoma", 8, 0, 0, 1};
     h.InitialDelayMs = 500;
     h.DisplayTimeMs = 5000;
-    h.Init();
   });
   connectionType = Make<TZEGlobalVar>([](auto& g) { g.SetName("type_connect"); });
-  startFanOut = Make<TZEHub>([](auto& h) {
-    h.InCount = 1;
-    h.SetOutCount(9);
-  });
+  startFanOut = Make<TZEHub>(Outputs(9));
   trayIcon = Make<ui::TZETrayIcon>([&](auto& t) {
     t.Form = mainForm;
     t.HideOnMinimize = true;
     t.BalloonTitle = "Внимание";
     t.BalloonIcon = ui::TBalloonIcon::Info;
     t.BalloonTimeoutMs = 1000;
-    t.Init();
   });
   trayClickSelector = Make<TZEIndexToChanel>([](auto& s) { s.SetCount(2); });
   trayMenu = Make<ui::TzePopupMenuEx>([&](auto& m) {
     m.Items = "Закрыть";
     m.Owner = mainForm;
-    m.Init();
   });
   trayMenuSelector = Make<TZEIndexToChanel>([](auto& s) { s.SetCount(2); });
   windowSelector = Make<TZEIndexToChanel>([](auto& s) { s.SetCount(4); });
@@ -102,10 +91,7 @@ TClassMainForm_Main::TClassMainForm_Main() : TClassMultiBase(nullptr) {
   indicatorEditor = Make<TZEMultiElement>(OnDemandHost(2, 2));
   indicatorWindow = Make<TZEMultiElement>(HostPoints(1, 2));
   mainList = Make<TZEMultiElement>(HostPoints(1, 1));
-  replyFanOut = Make<TZEHub>([](auto& h) {
-    h.InCount = 1;
-    h.SetOutCount(2);
-  });
+  replyFanOut = Make<TZEHub>(Outputs(2));
   // A TCP reply keeps its CR; the windows compare whole values, so they get
   // the line without it, as a serial reply comes.
   replyWithoutCr = Make<TZEReplace>([](auto& r) { r.SubStr = "\r"; });
@@ -138,7 +124,7 @@ TClassMainForm_Main::TClassMainForm_Main() : TClassMultiBase(nullptr) {
   Connect(windowVisibility->Events[0], buttonWindow, &TZEMultiElement::Action, 1);
   Connect(windowVisibility->Events[1], indicatorWindow, &TZEMultiElement::Action, 1);
   Connect(windowVisibility->Events[2], eventWindow, &TZEMultiElement::Action, 2);
-  Connect(windowVisibility->DataInputs[0], static_cast<ui::TZEWin*>(mainForm), &ui::TZEWin::Handle);
+  Connect(windowVisibility->DataInputs[0], Win(mainForm), &ui::TZEWin::Handle);
 
   // Controller traffic: reply lines fan out to their readers; the link's
   // messages become tray balloons.
