@@ -1,5 +1,6 @@
 #include "app/button_window/button_item.h"
 
+#include "app/button_window/button_kind_view.h"
 
 namespace zorn {
 
@@ -62,33 +63,6 @@ void Unchecked(TZEIf_else& g) {
 }
 
 }  // namespace
-
-TClassMultiElement_ButtonKindView::TClassMultiElement_ButtonKindView(TZEMultiElement* host,
-                                                                     TElement*,
-                                                                     TClassMultiBase* parentScheme)
-    : TClassMultiBase(parentScheme) {
-  boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(1, 0); });
-  kinds = Make<TZEHub>(Outputs(4));
-  for (int32_t i = 0; i < 4; ++i) {
-    isKind[i] = Make<TZEIf_else>([&](auto& g) {
-      g.Type = cmEqual;
-      MakeInt(g.Op2, i);
-    });
-    show[i] = Make<TZEDoData>(IntValue(1));
-    hide[i] = Make<TZEDoData>(IntValue(0));
-  }
-
-  Bind(boundary, host);
-
-  Connect(boundary->InnerEvents[0], kinds, &TZEHub::Distribute);
-  for (uint16_t i = 0; i < 4; ++i) {
-    Connect(kinds->Outputs[i], isKind[i], &TZEIf_else::Compare);
-    Connect(isKind[i]->OnTrue, show[i], &TZEDoData::Emit);
-    Connect(isKind[i]->OnFalse, hide[i], &TZEDoData::Emit);
-    Connect(show[i]->OnEmit, boundary, &TZEEditMulti::Action, i);
-    Connect(hide[i]->OnEmit, boundary, &TZEEditMulti::Action, i);
-  }
-}
 
 TClassChildPanelEx_ButtonItem::TClassChildPanelEx_ButtonItem(TZEMultiElementEx* host,
                                                              TElement* parentControl,

@@ -10,8 +10,6 @@
 // panels' background bitmap.
 #pragma once
 
-#include <array>
-
 #include "elements/format_str.h"
 #include "elements/str_split.h"
 #include "runtime/flow/compare.h"
@@ -26,21 +24,6 @@
 #include "ui/elements/rush_buttons.h"
 
 namespace zorn {
-
-// Shows the control of one kind and hides the other three. Action 0: the
-// kind digit. Events 0 pulse, 1 toggle, 2 hold, 3 set-value button: Int 1
-// show or Int 0 hide. A kind outside 0 to 3 hides all four.
-class TClassMultiElement_ButtonKindView : public TClassMultiBase {
- public:
-  TClassMultiElement_ButtonKindView(TZEMultiElement* host, TElement* parentControl,
-                                    TClassMultiBase* parentScheme);
-
-  TZEEditMulti* boundary;
-  TZEHub* kinds;
-  std::array<TZEIf_else*, 4> isKind;
-  std::array<TZEDoData*, 4> show;
-  std::array<TZEDoData*, 4> hide;
-};
 
 class TClassChildPanelEx_ButtonItem : public TClassMultiBase {
  public:

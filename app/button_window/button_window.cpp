@@ -1,5 +1,9 @@
 #include "app/button_window/button_window.h"
 
+#include "app/button_window/button_item.h"
+#include "app/button_window/button_menu_state.h"
+#include "app/button_window/button_records.h"
+#include "app/button_window/button_resync.h"
 
 namespace zorn {
 

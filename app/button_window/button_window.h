@@ -12,9 +12,6 @@
 // (the main window's bitmap), 1 OutputBlocks (the reported output blocks).
 #pragma once
 
-#include "app/button_window/button_item.h"
-#include "app/button_window/button_menu.h"
-#include "app/button_window/button_records.h"
 #include "elements/ini.h"
 #include "runtime/flow/hub.h"
 #include "runtime/flow/routing.h"

@@ -1,5 +1,9 @@
 #include "app/editors/button_editor.h"
 
+#include "app/editors/button_editor_block.h"
+#include "app/editors/button_editor_record.h"
+#include "app/editors/button_kind_list.h"
+#include "app/editors/editor_section.h"
 #include "app/editors/editor_setup.h"
 #include "app/editors/save_bars.h"
 

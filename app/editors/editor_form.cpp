@@ -1,6 +1,7 @@
 #include "app/editors/editor_form.h"
 
 #include "app/editors/editor_setup.h"
+#include "app/editors/editor_types.h"
 
 namespace zorn {
 

@@ -20,10 +20,14 @@
 #include <initializer_list>
 #include <utility>
 
-#include "app/editors/editor_parts.h"
 #include "app/editors/number_text.h"
 #include "elements/format_str.h"
 #include "elements/ini.h"
+#include "runtime/flow/compare.h"
+#include "runtime/flow/hub.h"
+#include "runtime/flow/routing.h"
+#include "runtime/flow/state.h"
+#include "runtime/multi_element.h"
 #include "ui/elements/combo_box.h"
 #include "ui/elements/edit.h"
 #include "ui/elements/image.h"

@@ -1,6 +1,9 @@
 #include "app/editors/event_editor.h"
 
 #include "app/editors/editor_setup.h"
+#include "app/editors/event_editor_block.h"
+#include "app/editors/event_editor_record.h"
+#include "app/editors/event_editor_section.h"
 #include "app/editors/event_file_choice.h"
 #include "app/editors/save_bars.h"
 

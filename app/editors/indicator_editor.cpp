@@ -1,6 +1,9 @@
 #include "app/editors/indicator_editor.h"
 
 #include "app/editors/editor_setup.h"
+#include "app/editors/indicator_editor_block.h"
+#include "app/editors/indicator_editor_record.h"
+#include "app/editors/indicator_editor_section.h"
 #include "app/editors/save_bars.h"
 
 namespace zorn {

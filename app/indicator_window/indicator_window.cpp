@@ -1,5 +1,11 @@
 #include "app/indicator_window/indicator_window.h"
 
+#include "app/indicator_window/indicator_free_key.h"
+#include "app/indicator_window/indicator_item.h"
+#include "app/indicator_window/indicator_line_matcher.h"
+#include "app/indicator_window/indicator_loader.h"
+#include "app/indicator_window/indicator_menu_state.h"
+#include "app/indicator_window/indicator_sound.h"
 
 namespace zorn {
 

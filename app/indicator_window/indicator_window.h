@@ -7,11 +7,18 @@
 // inputs: 0 the background bitmap, 1 the input-block list (Array).
 #pragma once
 
-#include "app/indicator_window/indicator_parts.h"
+#include "elements/ini.h"
+#include "runtime/flow/hub.h"
+#include "runtime/flow/routing.h"
+#include "runtime/flow/state.h"
 #include "runtime/global_var.h"
+#include "runtime/multi_element.h"
+#include "runtime/multi_element_ex.h"
+#include "ui/elements/image.h"
 #include "ui/elements/layouts.h"
 #include "ui/elements/main_form.h"
 #include "ui/elements/popup_menu.h"
+#include "ui/elements/value_holders.h"
 #include "ui/elements/win_tools.h"
 
 namespace zorn {

@@ -1,5 +1,10 @@
 #include "app/main_list/main_list.h"
 
+#include "app/main_list/main_list_line_matcher.h"
+#include "app/main_list/main_list_loader.h"
+#include "app/main_list/main_list_menu_state.h"
+#include "app/main_list/main_list_row.h"
+#include "app/main_list/main_list_sound.h"
 
 namespace zorn {
 

@@ -5,9 +5,15 @@
 // main window's background bitmap, shown by the header picture.
 #pragma once
 
-#include "app/main_list/main_list_parts.h"
+#include "runtime/flow/hub.h"
+#include "runtime/flow/routing.h"
+#include "runtime/multi_element.h"
+#include "runtime/multi_element_ex.h"
+#include "ui/elements/image.h"
 #include "ui/elements/layouts.h"
+#include "ui/elements/panel.h"
 #include "ui/elements/popup_menu.h"
+#include "ui/elements/value_holders.h"
 
 namespace zorn {
 

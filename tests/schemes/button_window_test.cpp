@@ -6,6 +6,7 @@
 #include <memory>
 #include <sstream>
 
+#include "app/button_window/button_item.h"
 #include "app/button_window/button_window.h"
 #include "elements/str_list.h"
 #include "support/main_form.h"

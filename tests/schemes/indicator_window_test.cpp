@@ -4,6 +4,7 @@
 // the popup menu and its commands, and adding indicators.
 #include <memory>
 
+#include "app/indicator_window/indicator_item.h"
 #include "app/indicator_window/indicator_window.h"
 #include "elements/str_list.h"
 #include "platform/resources.h"

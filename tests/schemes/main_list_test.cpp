@@ -7,6 +7,7 @@
 
 #include "app/indicator_window/indicator_window.h"
 #include "app/main_list/main_list.h"
+#include "app/main_list/main_list_row.h"
 #include "platform/resources.h"
 #include "platform/sound.h"
 #include "support/main_form.h"

@@ -10,7 +10,7 @@
 #include "app/editors/indicator_editor.h"
 #include "app/editors/save_bars.h"
 #include "app/event_window/event_window.h"
-#include "app/indicator_window/indicator_parts.h"
+#include "app/indicator_window/indicator_item.h"
 #include "app/indicator_window/indicator_window.h"
 #include "link/controller_link.h"
 #include "link/panel/main_panel.h"

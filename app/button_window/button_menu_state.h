@@ -1,4 +1,4 @@
-// The popup menu's state and the re-sending of the button states.
+// The popup menu's state of the button window.
 #pragma once
 
 #include <array>
@@ -37,20 +37,6 @@ class TClassMultiElement_ButtonMenuState : public TClassMultiBase {
   TZEIf_else* blocksReported;
   TZEMemory* topmostItem;  // the index 4
   TzeMT_AddData* topmostCheck;
-};
-
-// Action 0: the value 1 makes every panel, in list order, send its state
-// again (event 0 with the position, for the list host's SendToInstance);
-// any other value does nothing. Data input 0: the record list.
-class TClassMultiElement_ButtonResync : public TClassMultiBase {
- public:
-  TClassMultiElement_ButtonResync(TZEMultiElement* host, TElement* parentControl,
-                                  TClassMultiBase* parentScheme);
-
-  TZEEditMulti* boundary;
-  TZEIf_else* isOne;
-  TZEArrayEnum* positions;
-  TZEDoData* position;
 };
 
 }  // namespace zorn

@@ -1,5 +1,4 @@
-#include "app/button_window/button_menu.h"
-
+#include "app/button_window/button_menu_state.h"
 
 namespace zorn {
 
@@ -74,27 +73,6 @@ TClassMultiElement_ButtonMenuState::TClassMultiElement_ButtonMenuState(
   Connect(topmostCheck->Values[1], boundary, &TZEEditMulti::DataOutput, 1);
   Connect(topmostCheck->OnResult, boundary, &TZEEditMulti::Action, 1);
   Connect(opening->Outputs[2], boundary, &TZEEditMulti::Action, 2);
-}
-
-TClassMultiElement_ButtonResync::TClassMultiElement_ButtonResync(TZEMultiElement* host, TElement*,
-                                                                 TClassMultiBase* parentScheme)
-    : TClassMultiBase(parentScheme) {
-  boundary = Make<TZEEditMulti>([](auto& b) { b.SetCounts(1, 0); });
-  isOne = Make<TZEIf_else>([](auto& g) {
-    g.Type = cmEqual;
-    MakeInt(g.Op2, 1);
-  });
-  positions = Make<TZEArrayEnum>();
-  position = Make<TZEDoData>();
-
-  Bind(boundary, host);
-
-  Connect(boundary->InnerEvents[0], isOne, &TZEIf_else::Compare);
-  Connect(isOne->OnTrue, positions, &TZEArrayEnum::Enum);
-  Connect(positions->Array, boundary, &TZEEditMulti::DataOutput, 0);
-  Connect(positions->OnItem, position, &TZEDoData::Emit);
-  Connect(position->DataInput, positions, &TZEArrayEnum::Index);
-  Connect(position->OnEmit, boundary, &TZEEditMulti::Action, 0);
 }
 
 }  // namespace zorn

@@ -1,4 +1,4 @@
-#include "app/indicator_window/indicator_parts.h"
+#include "app/indicator_window/indicator_line_matcher.h"
 
 namespace zorn {
 

@@ -1,30 +1,8 @@
-#include "app/main_list/main_list_parts.h"
+#include "app/main_list/main_list_look.h"
 
+#include "app/main_list/row_font.h"
 
 namespace zorn {
-
-namespace {
-
-constexpr uint32_t kInactiveColour = 0xFFFF00;  // 0x00BBGGRR
-constexpr uint32_t kActiveColour = 0x0000FF;
-
-auto RowFont(uint32_t color) { return TFontRec{"Times New Roman", 12, 1, color, 204}; }
-
-}  // namespace
-
-TClassMultiElement_MainListLoader::TClassMultiElement_MainListLoader(
-    TZEMultiElement* host, TElement*, TClassMultiBase* parentScheme)
-    : TClassMultiElement_IndicatorLoader(host, parentScheme, {"mainForm", "0;%1", 4, &SchemeFactory<TClassMultiElement_MainListText>}) {
-  freeKey = Make<TZEFreeKey>();
-  addText = Make<TZEFormatStr>([](auto& f) {
-    f.Mask = "0;%1";
-    f.SetCount(1);
-  });
-  Connect(boundary->InnerEvents[3], freeKey, &TZEFreeKey::Find);
-  Connect(freeKey->Array, records, &TZEStrList::Array);
-  Connect(freeKey->OnKey, addText, &TZEFormatStr::Format);
-  Connect(addText->OnResult, boundary, &TZEEditMulti::Action, 3);
-}
 
 TClassMultiElement_MainListLook::TClassMultiElement_MainListLook(TZEMultiElement* host, TElement*,
                                                                  TClassMultiBase* parentScheme)
@@ -78,22 +56,5 @@ TClassMultiElement_MainListLook::TClassMultiElement_MainListLook(TZEMultiElement
   Connect(text->Str2Input, boundary, &TZEEditMulti::DataOutput, 3);
   Connect(text->OnResult, boundary, &TZEEditMulti::Action, 2);
 }
-
-TClassMultiElement_MainListSound::TClassMultiElement_MainListSound(TZEMultiElement* host,
-                                                                   TElement*,
-                                                                   TClassMultiBase* parentScheme)
-    : TClassMultiElement_IndicatorSound(host, parentScheme, "WAVE2", "") {}
-
-TClassMultiElement_MainListMenuState::TClassMultiElement_MainListMenuState(
-    TZEMultiElement* host, TElement*, TClassMultiBase* parentScheme)
-    : TClassMultiElement_IndicatorMenuState(host, parentScheme, false) {}
-
-TClassChildPanelEx_MainListRow::TClassChildPanelEx_MainListRow(TZEMultiElementEx* host,
-                                                               TElement* parentControl,
-                                                               TClassMultiBase* parentScheme)
-    : TClassChildPanelEx_IndicatorItem(host, parentControl, parentScheme,
-                                       {21, false, kLayout,
-                                        &SchemeFactory<TClassMultiElement_MainListLook>,
-                                        RowFont(kInactiveColour)}) {}
 
 }  // namespace zorn

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "elements/array_ops.h"
+#include "elements/format_str.h"
+#include "elements/str_list.h"
+#include "elements/str_split.h"
+#include "runtime/flow/hub.h"
+#include "runtime/multi_element.h"
+
+namespace zorn {
+
+// The row text of one record line "key;type;block;value;kind;caption;
+// width;extra". Action 0: the line. Event 0: "position;caption;width;kind;
+// block;value;Блок: №block (type name), kind name, Значение на выходе:
+// "value"". Data input 0: the record's position in the list.
+class TClassMultiElement_ButtonRowText : public TClassMultiBase {
+ public:
+  TClassMultiElement_ButtonRowText(TZEMultiElement* host, TElement* parentControl,
+                                   TClassMultiBase* parentScheme);
+
+  TZEEditMulti* boundary;
+  TZEHub* steps;
+  TZEMultiStrPart* fields;
+  TZEStrList* typeNames;  // by type code
+  TZEArrayRW* typeName;
+  TZEStrList* kindNames;  // by kind
+  TZEArrayRW* kindName;
+  TZEFormatStr* rowText;
+};
+
+}  // namespace zorn

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "app/editors/editor_block_scheme.h"
+
+namespace zorn {
+
+// The block reader of the indicator editor.
+class TClassMultiElement_IndicatorEditorBlock : public TEditorBlockScheme {
+ public:
+  TClassMultiElement_IndicatorEditorBlock(TZEMultiElement* host, TElement*,
+                                          TClassMultiBase* parentScheme);
+};
+
+}  // namespace zorn

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "elements/format_str.h"
+#include "elements/free_key.h"
+#include "elements/ini.h"
+#include "elements/str_split.h"
+#include "runtime/flow/hub.h"
+#include "runtime/flow/state.h"
+#include "runtime/flow/timer.h"
+#include "runtime/multi_element.h"
+
+namespace zorn {
+
+// Finds a free key. Action 0: for the menu, event 0 with "1;" and the key.
+// Action 1: a "type;block" text; the default record is written under the
+// free key and 10 ms later event 0 carries "1;" and the key. When no key is
+// free nothing is written and nothing fires. Data input 0: the record list.
+class TClassMultiElement_IndicatorFreeKey : public TClassMultiBase {
+ public:
+  TClassMultiElement_IndicatorFreeKey(TZEMultiElement* host, TElement* parentControl,
+                                      TClassMultiBase* parentScheme);
+
+  TZEEditMulti* boundary;
+  TZEFreeKey* menuSearch;
+  TZEFormatStr* editText;
+  TZEMultiStrPart* block;  // type, block
+  TZEHub* addSteps;
+  TZEFormatStr* record;
+  TZEFreeKey* addSearch;
+  TZEMemory* key;
+  TZEHub* keySteps;
+  TZEini* write;
+  TZETimer* editDelay;
+  TZEDoData* delayedKey;
+};
+
+}  // namespace zorn

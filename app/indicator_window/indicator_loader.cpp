@@ -1,0 +1,88 @@
+#include "app/indicator_window/indicator_loader.h"
+
+#include "app/indicator_window/indicator_records.h"
+#include "app/indicator_window/indicator_text.h"
+
+namespace zorn {
+
+TClassMultiElement_IndicatorLoader::TClassMultiElement_IndicatorLoader(
+    TZEMultiElement* host, TElement*, TClassMultiBase* parentScheme)
+    : TClassMultiElement_IndicatorLoader(host, parentScheme, {"indicatorForm", "1;%1", 3,
+                                                          &SchemeFactory<TClassMultiElement_IndicatorText>}) {}
+
+TClassMultiElement_IndicatorLoader::TClassMultiElement_IndicatorLoader(
+    TZEMultiElement* host, TClassMultiBase* parentScheme, const TSetup& setup)
+    : TClassMultiBase(parentScheme) {
+  boundary = Make<TZEEditMulti>([&](auto& b) { b.SetCounts(setup.Actions, 1); });
+  records = Make<TZEStrList>();
+  section = Make<TZEini>(UserSettings(setup.Section));
+  mask = Make<TZEStrMask>([](auto& m) {
+    m.Mask = kUnitRecordMask;
+    m.IgnoreCase = true;
+  });
+  replace = Make<TZEReplace>([](auto& r) {
+    r.SubStr = "=";
+    r.NewStr = ";";
+  });
+  loadSteps = Make<TZEHub>(Outputs(4));
+  lineSteps = Make<TZEHub>(Outputs(3));
+  index = Make<TZEMath>([](auto& m) {
+    m.Operation = moSubtract;
+    m.Op2 = 1;
+  });
+  text = Make<TZEMultiElement>([](auto& t) {
+    t.SetEventCount(1);
+    t.SetDataInputCount(1);
+  });
+  editRecord = Make<TZEArrayRW>();
+  editKey = Make<TZEMultiStrPart>(Parts(1));
+  editText = Make<TZEFormatStr>(Format(setup.EditMask, 1));
+  deleteSteps = Make<TZEHub>(Outputs(2));
+  deleteRecord = Make<TZEArrayRW>();
+  deleteKey = Make<TZEMultiStrPart>(Parts(1));
+  reload = Make<TZEDoData>();
+
+  Bind(boundary, host);
+  Connect(boundary->InnerDataInputs[0], records, &TZEStrList::Array);
+
+  // Load: forget the records and instances, read the section, arrange.
+  Connect(boundary->InnerEvents[0], loadSteps, &TZEHub::Distribute);
+  Connect(loadSteps->Outputs[0], records, &TZEStrList::Clear);
+  Connect(loadSteps->Outputs[1], boundary, &TZEEditMulti::Action, 0);
+  Connect(loadSteps->Outputs[2], section, &TZEini::ReadSection);
+  Connect(loadSteps->Outputs[3], boundary, &TZEEditMulti::Action, 2);
+  Connect(section->OnLine, mask, &TZEStrMask::Check);
+  Connect(mask->OnMatch, replace, &TZEReplace::Replace);
+  Connect(replace->OnResult, lineSteps, &TZEHub::Distribute);
+  Connect(lineSteps->Outputs[0], records, &TZEStrList::Add);
+  Connect(lineSteps->Outputs[1], index, &TZEMath::Calc);
+  Connect(index->Op1Input, records, &TZEStrList::Count);
+  Connect(lineSteps->Outputs[2], text, &TZEMultiElement::Action, 0);
+  Connect(text->DataInputs[0], index, &TZEMath::Result);
+  Connect(text->Events[0], boundary, &TZEEditMulti::Action, 1);
+
+  // Edit: the key of the selected record; no record, no edit.
+  Connect(boundary->InnerEvents[1], editRecord, &TZEArrayRW::Read);
+  Connect(editRecord->Array, records, &TZEStrList::Array);
+  Connect(editRecord->IndexInput, boundary, &TZEEditMulti::DataOutput, 0);
+  Connect(editRecord->OnRead, editKey, &TZEMultiStrPart::Split);
+  Connect(editKey->OnSplit, editText, &TZEFormatStr::Format);
+  Connect(editText->Args[0], editKey, &TZEMultiStrPart::Part, 0);
+  Connect(editText->OnResult, boundary, &TZEEditMulti::Action, 3);
+
+  // Delete: remove the selected record's key, then load again in any case.
+  Connect(boundary->InnerEvents[2], deleteSteps, &TZEHub::Distribute);
+  Connect(deleteSteps->Outputs[0], deleteRecord, &TZEArrayRW::Read);
+  Connect(deleteRecord->Array, records, &TZEStrList::Array);
+  Connect(deleteRecord->IndexInput, boundary, &TZEEditMulti::DataOutput, 0);
+  Connect(deleteRecord->OnRead, deleteKey, &TZEMultiStrPart::Split);
+  Connect(deleteKey->OnSplit, section, &TZEini::DeleteKey);
+  Connect(section->KeyInput, deleteKey, &TZEMultiStrPart::Part, 0);
+  Connect(deleteSteps->Outputs[1], reload, &TZEDoData::Emit);
+  Connect(reload->OnEmit, boundary, &TZEEditMulti::Action, 4);
+
+  text->ParentScheme = this;
+  text->SetFactory(setup.Text);
+}
+
+}  // namespace zorn

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "elements/array_ops.h"
+#include "elements/format_str.h"
+#include "elements/str_list.h"
+#include "elements/str_split.h"
+#include "runtime/flow/hub.h"
+#include "runtime/multi_element.h"
+
+namespace zorn {
+
+// Turns one record line into the initialisation line of its panel
+// "k;caption;width;signal;description". Action 0: the record line. Data
+// input 0: the index k. Event 0: the initialisation line.
+class TClassMultiElement_IndicatorText : public TClassMultiBase {
+ public:
+  TClassMultiElement_IndicatorText(TZEMultiElement* host, TElement* parentControl,
+                                   TClassMultiBase* parentScheme);
+
+  TZEEditMulti* boundary;
+  TZEMultiStrPart* fields;  // 0 key … 7 signal
+  TZEHub* steps;
+  TZEStrList* typeNames;
+  TZEArrayRW* typeName;
+  TZEStrList* conditionNames;
+  TZEArrayRW* conditionName;
+  TZEStrList* signalNames;
+  TZEArrayRW* signalName;
+  TZEFormatStr* line;
+};
+
+}  // namespace zorn
