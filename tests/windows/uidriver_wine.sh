@@ -15,9 +15,7 @@ W=(--title "$T" --class ZornForm)
 LOG=target.log
 MENU="Открыть окно|-|Отключённый пункт|Отмеченный пункт"
 
-has() { grep -Fq -- "$2" <<<"$1"; }
 line_of() { grep -F -- "$2" <<<"$1" | head -n 1; }
-rc_is() { [ "$UID_RC" -eq "$1" ]; }
 since_is() { [ "$(log_since $LOG)" = "$1" ]; }
 
 ZORN_WINE_TIMEOUT=90 harness_start target "$target_exe" "$LOG"

@@ -10,8 +10,6 @@ harness_init "$1" "$2" "$3"
 cp "$4" zorn.exe
 
 BOX=(--title "Vorant Info" --class "#32770")
-has() { grep -Fq -- "$2" <<<"$1"; }
-rc_is() { [ "$UID_RC" -eq "$1" ]; }
 count() { grep -c -- "$2" <<<"$1"; }
 
 ZORN_WINE_TIMEOUT=60 harness_start zorn zorn.exe /ih

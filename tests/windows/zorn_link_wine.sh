@@ -12,24 +12,11 @@ cp "$4" zorn.exe
 plcsim=$5
 
 MAIN=(--title "ЗОРН v3.3" --class ZornForm)
-has() { grep -Fq -- "$2" <<<"$1"; }
-rc_is() { [ "$UID_RC" -eq "$1" ]; }
-# What plcsim received, escaped (\x0d for CR, one line per LF).
-received() { cat wire.log 2>/dev/null; }
-wire_has() {
-  local end=$((SECONDS + ${2:-10}))
-  until received | grep -Fq -- "$1"; do
-    [ $SECONDS -ge $end ] && return 1
-    sleep 0.1
-  done
-}
 
-port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+port=$(free_port)
 printf '[config]\r\ntype_connect=2\r\ntcp_port=%s\r\ntime_refresh=1\r\n' "$port" >config.ini
 printf 'in bool 1 const 1\nin int 2 counter 0 1\nout bool 4\n' >blocks.txt
-"$plcsim" --tcp "127.0.0.1:$port" --blocks blocks.txt --log wire.log --log-hex \
-  --connect-timeout 60000 --quiet &
-plcsim_pid=$!
+plcsim_tcp "$plcsim" "$port"
 
 ZORN_WINE_TIMEOUT=90 harness_start zorn zorn.exe
 uid wait "${MAIN[@]}" --timeout 60000
@@ -44,7 +31,7 @@ uid screenshot linked.bmp "${MAIN[@]}"
 uid click "${MAIN[@]}" --ctl-text Стоп
 uid wait-text "${MAIN[@]}" --ctl-text Старт --equals Старт --timeout 5000
 check "Стоп turns it back to Старт" rc_is 0
-wait "$plcsim_pid"
+wait "$PLCSIM_PID"
 check "the controller saw the link close (exit 0)" [ $? -eq 0 ]
 
 uid tray-click --index 0 --button right -- menu-pick "${MAIN[@]}" --hidden Закрыть --layout Закрыть

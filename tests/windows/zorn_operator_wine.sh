@@ -19,15 +19,6 @@ plcsim=$5
 
 MAIN=(--title "ЗОРН v3.3" --class ZornForm)
 BUTTONS=(--title Form --class ZornForm)
-has() { grep -Fq -- "$2" <<<"$1"; }
-rc_is() { [ "$UID_RC" -eq "$1" ]; }
-wire_has() {
-  local end=$((SECONDS + ${2:-10}))
-  until grep -Fq -- "$1" wire.log 2>/dev/null; do
-    [ $SECONDS -ge $end ] && return 1
-    sleep 0.1
-  done
-}
 # The commands plcsim received for block $1, in order, one per line.
 commands_for() { grep -o "\\\\x0d[0-9]*;$1\\\\x0a" wire.log 2>/dev/null | sed 's/\\x0d//; s/\\x0a//'; }
 # The rectangle (left,top,width,height) of the main window's control that
@@ -60,7 +51,7 @@ close_from_tray() {
   harness_wait_exit zorn 20 && [ "$H_RC" = 0 ]
 }
 
-port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+port=$(free_port)
 printf '[config]\r\ntype_connect=2\r\ntcp_port=%s\r\ntime_refresh=1\r\n' "$port" >config.ini
 printf '[buttonForm]\r\nvisible=1\r\nLeft=35\r\nTop=105\r\n' >>config.ini
 iconv -f UTF-8 -t CP1251 >user_settings.ini <<'EOF'
@@ -69,9 +60,7 @@ unit_1=6;6;255;2;Держать;70;0
 unit_2=5;4;0;1;Лампа;70;0
 EOF
 printf 'out int 6\nout bool 4\n' >blocks.txt
-"$plcsim" --tcp "127.0.0.1:$port" --blocks blocks.txt --log wire.log --log-hex \
-  --connect-timeout 60000 --quiet &
-plcsim_pid=$!
+plcsim_tcp "$plcsim" "$port"
 
 # 1. The default size: centred, wide enough for every panel control.
 ZORN_WINE_TIMEOUT=150 harness_start zorn zorn.exe
@@ -103,10 +92,14 @@ uid screenshot main_wide.bmp "${MAIN[@]}"
 check "STR is enabled once the link is live" str_enabled
 uid click "${MAIN[@]}" --ctl-text STR --ctl-class Button -- wait --title "Прямой ввод" --class ZornForm
 check "STR opens Прямой ввод" rc_is 0
+# The text goes in before the old one, which Delete then removes: keys the
+# edit handles on their key-down keep the order they were posted in, where
+# the characters Back makes would come after the typed ones.
 uid focus --title "Прямой ввод" --class ZornForm --ctl-class Edit -- \
-  key --title "Прямой ввод" --class ZornForm --ctl-class Edit end back back back back back back -- \
-  type --title "Прямой ввод" --class ZornForm rawline -- key --title "Прямой ввод" --class ZornForm enter
-check "and Enter sends the raw line" wire_has 'rawline' 5
+  key --title "Прямой ввод" --class ZornForm --ctl-class Edit home -- \
+  type --title "Прямой ввод" --class ZornForm rawline -- \
+  key --title "Прямой ввод" --class ZornForm delete delete delete delete delete delete enter
+check "and Enter sends the raw line as typed" eval "wire_has rawline 5 && ! grep -q stroka wire.log"
 
 # 4. A real double press on the hold button whose second press is let go
 #    off the button: the last command for its block is 0;6.
@@ -131,7 +124,7 @@ uid screenshot buttons.bmp "${BUTTONS[@]}"
 #    and the next start shows the window there.
 uid minimize "${MAIN[@]}" -- wait-gone "${MAIN[@]}"
 check "Закрыть from the tray while minimised ends the program" close_from_tray
-wait "$plcsim_pid"
+wait "$PLCSIM_PID"
 normal_place=$(IFS=,; set -- $normal; echo "Left=$1 Top=$2 Width=640 Height=328")
 check "the normal place is saved ($normal_place)" eval '[ "$(section mainForm | grep -v "^\[" | tr "\n" " ")" = "$normal_place " ]'
 check "and the button window's place too" eval 'section buttonForm | grep -q "^Width="'
@@ -164,12 +157,10 @@ check "TCP shows the port 4455" eval 'rc_is 0 && has "$UID_OUT" "visible=1"'
 uid screenshot settings_tcp.bmp "${SETTINGS[@]}"
 uid click "${SETTINGS[@]}" --ctl-text Сохранить -- wait-gone "${SETTINGS[@]}"
 check "Сохранить stores tcp_port=4455" eval 'section config | grep -qx "tcp_port=4455"'
-"$plcsim" --tcp 127.0.0.1:4455 --blocks blocks.txt --log wire.log --log-hex \
-  --connect-timeout 30000 --quiet &
-plcsim_pid=$!
+plcsim_tcp "$plcsim" 4455
 uid wait "${MAIN[@]}" --timeout 10000 -- click "${MAIN[@]}" --ctl-text Старт
 check "Старт listens on 4455: the controller gets the scan request" wire_has 'scan\x0a' 30
 check "Закрыть ends it" close_from_tray
-wait "$plcsim_pid"
+wait "$PLCSIM_PID"
 
 harness_finish

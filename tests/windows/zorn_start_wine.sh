@@ -12,8 +12,6 @@ harness_init "$1" "$2" "$3"
 cp "$4" zorn.exe
 
 MAIN=(--title "ЗОРН v3.3" --class ZornForm)
-has() { grep -Fq -- "$2" <<<"$1"; }
-rc_is() { [ "$UID_RC" -eq "$1" ]; }
 crlf() { printf '%s\r\n' "$@"; }
 # The running zorn.exe of this folder, if any.
 left_behind() { pgrep -f "$H_WORK/zorn.exe" >/dev/null; }

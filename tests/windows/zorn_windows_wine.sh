@@ -14,15 +14,6 @@ plcsim=$5
 
 MAIN=(--title "ЗОРН v3.3" --class ZornForm)
 EVENTS=(--title "Журнал событий" --class ZornForm)
-has() { grep -Fq -- "$2" <<<"$1"; }
-rc_is() { [ "$UID_RC" -eq "$1" ]; }
-wire_has() {
-  local end=$((SECONDS + ${2:-10}))
-  until grep -Fq -- "$1" wire.log 2>/dev/null; do
-    [ $SECONDS -ge $end ] && return 1
-    sleep 0.1
-  done
-}
 # The button and indicator windows share the caption "Form": the one of the
 # two that holds a control with the text $1.
 form_with() {
@@ -38,7 +29,7 @@ form_with() {
   return 1
 }
 
-port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+port=$(free_port)
 printf '[config]\r\ntype_connect=2\r\ntcp_port=%s\r\ntime_refresh=1\r\n' "$port" >config.ini
 printf '[buttonForm]\r\nvisible=1\r\n[indicatorForm]\r\nvisible=1\r\n[graphForm]\r\nvisible=1\r\n' >>config.ini
 # Stored places, so that the windows lie apart (they all start at 35,105).
@@ -56,9 +47,7 @@ unit_1=1;2;3;2;Счёт: ;110;0
 event_1=0;1;1;1;Авария есть;0;
 EOF
 printf 'in bool 1 follow 4\nin int 2 counter 0 1\nout bool 4\nout bool 6\nout int 7\n' >blocks.txt
-"$plcsim" --tcp "127.0.0.1:$port" --blocks blocks.txt --log wire.log --log-hex \
-  --connect-timeout 60000 --quiet &
-plcsim_pid=$!
+plcsim_tcp "$plcsim" "$port"
 
 ZORN_WINE_TIMEOUT=120 harness_start zorn zorn.exe
 uid wait "${MAIN[@]}" --timeout 60000
@@ -92,8 +81,11 @@ uid up "${BUTTONS[@]}" --ctl-text Держать --ctl-index 1
 check "letting it go sends 0;6" wire_has '\x0d0;6\x0a' 5
 # A set-value button opens its field on a double click, and the field takes
 # the keys at once.
-uid dblclick "${BUTTONS[@]}" --ctl-text "Скорость: 40" -- key "${BUTTONS[@]}" end back back -- \
-  type "${BUTTONS[@]}" 55 -- key "${BUTTONS[@]}" enter
+# (Keys the edit handles on key-down keep the order they were posted in; the
+# characters Back makes would come after the typed ones, so the old text is
+# removed with Delete after the new one is typed before it.)
+uid dblclick "${BUTTONS[@]}" --ctl-text "Скорость: 40" -- key "${BUTTONS[@]}" home -- \
+  type "${BUTTONS[@]}" 55 -- key "${BUTTONS[@]}" delete delete enter
 check "the typed value goes to the controller" wire_has '\x0d55;7\x0a' 5
 uid wait-text "${BUTTONS[@]}" --ctl-has "Скорость: " --equals "Скорость: 55"
 check "and the button shows it" rc_is 0
@@ -125,7 +117,8 @@ EDITOR=(--title "Редактирование кнопки" --class ZornForm)
 uid wait "${EDITOR[@]}"
 check "Редактировать opens the button editor" rc_is 0
 uid focus "${EDITOR[@]}" --ctl-class Edit --ctl-text Насос -- \
-  key "${EDITOR[@]}" --ctl-class Edit --ctl-text Насос end back back back back back -- type "${EDITOR[@]}" Помпа
+  key "${EDITOR[@]}" --ctl-class Edit --ctl-text Насос home -- type "${EDITOR[@]}" Помпа -- \
+  key "${EDITOR[@]}" --ctl-class Edit --ctl-text ПомпаНасос delete delete delete delete delete
 # A width the window would read as another number is refused, and the
 # dialog says why.
 uid focus "${EDITOR[@]}" --ctl-class Edit --ctl-text 70 -- \
@@ -135,7 +128,7 @@ uid focus "${EDITOR[@]}" --ctl-class Edit --ctl-text 70 -- \
 check "a width beyond 32 bits is refused with its reason" rc_is 0
 uid screenshot button_editor_refused.bmp "${EDITOR[@]}"
 uid focus "${EDITOR[@]}" --ctl-class Edit --ctl-text 7000000000 -- \
-  key "${EDITOR[@]}" --ctl-class Edit --ctl-text 7000000000 end back back back back back back back back
+  key "${EDITOR[@]}" --ctl-class Edit --ctl-text 7000000000 home right delete delete delete delete delete delete delete delete
 uid screenshot button_editor.bmp "${EDITOR[@]}"
 uid click "${EDITOR[@]}" --ctl-text Сохранить -- wait-gone "${EDITOR[@]}"
 check "Сохранить writes the record and hides the editor" eval 'rc_is 0 && iconv -f CP1251 -t UTF-8 user_settings.ini | grep -Fq "unit_1=5;4;1;0;Помпа;70;0"'
@@ -152,7 +145,7 @@ check "no message box came up" eval '! has "$UID_OUT" "class=\"#32770\""'
 
 uid tray-click --index 0 --button right -- menu-pick "${MAIN[@]}" --hidden Закрыть --layout Закрыть
 check "Закрыть ends the program with 0" eval 'harness_wait_exit zorn 20 && [ "$H_RC" = 0 ]'
-wait "$plcsim_pid"
+wait "$PLCSIM_PID"
 ini=$(cat config.ini)
 for section in mainForm buttonForm boolForm eventForm; do
   check "the place of [$section] is saved at exit" has "$ini" "[$section]"

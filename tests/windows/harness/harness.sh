@@ -9,6 +9,11 @@
 #   log_mark FILE / log_wait FILE REGEX [S] / log_since FILE
 #   harness_wait_exit NAME [SECONDS]          the program's exit code in H_RC
 #   harness_finish                            stops what is left, prints the count, exits
+#   has TEXT PART / rc_is CODE                the last uidriver run's output and exit code
+#   free_port                                 a free TCP port on loopback
+#   plcsim_tcp PLCSIM PORT                    plcsim as the TCP controller (blocks.txt), its
+#                                             received bytes escaped in wire.log; pid in PLCSIM_PID
+#   wire_has TEXT [S]                         wire.log holds TEXT within S seconds
 #
 # harness.cmake's zorn_wine_ui_test passes the first three arguments.
 # Every program runs through scripts/wine-run.sh: the build folder's Wine
@@ -122,6 +127,26 @@ log_wait() {
   until log_since "$file" | grep -Eq -- "$regex"; do
     [ $SECONDS -ge $end ] && return 1
     sleep 0.05
+  done
+}
+
+has() { grep -Fq -- "$2" <<<"$1"; }
+rc_is() { [ "$UID_RC" -eq "$1" ]; }
+
+free_port() {
+  python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
+}
+
+plcsim_tcp() {
+  "$1" --tcp "127.0.0.1:$2" --blocks blocks.txt --log wire.log --log-hex --connect-timeout 60000 --quiet &
+  PLCSIM_PID=$!
+}
+
+wire_has() {
+  local end=$((SECONDS + ${2:-10}))
+  until grep -Fq -- "$1" wire.log 2>/dev/null; do
+    [ $SECONDS -ge $end ] && return 1
+    sleep 0.1
   done
 }
 
