@@ -89,7 +89,7 @@ TClassMultiElement_ComLink::TClassMultiElement_ComLink(TZEMultiElement* host, TE
   Bind(boundary, host);
 
   // Connect request: open or close, "CON_C", the read timer, the scan timer.
-  Connect(boundary->InnerEvents[0], connectSteps, &TZEHub::Distribute);
+  Connect(boundary->InnerEvents[Connection], connectSteps, &TZEHub::Distribute);
   Connect(connectSteps->Outputs[0], openOrClose, &TZEIndexToChanel::Route);
   Connect(connectSteps->Outputs[1], connected, &TZEGlobalVar::Write);
   Connect(connectSteps->Outputs[2], readStartOrStop, &TZEIndexToChanel::Route);
@@ -110,7 +110,7 @@ TClassMultiElement_ComLink::TClassMultiElement_ComLink(TZEMultiElement* host, TE
   // other texts only while it is 1.
   Connect(scanTimer->OnTimer, scanText, &TZEDoData::Emit);
   Connect(scanText->OnEmit, writeSteps, &TZEHub::Distribute);
-  Connect(boundary->InnerEvents[1], sendGate, &TZEIf_else::Compare);
+  Connect(boundary->InnerEvents[Send], sendGate, &TZEIf_else::Compare);
   Connect(sendGate->Op1Input, connected, &TZEGlobalVar::Value);
   Connect(sendGate->OnTrue, writeSteps, &TZEHub::Distribute, 1);
 
@@ -143,7 +143,7 @@ TClassMultiElement_ComLink::TClassMultiElement_ComLink(TZEMultiElement* host, TE
   Connect(errorOn->OnEmit, error, &TZEGlobalVar::Write);
   Connect(failures->OnCount, lostCheck, &TZEIf_else::Compare);
   Connect(lostCheck->OnTrue, lost, &TZEHub::Distribute);
-  Connect(lost->Outputs[0], boundary, &TZEEditMulti::Action, 2);
+  Connect(lost->Outputs[0], boundary, &TZEEditMulti::Action, OnLost);
   Connect(lost->Outputs[1], alarm, &TZEPlaySound::Play);
 
   // Reading: one byte a call; each result goes to the line buffer, and a
@@ -158,13 +158,13 @@ TClassMultiElement_ComLink::TClassMultiElement_ComLink(TZEMultiElement* host, TE
   Connect(lineSteps->Outputs[0], rxTimer, &TZETimer::Stop, 1);
   Connect(lineSteps->Outputs[1], rxTimer, &TZETimer::Start);
   Connect(lineSteps->Outputs[2], rxOn, &TZEDoData::Emit);
-  Connect(lineSteps->Outputs[3], boundary, &TZEEditMulti::Action, 0);
+  Connect(lineSteps->Outputs[3], boundary, &TZEEditMulti::Action, OnLine);
   Connect(rxOn->OnEmit, rxOk, &TZEGlobalVar::Write);
   Connect(rxTimer->OnTimer, rxOff, &TZEDoData::Emit);
   Connect(rxOff->OnEmit, rxOk, &TZEGlobalVar::Write);
 
   // Reset pulse: DTR up, then at once down.
-  Connect(boundary->InnerEvents[2], resetPulse, &TZEHub::Distribute);
+  Connect(boundary->InnerEvents[Reset], resetPulse, &TZEHub::Distribute);
   Connect(resetPulse->Outputs[0], dtrOn, &TZEDoData::Emit);
   Connect(resetPulse->Outputs[1], dtrOff, &TZEDoData::Emit);
   Connect(dtrOn->OnEmit, port, &TZECOM::SetDTR, 5);
@@ -178,7 +178,7 @@ TClassMultiElement_ComLink::TClassMultiElement_ComLink(TZEMultiElement* host, TE
   Connect(txOk->OnWrite, status, &TZEBitsToInt::Join);
   Connect(rxOk->OnWrite, status, &TZEBitsToInt::Join);
   Connect(error->OnWrite, status, &TZEBitsToInt::Join);
-  Connect(status->OnResult, boundary, &TZEEditMulti::Action, 1);
+  Connect(status->OnResult, boundary, &TZEEditMulti::Action, OnStatus);
 }
 
 }  // namespace zorn

@@ -1,8 +1,8 @@
-// The serial link scheme. Host action 0: 1 opens the port named by
-// "com_port" at "com_port_speed" and starts reading, 0 closes it; action 1:
-// text to send while "CON_C" is 1; action 2: a pulse on DTR. Host event 0:
-// a received line without CR and LF; event 1: the status code; event 2: the
-// failure count once two or more writes in a row have failed (link lost).
+// The serial link scheme. Connection: 1 opens the port named by "com_port"
+// at "com_port_speed" and starts reading, 0 closes it. Send: text to send
+// while "CON_C" is 1. Reset: a pulse on DTR. OnLine: a received line without
+// CR and LF; OnLost: the failure count once two or more writes in a row have
+// failed (link lost).
 #pragma once
 
 #include "elements/bits.h"
@@ -25,6 +25,10 @@ class TClassMultiElement_ComLink : public TClassMultiBase {
  public:
   TClassMultiElement_ComLink(TZEMultiElement* host, TElement* parentControl,
                              TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { Connection = 0, Send = 1, Reset = 2 };
+  enum Event : uint16_t { OnLine = 0, OnStatus = 1, OnLost = 2 };
 
   TZEEditMulti* boundary;
   TZEGlobalVar* portNumber;

@@ -2,6 +2,14 @@
 
 
 namespace zorn {
+namespace {
+
+using ComLink = TClassMultiElement_ComLink;
+using TcpLink = TClassMultiElement_TcpLink;
+using PollTimer = TClassMultiElement_PollTimer;
+using ReplyCheck = TClassMultiElement_ReplyCheck;
+
+}  // namespace
 
 TClassMultiElement_Link::TClassMultiElement_Link(TZEMultiElement* host, TElement* parentControl,
                                                  TClassMultiBase* parentScheme)
@@ -36,35 +44,35 @@ TClassMultiElement_Link::TClassMultiElement_Link(TZEMultiElement* host, TElement
   Bind(boundary, host);
 
   // Connect request: the link chosen by "type_connect", then polling.
-  Connect(boundary->InnerEvents[0], connectSteps, &TZEHub::Distribute);
+  Connect(boundary->InnerEvents[Connection], connectSteps, &TZEHub::Distribute);
   Connect(connectSteps->Outputs[0], linkSelect, &TZEIndexToChanel::Route);
-  Connect(connectSteps->Outputs[1], pollTimer, &TZEMultiElement::Action, 0);
+  Connect(connectSteps->Outputs[1], pollTimer, &TZEMultiElement::Action, PollTimer::Poll);
   Connect(linkSelect->Index, linkType, &TZEGlobalVar::Value);
-  Connect(linkSelect->Channels[1], comLink, &TZEMultiElement::Action, 0);
-  Connect(linkSelect->Channels[2], tcpLink, &TZEMultiElement::Action, 0);
+  Connect(linkSelect->Channels[1], comLink, &TZEMultiElement::Action, ComLink::Connection);
+  Connect(linkSelect->Channels[2], tcpLink, &TZEMultiElement::Action, TcpLink::Listen);
 
   // Commands and polls are framed and offered to both links; only the
   // connected one sends. Raw text goes the same way unframed.
-  Connect(boundary->InnerEvents[1], framing, &TZEFormatStr::Format);
-  Connect(pollTimer->Events[0], framing, &TZEFormatStr::Format);
+  Connect(boundary->InnerEvents[Send], framing, &TZEFormatStr::Format);
+  Connect(pollTimer->Events[PollTimer::OnPoll], framing, &TZEFormatStr::Format);
   Connect(framing->OnResult, framedSteps, &TZEHub::Distribute);
-  Connect(framedSteps->Outputs[0], tcpLink, &TZEMultiElement::Action, 1);
-  Connect(framedSteps->Outputs[1], comLink, &TZEMultiElement::Action, 1);
-  Connect(boundary->InnerEvents[2], comLink, &TZEMultiElement::Action, 2);
-  Connect(boundary->InnerEvents[3], rawSteps, &TZEHub::Distribute);
-  Connect(rawSteps->Outputs[0], tcpLink, &TZEMultiElement::Action, 1);
-  Connect(rawSteps->Outputs[1], comLink, &TZEMultiElement::Action, 1);
+  Connect(framedSteps->Outputs[0], tcpLink, &TZEMultiElement::Action, TcpLink::Send);
+  Connect(framedSteps->Outputs[1], comLink, &TZEMultiElement::Action, ComLink::Send);
+  Connect(boundary->InnerEvents[Reset], comLink, &TZEMultiElement::Action, ComLink::Reset);
+  Connect(boundary->InnerEvents[RawText], rawSteps, &TZEHub::Distribute);
+  Connect(rawSteps->Outputs[0], tcpLink, &TZEMultiElement::Action, TcpLink::Send);
+  Connect(rawSteps->Outputs[1], comLink, &TZEMultiElement::Action, ComLink::Send);
 
   // Lines of both links pass the reply check.
-  Connect(comLink->Events[0], replyCheck, &TZEMultiElement::Action, 0);
-  Connect(tcpLink->Events[0], replyCheck, &TZEMultiElement::Action, 0);
-  Connect(replyCheck->Events[0], boundary, &TZEEditMulti::Action, 0);
-  Connect(replyCheck->Events[1], boundary, &TZEEditMulti::Action, 3);
-  Connect(comLink->Events[1], boundary, &TZEEditMulti::Action, 1);
-  Connect(tcpLink->Events[1], boundary, &TZEEditMulti::Action, 1);
-  Connect(comLink->Events[2], boundary, &TZEEditMulti::Action, 2);
-  Connect(tcpLink->Events[2], boundary, &TZEEditMulti::Action, 3);
-  Connect(tcpLink->Events[3], boundary, &TZEEditMulti::Action, 4);
+  Connect(comLink->Events[ComLink::OnLine], replyCheck, &TZEMultiElement::Action, ReplyCheck::Line);
+  Connect(tcpLink->Events[TcpLink::OnLine], replyCheck, &TZEMultiElement::Action, ReplyCheck::Line);
+  Connect(replyCheck->Events[ReplyCheck::OnLine], boundary, &TZEEditMulti::Action, OnLine);
+  Connect(replyCheck->Events[ReplyCheck::OnMessage], boundary, &TZEEditMulti::Action, OnMessage);
+  Connect(comLink->Events[ComLink::OnStatus], boundary, &TZEEditMulti::Action, OnStatus);
+  Connect(tcpLink->Events[TcpLink::OnStatus], boundary, &TZEEditMulti::Action, OnStatus);
+  Connect(comLink->Events[ComLink::OnLost], boundary, &TZEEditMulti::Action, OnLost);
+  Connect(tcpLink->Events[TcpLink::OnMessage], boundary, &TZEEditMulti::Action, OnMessage);
+  Connect(tcpLink->Events[TcpLink::OnClient], boundary, &TZEEditMulti::Action, OnClient);
 
   comLink->SetFactory(&SchemeFactory<TClassMultiElement_ComLink>);
   tcpLink->SetFactory(&SchemeFactory<TClassMultiElement_TcpLink>);

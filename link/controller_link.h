@@ -1,10 +1,6 @@
-// The controller link: all traffic with the controller. Host action 0: 1
-// connects, 0 disconnects the link that "type_connect" names (1 serial, 2
-// TCP) and starts or stops polling; action 1: a command text, sent framed as
-// CR, text, LF; action 2: a reset pulse on the serial link's DTR; action 3:
-// raw text, sent unchanged. Host event 0: an accepted reply line; event 1:
-// the status code; event 2: serial link lost (the failure count); event 3: a
-// message for the operator; event 4: Int 1 one second after a TCP client came.
+// The controller link: all traffic with the controller. Its host points are
+// listed in the class; OnLine is an accepted reply line, OnMessage a text for
+// the operator.
 #pragma once
 
 #include "elements/format_str.h"
@@ -23,6 +19,15 @@ class TClassMultiElement_Link : public TClassMultiBase {
  public:
   TClassMultiElement_Link(TZEMultiElement* host, TElement* parentControl,
                           TClassMultiBase* parentScheme);
+
+  // Host points.
+  // Connection: 1 connects, 0 disconnects the link "type_connect" names (1
+  // serial, 2 TCP) and starts or stops polling. Send: a command text, framed
+  // as CR, text, LF. Reset: a pulse on the serial link's DTR. RawText: sent
+  // unchanged. OnLost: the serial link's failure count. OnClient: Int 1 one
+  // second after a TCP client came.
+  enum Action : uint16_t { Connection = 0, Send = 1, Reset = 2, RawText = 3 };
+  enum Event : uint16_t { OnLine = 0, OnStatus = 1, OnLost = 2, OnMessage = 3, OnClient = 4 };
 
   TZEEditMulti* boundary;
   TZEMultiElement* comLink;

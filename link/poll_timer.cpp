@@ -28,8 +28,8 @@ TClassMultiElement_PollTimer::TClassMultiElement_PollTimer(TZEMultiElement* host
 
   Bind(boundary, host);
 
-  Connect(boundary->InnerEvents[0], gate, &TZEIf_else::Compare);
-  Connect(emitter->OnEmit, boundary, &TZEEditMulti::Action);
+  Connect(boundary->InnerEvents[Poll], gate, &TZEIf_else::Compare);
+  Connect(emitter->OnEmit, boundary, &TZEEditMulti::Action, OnPoll);
   Connect(selector->Channels[0], timer, &TZETimer::Stop, 1);
   Connect(selector->Channels[1], splitter, &TZEHub::Distribute);
   Connect(timer->OnTimer, emitter, &TZEDoData::Emit);

@@ -1,6 +1,6 @@
-// The poll-period scheme: host action 0 with 1 starts polling every
-// "time_refresh" seconds, with 0 stops it; each tick sends "ref" on host
-// event 0. While "time_refresh" is 0 or less, requests are ignored.
+// The poll-period scheme: Poll with 1 starts polling every "time_refresh"
+// seconds, with 0 stops it; each tick sends "ref" on OnPoll. While
+// "time_refresh" is 0 or less, requests are ignored.
 #pragma once
 
 #include "elements/math.h"
@@ -17,6 +17,10 @@ class TClassMultiElement_PollTimer : public TClassMultiBase {
  public:
   TClassMultiElement_PollTimer(TZEMultiElement* host, TElement* parentControl,
                                TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { Poll = 0 };
+  enum Event : uint16_t { OnPoll = 0 };
 
   TZEEditMulti* boundary;
   TZEDoData* emitter;

@@ -22,15 +22,15 @@ TClassMultiElement_ReplyCheck::TClassMultiElement_ReplyCheck(TZEMultiElement* ho
 
   Bind(boundary, host);
 
-  Connect(boundary->InnerEvents[0], lineMask, &TZEStrMask::Check);
-  Connect(lineMask->OnMatch, boundary, &TZEEditMulti::Action, 0);
+  Connect(boundary->InnerEvents[Line], lineMask, &TZEStrMask::Check);
+  Connect(lineMask->OnMatch, boundary, &TZEEditMulti::Action, OnLine);
   // A line without ";" reaches the unwired OnNoDelimiter and is dropped; the
   // rest after the first ";" goes on only when the first field is "ERROR".
   Connect(lineMask->OnNoMatch, firstField, &TZEMultiStrPart::Split);
   Connect(firstField->OnSplit, errorGate, &TZEIf_else::Compare);
   Connect(errorGate->Op1Input, firstField, &TZEMultiStrPart::Part, 0);
   Connect(errorGate->OnTrue, message, &TZEStrCat::Concat);
-  Connect(message->OnResult, boundary, &TZEEditMulti::Action, 1);
+  Connect(message->OnResult, boundary, &TZEEditMulti::Action, OnMessage);
 }
 
 }  // namespace zorn

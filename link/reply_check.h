@@ -1,6 +1,6 @@
-// The reply filter: host action 0 takes a received line. A line of the form
-// type;block;value leaves on host event 0 unchanged; "ERROR;n" becomes the
-// operator message on host event 1; every other line is dropped.
+// The reply filter: Line takes a received line. A line of the form
+// type;block;value leaves on OnLine unchanged; "ERROR;n" becomes the
+// operator message on OnMessage; every other line is dropped.
 #pragma once
 
 #include "elements/str_join.h"
@@ -15,6 +15,10 @@ class TClassMultiElement_ReplyCheck : public TClassMultiBase {
  public:
   TClassMultiElement_ReplyCheck(TZEMultiElement* host, TElement* parentControl,
                                 TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { Line = 0 };
+  enum Event : uint16_t { OnLine = 0, OnMessage = 1 };
 
   TZEEditMulti* boundary;
   TZEStrMask* lineMask;

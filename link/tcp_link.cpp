@@ -14,8 +14,8 @@ TClassMultiElement_TcpLineSplitter::TClassMultiElement_TcpLineSplitter(
 
   // The assembler takes the text, the first value of the received chain,
   // and leaves the client's address alone.
-  Connect(boundary->InnerEvents[0], lineBuffer, &TZELineAssembler::Add);
-  Connect(lineBuffer->OnLine, boundary, &TZEEditMulti::Action, 0);
+  Connect(boundary->InnerEvents[Received], lineBuffer, &TZELineAssembler::Add);
+  Connect(lineBuffer->OnLine, boundary, &TZEEditMulti::Action, OnLine);
 }
 
 TClassMultiElement_TcpLink::TClassMultiElement_TcpLink(TZEMultiElement* host,
@@ -63,7 +63,7 @@ TClassMultiElement_TcpLink::TClassMultiElement_TcpLink(TZEMultiElement* host,
   Bind(boundary, host);
 
   // Listen or stop; "CON_T" follows what the server reports.
-  Connect(boundary->InnerEvents[0], openOrClose, &TZEIndexToChanel::Route);
+  Connect(boundary->InnerEvents[Listen], openOrClose, &TZEIndexToChanel::Route);
   Connect(openOrClose->Channels[0], server, &TZETCP_Server::Close, 1);
   Connect(openOrClose->Channels[1], server, &TZETCP_Server::Open, 0);
   Connect(server->PortInput, portNumber, &TZEGlobalVar::Value);
@@ -73,7 +73,7 @@ TClassMultiElement_TcpLink::TClassMultiElement_TcpLink(TZEMultiElement* host,
   Connect(connectedOff->OnEmit, connected, &TZEGlobalVar::Write);
 
   // Sending to every client while listening; sends are not verified.
-  Connect(boundary->InnerEvents[1], sendGate, &TZEIf_else::Compare);
+  Connect(boundary->InnerEvents[Send], sendGate, &TZEIf_else::Compare);
   Connect(sendGate->Op1Input, connected, &TZEGlobalVar::Value);
   Connect(sendGate->OnTrue, sendSteps, &TZEHub::Distribute);
   Connect(sendSteps->Outputs[0], server, &TZETCP_Server::Send, 2);
@@ -89,21 +89,23 @@ TClassMultiElement_TcpLink::TClassMultiElement_TcpLink(TZEMultiElement* host,
   Connect(clientSteps->Outputs[0], connectMessage, &TZEStrCat::Concat);
   Connect(clientSteps->Outputs[1], scanText, &TZEDoData::Emit);
   Connect(clientSteps->Outputs[2], settleTimer, &TZETimer::Start);
-  Connect(connectMessage->OnResult, boundary, &TZEEditMulti::Action, 2);
+  Connect(connectMessage->OnResult, boundary, &TZEEditMulti::Action, OnMessage);
   Connect(scanText->OnEmit, sendGate, &TZEIf_else::Compare);
   Connect(settleTimer->OnTimer, settled, &TZEDoData::Emit);
-  Connect(settled->OnEmit, boundary, &TZEEditMulti::Action, 3);
+  Connect(settled->OnEmit, boundary, &TZEEditMulti::Action, OnClient);
 
   // Received chunks: the shared line buffer, then "rx ok".
   Connect(server->OnRead, readSteps, &TZEHub::Distribute);
-  Connect(readSteps->Outputs[0], splitter, &TZEMultiElement::Action, 0);
+  Connect(readSteps->Outputs[0], splitter, &TZEMultiElement::Action,
+          TClassMultiElement_TcpLineSplitter::Received);
   Connect(readSteps->Outputs[1], rxOn, &TZEDoData::Emit);
   Connect(readSteps->Outputs[2], rxTimer, &TZETimer::Stop, 1);
   Connect(readSteps->Outputs[3], rxTimer, &TZETimer::Start);
   Connect(rxOn->OnEmit, rxOk, &TZEGlobalVar::Write);
   Connect(rxTimer->OnTimer, rxOff, &TZEDoData::Emit);
   Connect(rxOff->OnEmit, rxOk, &TZEGlobalVar::Write);
-  Connect(splitter->Events[0], boundary, &TZEEditMulti::Action, 0);
+  Connect(splitter->Events[TClassMultiElement_TcpLineSplitter::OnLine], boundary,
+          &TZEEditMulti::Action, OnLine);
 
   // The connected bit is "CON_T": set while listening, clients or not.
   Connect(status->Bits[0], connected, &TZEGlobalVar::Value);
@@ -113,7 +115,7 @@ TClassMultiElement_TcpLink::TClassMultiElement_TcpLink(TZEMultiElement* host,
   Connect(connected->OnWrite, status, &TZEBitsToInt::Join);
   Connect(txOk->OnWrite, status, &TZEBitsToInt::Join);
   Connect(rxOk->OnWrite, status, &TZEBitsToInt::Join);
-  Connect(status->OnResult, boundary, &TZEEditMulti::Action, 1);
+  Connect(status->OnResult, boundary, &TZEEditMulti::Action, OnStatus);
 
   splitter->SetFactory(&SchemeFactory<TClassMultiElement_TcpLineSplitter>);
 }

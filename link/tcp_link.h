@@ -1,8 +1,8 @@
-// The TCP link scheme and its line splitter. TcpLink host action 0: 1 listens
-// on "tcp_port", 0 stops; action 1: text sent to every client while "CON_T"
-// is 1. Host event 0: a received line (a CR stays in it); event 1: the status
-// code; event 2: "Подключение: " and the address of a client that came;
-// event 3: Int 1 one second after a client came.
+// The TCP link scheme and its line splitter. TcpLink: Listen with 1 listens
+// on "tcp_port", 0 stops; Send: text sent to every client while "CON_T" is
+// 1. OnLine: a received line (a CR stays in it); OnMessage: "Подключение: "
+// and the address of a client that came; OnClient: Int 1 one second after a
+// client came.
 #pragma once
 
 #include "elements/bits.h"
@@ -18,13 +18,17 @@
 
 namespace zorn {
 
-// Host action 0 takes a received chunk (followed by the client's address);
-// host event 0 gives each line completed, without its LF. The buffer is
-// shared by every client and lives across chunks.
+// Received takes a chunk (followed by the client's address); OnLine gives
+// each line completed, without its LF. The buffer is shared by every client
+// and lives across chunks.
 class TClassMultiElement_TcpLineSplitter : public TClassMultiBase {
  public:
   TClassMultiElement_TcpLineSplitter(TZEMultiElement* host, TElement* parentControl,
                                      TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { Received = 0 };
+  enum Event : uint16_t { OnLine = 0 };
 
   TZEEditMulti* boundary;
   TZELineAssembler* lineBuffer;
@@ -34,6 +38,10 @@ class TClassMultiElement_TcpLink : public TClassMultiBase {
  public:
   TClassMultiElement_TcpLink(TZEMultiElement* host, TElement* parentControl,
                              TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { Listen = 0, Send = 1 };
+  enum Event : uint16_t { OnLine = 0, OnStatus = 1, OnMessage = 2, OnClient = 3 };
 
   TZEEditMulti* boundary;
   TZEGlobalVar* portNumber;

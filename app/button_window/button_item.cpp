@@ -6,6 +6,8 @@ namespace zorn {
 
 namespace {
 
+using KindView = TClassMultiElement_ButtonKindView;
+
 // The row-text parts the panel reads.
 enum : uint16_t { kPosition = 0, kCaption = 1, kWidth = 2, kKind = 3, kBlock = 4, kValue = 5 };
 
@@ -166,8 +168,8 @@ TClassChildPanelEx_ButtonItem::TClassChildPanelEx_ButtonItem(TZEMultiElementEx* 
   Bind(boundary, host);
 
   // Set-up from the row text.
-  Connect(boundary->InnerEvents[0], setup, &TZEHub::Distribute);
-  Connect(background->BitmapInput, boundary, &TZEEditMultiEx::DataOutput, 0);
+  Connect(boundary->InnerEvents[Setup], setup, &TZEHub::Distribute);
+  Connect(background->BitmapInput, boundary, &TZEEditMultiEx::DataOutput, Picture);
   Connect(setup->Outputs[0], background, &ui::TZEImage::Load);
   Connect(setup->Outputs[1], parts, &TZEMultiStrPart::Split);
   Connect(parts->OnSplit, description, &TZEMemory::Write);
@@ -176,11 +178,11 @@ TClassChildPanelEx_ButtonItem::TClassChildPanelEx_ButtonItem(TZEMultiElementEx* 
   Connect(width->OnEmit, Win(panel), &ui::TZEWin::SetWidth);
   Connect(setup->Outputs[3], kind, &TZEDoData::Emit);
   Connect(kind->DataInput, parts, &TZEMultiStrPart::Part, kKind);
-  Connect(kind->OnEmit, kindView, &TZEMultiElement::Action, 0);
-  Connect(kindView->Events[0], Win(pulseButton), &ui::TZEWin::SetVisible);
-  Connect(kindView->Events[1], Win(toggle), &ui::TZEWin::SetVisible);
-  Connect(kindView->Events[2], Win(holdButton), &ui::TZEWin::SetVisible);
-  Connect(kindView->Events[3], Win(setValueButton), &ui::TZEWin::SetVisible);
+  Connect(kind->OnEmit, kindView, &TZEMultiElement::Action, KindView::Kind);
+  Connect(kindView->Events[KindView::OnPulse], Win(pulseButton), &ui::TZEWin::SetVisible);
+  Connect(kindView->Events[KindView::OnToggle], Win(toggle), &ui::TZEWin::SetVisible);
+  Connect(kindView->Events[KindView::OnHold], Win(holdButton), &ui::TZEWin::SetVisible);
+  Connect(kindView->Events[KindView::OnSetValue], Win(setValueButton), &ui::TZEWin::SetVisible);
   Connect(setup->Outputs[4], caption, &TZEDoData::Emit);
   Connect(caption->DataInput, parts, &TZEMultiStrPart::Part, kCaption);
   Connect(caption->OnEmit, captions, &TZEHub::Distribute);
@@ -212,11 +214,11 @@ TClassChildPanelEx_ButtonItem::TClassChildPanelEx_ButtonItem(TZEMultiElementEx* 
   Connect(fieldLine->Args[0], valueField, &ui::TZEEdit::Value);
   Connect(fieldLine->Args[1], parts, &TZEMultiStrPart::Part, kBlock);
   for (TZEFormatStr* line : {valueLine, oneLine, zeroLine, fieldLine}) {
-    Connect(line->OnResult, boundary, &TZEEditMultiEx::Action, 0);
+    Connect(line->OnResult, boundary, &TZEEditMultiEx::Action, OnSend);
   }
   // A right press on any control asks for the menu with the position.
   Connect(menuRequest->DataInput, parts, &TZEMultiStrPart::Part, kPosition);
-  Connect(menuRequest->OnEmit, boundary, &TZEEditMultiEx::Action, 1);
+  Connect(menuRequest->OnEmit, boundary, &TZEEditMultiEx::Action, OnMenu);
   for (TZEIndexToChanel* press : {pulsePress, holdPress, togglePress, setValuePress}) {
     Connect(press->Channels[1], menuRequest, &TZEDoData::Emit);
   }
@@ -268,7 +270,7 @@ TClassChildPanelEx_ButtonItem::TClassChildPanelEx_ButtonItem(TZEMultiElementEx* 
   Connect(escape->Outputs[1], editSwitch, &TZESwitch::SwitchOff);
 
   // Re-sending the state, by kind: 1 toggle, 3 set-value button.
-  Connect(boundary->InnerEvents[2], resyncKind, &TZEIndexToChanel::Route);
+  Connect(boundary->InnerEvents[Resend], resyncKind, &TZEIndexToChanel::Route);
   Connect(resyncKind->Index, parts, &TZEMultiStrPart::Part, kKind);
   Connect(resyncKind->Channels[1], toggleResync, &TZEIf_else::Compare);
   Connect(resyncKind->Channels[3], enter, &TZEHub::Distribute);

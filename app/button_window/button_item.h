@@ -2,12 +2,11 @@
 // record's kind (pulse, toggle, hold or set-value button), built by the
 // window's list host once per loaded record.
 //
-// Instance actions: 0 set-up with the row text "position;caption;width;
-// kind;block;value;description", 1 the host's clear notice (unused),
-// 2 re-send the current state (toggles and set-value buttons only).
-// Instance events: 0 a command line "value;block", 1 a right press on the
-// control, carrying the panel's position. Instance data input 0: the
-// panels' background bitmap.
+// Setup takes the row text "position;caption;width;kind;block;value;
+// description"; Cleared is the host's clear notice (unused); Resend sends
+// the current state again (toggles and set-value buttons only). OnSend: a
+// command line "value;block"; OnMenu: a right press on the control,
+// carrying the panel's position. Picture: the panels' background bitmap.
 #pragma once
 
 #include "elements/format_str.h"
@@ -29,6 +28,11 @@ class TClassChildPanelEx_ButtonItem : public TClassMultiBase {
  public:
   TClassChildPanelEx_ButtonItem(TZEMultiElementEx* host, TElement* parentControl,
                                 TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { Setup = 0, Cleared = 1, Resend = 2 };
+  enum Event : uint16_t { OnSend = 0, OnMenu = 1 };
+  enum DataInput : uint16_t { Picture = 0 };
 
   TZEEditMultiEx* boundary;
   ui::TZEPanel* panel;

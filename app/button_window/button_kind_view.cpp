@@ -19,7 +19,7 @@ TClassMultiElement_ButtonKindView::TClassMultiElement_ButtonKindView(TZEMultiEle
 
   Bind(boundary, host);
 
-  Connect(boundary->InnerEvents[0], kinds, &TZEHub::Distribute);
+  Connect(boundary->InnerEvents[Kind], kinds, &TZEHub::Distribute);
   for (uint16_t i = 0; i < 4; ++i) {
     Connect(kinds->Outputs[i], isKind[i], &TZEIf_else::Compare);
     Connect(isKind[i]->OnTrue, show[i], &TZEDoData::Emit);

@@ -8,13 +8,17 @@
 
 namespace zorn {
 
-// Shows the control of one kind and hides the other three. Action 0: the
-// kind digit. Events 0 pulse, 1 toggle, 2 hold, 3 set-value button: Int 1
-// show or Int 0 hide. A kind outside 0 to 3 hides all four.
+// Shows the control of one kind and hides the other three. Kind: the kind
+// digit. Each event, in the order of the kinds, carries Int 1 show or Int 0
+// hide. A kind outside 0 to 3 hides all four.
 class TClassMultiElement_ButtonKindView : public TClassMultiBase {
  public:
   TClassMultiElement_ButtonKindView(TZEMultiElement* host, TElement* parentControl,
                                     TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { Kind = 0 };
+  enum Event : uint16_t { OnPulse = 0, OnToggle = 1, OnHold = 2, OnSetValue = 3 };
 
   TZEEditMulti* boundary;
   TZEHub* kinds;

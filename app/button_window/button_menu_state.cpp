@@ -44,35 +44,35 @@ TClassMultiElement_ButtonMenuState::TClassMultiElement_ButtonMenuState(
 
   Bind(boundary, host);
 
-  Connect(boundary->InnerDataInputs[0], chosen, &TZEMemory::Value);
+  Connect(boundary->InnerDataInputs[Chosen], chosen, &TZEMemory::Value);
   for (uint16_t i = 0; i < 3; ++i) {
     // An item's state changes only when it differs from the wanted one.
     Connect(itemEnabled[i]->OnOn, itemIndex[i], &TZEDoData::Emit);
     Connect(itemEnabled[i]->OnOff, itemIndex[i], &TZEDoData::Emit);
-    Connect(itemIndex[i]->OnEmit, boundary, &TZEEditMulti::Action, 0);
+    Connect(itemIndex[i]->OnEmit, boundary, &TZEEditMulti::Action, OnToggle);
   }
 
-  Connect(boundary->InnerEvents[0], panelPress, &TZEHub::Distribute);
+  Connect(boundary->InnerEvents[PanelPress], panelPress, &TZEHub::Distribute);
   Connect(panelPress->Outputs[0], chosen, &TZEMemory::Write);
   Connect(panelPress->Outputs[1], itemEnabled[0], &TZESwitch::SwitchOn);
   Connect(panelPress->Outputs[2], itemEnabled[2], &TZESwitch::SwitchOn);
   Connect(panelPress->Outputs[3], opening, &TZEHub::Distribute);
 
-  Connect(boundary->InnerEvents[1], windowPress, &TZEHub::Distribute);
+  Connect(boundary->InnerEvents[WindowPress], windowPress, &TZEHub::Distribute);
   Connect(windowPress->Outputs[0], itemEnabled[0], &TZESwitch::SwitchOff);
   Connect(windowPress->Outputs[1], itemEnabled[2], &TZESwitch::SwitchOff);
   Connect(windowPress->Outputs[2], opening, &TZEHub::Distribute);
 
   Connect(opening->Outputs[0], blocksReported, &TZEIf_else::Compare);
   Connect(blocksReported->Op1Input, blockList, &TZEArrayRW::Count);
-  Connect(blockList->Array, boundary, &TZEEditMulti::DataOutput, 0);
+  Connect(blockList->Array, boundary, &TZEEditMulti::DataOutput, OutputBlocks);
   Connect(blocksReported->OnTrue, itemEnabled[1], &TZESwitch::SwitchOn);
   Connect(blocksReported->OnFalse, itemEnabled[1], &TZESwitch::SwitchOff);
   Connect(opening->Outputs[1], topmostCheck, &TzeMT_AddData::Join);
   Connect(topmostCheck->Values[0], topmostItem, &TZEMemory::Value);
-  Connect(topmostCheck->Values[1], boundary, &TZEEditMulti::DataOutput, 1);
-  Connect(topmostCheck->OnResult, boundary, &TZEEditMulti::Action, 1);
-  Connect(opening->Outputs[2], boundary, &TZEEditMulti::Action, 2);
+  Connect(topmostCheck->Values[1], boundary, &TZEEditMulti::DataOutput, Topmost);
+  Connect(topmostCheck->OnResult, boundary, &TZEEditMulti::Action, OnCheck);
+  Connect(opening->Outputs[2], boundary, &TZEEditMulti::Action, OnPopup);
 }
 
 }  // namespace zorn

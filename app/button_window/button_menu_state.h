@@ -12,11 +12,11 @@
 
 namespace zorn {
 
-// Actions: 0 a right press on the panel at the given position, 1 a right
-// press on the window outside the panels. Events: 0 toggle the enabled
-// state of item i (Int i), 1 set the check mark of item 4 (Int 4 followed
-// by the state), 2 pop the menu up. Data inputs: 0 the output-block list,
-// 1 the always-on-top state. Data output 0: the chosen position.
+// PanelPress: a right press on the panel at the given position;
+// WindowPress: a right press on the window outside the panels. OnToggle:
+// toggle the enabled state of item i (Int i); OnCheck: set the check mark
+// of item 4 (Int 4 followed by the state); OnPopup: pop the menu up.
+// Topmost: the always-on-top state. Chosen: the chosen position.
 //
 // "Редактировать" (0) and "Удалить кнопку" (2) are enabled after a press
 // on a panel only; "Добавить кнопку" (1) once the list holds more than its
@@ -25,6 +25,12 @@ class TClassMultiElement_ButtonMenuState : public TClassMultiBase {
  public:
   TClassMultiElement_ButtonMenuState(TZEMultiElement* host, TElement* parentControl,
                                      TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { PanelPress = 0, WindowPress = 1 };
+  enum Event : uint16_t { OnToggle = 0, OnCheck = 1, OnPopup = 2 };
+  enum DataInput : uint16_t { OutputBlocks = 0, Topmost = 1 };
+  enum DataOutput : uint16_t { Chosen = 0 };
 
   TZEEditMulti* boundary;
   TZEMemory* chosen;

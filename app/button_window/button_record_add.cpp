@@ -23,14 +23,14 @@ TClassMultiElement_ButtonRecordAdd::TClassMultiElement_ButtonRecordAdd(
 
   Bind(boundary, host);
 
-  Connect(boundary->InnerEvents[0], menuKey, &TZEFreeKey::Find);
-  Connect(menuKey->Array, boundary, &TZEEditMulti::DataOutput, 0);
-  Connect(menuKey->OnKey, boundary, &TZEEditMulti::Action, 0);
+  Connect(boundary->InnerEvents[FreeKey], menuKey, &TZEFreeKey::Find);
+  Connect(menuKey->Array, boundary, &TZEEditMulti::DataOutput, Records);
+  Connect(menuKey->OnKey, boundary, &TZEEditMulti::Action, OnFreeKey);
 
   // Only a text with both numbers makes a record.
-  Connect(boundary->InnerEvents[1], blockFields, &TZEMultiStrPart::Split);
+  Connect(boundary->InnerEvents[AddBlock], blockFields, &TZEMultiStrPart::Split);
   Connect(blockFields->OnSplit, listKey, &TZEFreeKey::Find);
-  Connect(listKey->Array, boundary, &TZEEditMulti::DataOutput, 0);
+  Connect(listKey->Array, boundary, &TZEEditMulti::DataOutput, Records);
   Connect(listKey->OnKey, writeSteps, &TZEHub::Distribute);
   Connect(writeSteps->Outputs[0], newKey, &TZEMemory::Write);
   Connect(writeSteps->Outputs[1], newRecord, &TZEFormatStr::Format);
@@ -41,7 +41,7 @@ TClassMultiElement_ButtonRecordAdd::TClassMultiElement_ButtonRecordAdd(
   Connect(recordFile->KeyInput, newKey, &TZEMemory::Value);
   Connect(editDelay->OnTimer, writtenKey, &TZEDoData::Emit);
   Connect(writtenKey->DataInput, newKey, &TZEMemory::Value);
-  Connect(writtenKey->OnEmit, boundary, &TZEEditMulti::Action, 1);
+  Connect(writtenKey->OnEmit, boundary, &TZEEditMulti::Action, OnAdded);
 }
 
 }  // namespace zorn

@@ -11,14 +11,19 @@
 
 namespace zorn {
 
-// New record keys. Action 0: the first free key, on event 0. Action 1 with
+// New record keys. FreeKey: the first free key, on OnFreeKey. AddBlock with
 // "type;block": writes the default record "type;block;1;0;block;70;0" under
-// the first free key, and 10 ms later fires the key on event 1. With no
-// free key nothing is written or fired. Data input 0: the record list.
+// the first free key, and 10 ms later fires the key on OnAdded. With no free
+// key nothing is written or fired. Records: the record list.
 class TClassMultiElement_ButtonRecordAdd : public TClassMultiBase {
  public:
   TClassMultiElement_ButtonRecordAdd(TZEMultiElement* host, TElement* parentControl,
                                      TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { FreeKey = 0, AddBlock = 1 };
+  enum Event : uint16_t { OnFreeKey = 0, OnAdded = 1 };
+  enum DataInput : uint16_t { Records = 0 };
 
   TZEEditMulti* boundary;
   TZEFreeKey* menuKey;

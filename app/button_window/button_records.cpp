@@ -5,6 +5,12 @@
 #include "app/button_window/button_row_text.h"
 
 namespace zorn {
+namespace {
+
+using RowText = TClassMultiElement_ButtonRowText;
+using RecordAdd = TClassMultiElement_ButtonRecordAdd;
+
+}  // namespace
 
 TClassMultiElement_ButtonRecords::TClassMultiElement_ButtonRecords(TZEMultiElement* host,
                                                                    TElement* parentControl,
@@ -41,51 +47,52 @@ TClassMultiElement_ButtonRecords::TClassMultiElement_ButtonRecords(TZEMultiEleme
 
   Bind(boundary, host);
 
-  Connect(boundary->InnerDataInputs[0], records, &TZEStrList::Array);
+  Connect(boundary->InnerDataInputs[Records], records, &TZEStrList::Array);
 
   // Reload: forget the records and panels, read the section, then place.
-  Connect(boundary->InnerEvents[0], reloadSteps, &TZEHub::Distribute);
+  Connect(boundary->InnerEvents[Reload], reloadSteps, &TZEHub::Distribute);
   Connect(reloadSteps->Outputs[0], records, &TZEStrList::Clear);
-  Connect(reloadSteps->Outputs[1], boundary, &TZEEditMulti::Action, 0);
+  Connect(reloadSteps->Outputs[1], boundary, &TZEEditMulti::Action, OnClear);
   Connect(reloadSteps->Outputs[2], section, &TZEini::ReadSection);
-  Connect(reloadSteps->Outputs[3], boundary, &TZEEditMulti::Action, 2);
+  Connect(reloadSteps->Outputs[3], boundary, &TZEEditMulti::Action, OnArrange);
   Connect(section->OnLine, recordMask, &TZEStrMask::Check);
   Connect(recordMask->OnMatch, keySeparator, &TZEReplace::Replace);
   Connect(keySeparator->OnResult, lineSteps, &TZEHub::Distribute);
   Connect(lineSteps->Outputs[0], records, &TZEStrList::Add);
   Connect(lineSteps->Outputs[1], position, &TZEMath::Calc);
   Connect(position->Op1Input, records, &TZEStrList::Count);
-  Connect(lineSteps->Outputs[2], rowText, &TZEMultiElement::Action, 0);
-  Connect(rowText->DataInputs[0], position, &TZEMath::Result);
-  Connect(rowText->Events[0], boundary, &TZEEditMulti::Action, 1);
+  Connect(lineSteps->Outputs[2], rowText, &TZEMultiElement::Action, RowText::Record);
+  Connect(rowText->DataInputs[RowText::Position], position, &TZEMath::Result);
+  Connect(rowText->Events[RowText::OnRow], boundary, &TZEEditMulti::Action, OnRow);
 
   // Edit: the chosen record's key goes to the editor.
-  Connect(boundary->InnerEvents[1], editRecord, &TZEArrayRW::Read);
+  Connect(boundary->InnerEvents[Edit], editRecord, &TZEArrayRW::Read);
   Connect(editRecord->Array, records, &TZEStrList::Array);
-  Connect(editRecord->IndexInput, boundary, &TZEEditMulti::DataOutput, 0);
+  Connect(editRecord->IndexInput, boundary, &TZEEditMulti::DataOutput, Chosen);
   Connect(editRecord->OnRead, editKey, &TZEMultiStrPart::Split);
   Connect(editKey->OnSplit, editText, &TZEFormatStr::Format);
   Connect(editText->Args[0], editKey, &TZEMultiStrPart::Part, 0);
-  Connect(editText->OnResult, boundary, &TZEEditMulti::Action, 3);
+  Connect(editText->OnResult, boundary, &TZEEditMulti::Action, OnEdit);
 
   // Add: a free key goes to the editor, which writes the record.
-  Connect(boundary->InnerEvents[2], recordAdd, &TZEMultiElement::Action, 0);
-  Connect(boundary->InnerEvents[4], recordAdd, &TZEMultiElement::Action, 1);
-  Connect(recordAdd->DataInputs[0], records, &TZEStrList::Array);
-  Connect(recordAdd->Events[0], newKeyText, &TZEFormatStr::Format);
-  Connect(recordAdd->Events[1], newKeyText, &TZEFormatStr::Format);
-  Connect(newKeyText->OnResult, boundary, &TZEEditMulti::Action, 3);
+  Connect(boundary->InnerEvents[Add], recordAdd, &TZEMultiElement::Action, RecordAdd::FreeKey);
+  Connect(boundary->InnerEvents[AddBlock], recordAdd, &TZEMultiElement::Action,
+          RecordAdd::AddBlock);
+  Connect(recordAdd->DataInputs[RecordAdd::Records], records, &TZEStrList::Array);
+  Connect(recordAdd->Events[RecordAdd::OnFreeKey], newKeyText, &TZEFormatStr::Format);
+  Connect(recordAdd->Events[RecordAdd::OnAdded], newKeyText, &TZEFormatStr::Format);
+  Connect(newKeyText->OnResult, boundary, &TZEEditMulti::Action, OnEdit);
 
   // Delete: remove the chosen record's key, then reload everything.
-  Connect(boundary->InnerEvents[3], deleteRecord, &TZEArrayRW::Read);
+  Connect(boundary->InnerEvents[Delete], deleteRecord, &TZEArrayRW::Read);
   Connect(deleteRecord->Array, records, &TZEStrList::Array);
-  Connect(deleteRecord->IndexInput, boundary, &TZEEditMulti::DataOutput, 0);
+  Connect(deleteRecord->IndexInput, boundary, &TZEEditMulti::DataOutput, Chosen);
   Connect(deleteRecord->OnRead, deleteKey, &TZEMultiStrPart::Split);
   Connect(deleteKey->OnSplit, deleteSteps, &TZEHub::Distribute);
   Connect(deleteSteps->Outputs[0], deleteFile, &TZEini::DeleteKey);
   Connect(deleteFile->KeyInput, deleteKey, &TZEMultiStrPart::Part, 0);
   Connect(deleteSteps->Outputs[1], reloadRequest, &TZEDoData::Emit);
-  Connect(reloadRequest->OnEmit, boundary, &TZEEditMulti::Action, 4);
+  Connect(reloadRequest->OnEmit, boundary, &TZEEditMulti::Action, OnReload);
 
   for (TZEMultiElement* inner : {rowText, recordAdd}) {
     inner->ParentControl = parentControl;

@@ -15,15 +15,21 @@
 
 namespace zorn {
 
-// Actions: 0 reload [buttonForm], 1 edit the chosen record, 2 add a
-// record, 3 delete the chosen record, 4 add the record of "type;block".
-// Events: 0 clear the panels, 1 a new panel's row text, 2 arrange the
-// panels, 3 the editor request "1;key", 4 reload the window. Data input 0:
-// the chosen position. Data output 0: the record list (Array).
+// Reload: [buttonForm]; Edit and Delete: the chosen record; Add: a new
+// record; AddBlock: the record of "type;block". OnClear: clear the panels;
+// OnRow: a new panel's row text; OnArrange: arrange the panels; OnEdit: the
+// editor request "1;key"; OnReload: reload the window. Chosen: the chosen
+// position. Records: the record list (Array).
 class TClassMultiElement_ButtonRecords : public TClassMultiBase {
  public:
   TClassMultiElement_ButtonRecords(TZEMultiElement* host, TElement* parentControl,
                                    TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { Reload = 0, Edit = 1, Add = 2, Delete = 3, AddBlock = 4 };
+  enum Event : uint16_t { OnClear = 0, OnRow = 1, OnArrange = 2, OnEdit = 3, OnReload = 4 };
+  enum DataInput : uint16_t { Chosen = 0 };
+  enum DataOutput : uint16_t { Records = 0 };
 
   TZEEditMulti* boundary;
   TZEStrList* records;  // the INI lines with "=" replaced by ";"

@@ -15,12 +15,12 @@ TClassMultiElement_ButtonResync::TClassMultiElement_ButtonResync(TZEMultiElement
 
   Bind(boundary, host);
 
-  Connect(boundary->InnerEvents[0], isOne, &TZEIf_else::Compare);
+  Connect(boundary->InnerEvents[Resync], isOne, &TZEIf_else::Compare);
   Connect(isOne->OnTrue, positions, &TZEArrayEnum::Enum);
-  Connect(positions->Array, boundary, &TZEEditMulti::DataOutput, 0);
+  Connect(positions->Array, boundary, &TZEEditMulti::DataOutput, Records);
   Connect(positions->OnItem, position, &TZEDoData::Emit);
   Connect(position->DataInput, positions, &TZEArrayEnum::Index);
-  Connect(position->OnEmit, boundary, &TZEEditMulti::Action, 0);
+  Connect(position->OnEmit, boundary, &TZEEditMulti::Action, OnResend);
 }
 
 }  // namespace zorn

@@ -8,13 +8,18 @@
 
 namespace zorn {
 
-// Action 0: the value 1 makes every panel, in list order, send its state
-// again (event 0 with the position, for the list host's SendToInstance);
-// any other value does nothing. Data input 0: the record list.
+// Resync: the value 1 makes every panel, in list order, send its state
+// again (OnResend with the position, for the list host's SendToInstance);
+// any other value does nothing. Records: the record list.
 class TClassMultiElement_ButtonResync : public TClassMultiBase {
  public:
   TClassMultiElement_ButtonResync(TZEMultiElement* host, TElement* parentControl,
                                   TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { Resync = 0 };
+  enum Event : uint16_t { OnResend = 0 };
+  enum DataInput : uint16_t { Records = 0 };
 
   TZEEditMulti* boundary;
   TZEIf_else* isOne;

@@ -36,7 +36,7 @@ TClassMultiElement_ButtonRowText::TClassMultiElement_ButtonRowText(TZEMultiEleme
 
   Bind(boundary, host);
 
-  Connect(boundary->InnerEvents[0], steps, &TZEHub::Distribute);
+  Connect(boundary->InnerEvents[Record], steps, &TZEHub::Distribute);
   Connect(steps->Outputs[0], fields, &TZEMultiStrPart::Split);
   Connect(steps->Outputs[1], typeName, &TZEArrayRW::Read);
   Connect(typeName->Array, typeNames, &TZEStrList::Array);
@@ -45,7 +45,7 @@ TClassMultiElement_ButtonRowText::TClassMultiElement_ButtonRowText(TZEMultiEleme
   Connect(kindName->Array, kindNames, &TZEStrList::Array);
   Connect(kindName->IndexInput, fields, &TZEMultiStrPart::Part, kKind);
   Connect(steps->Outputs[3], rowText, &TZEFormatStr::Format);
-  Connect(rowText->Args[0], boundary, &TZEEditMulti::DataOutput, 0);
+  Connect(rowText->Args[0], boundary, &TZEEditMulti::DataOutput, Position);
   Connect(rowText->Args[1], fields, &TZEMultiStrPart::Part, kCaption);
   Connect(rowText->Args[2], fields, &TZEMultiStrPart::Part, kWidth);
   Connect(rowText->Args[3], fields, &TZEMultiStrPart::Part, kKind);
@@ -53,7 +53,7 @@ TClassMultiElement_ButtonRowText::TClassMultiElement_ButtonRowText(TZEMultiEleme
   Connect(rowText->Args[5], typeName, &TZEArrayRW::Item);
   Connect(rowText->Args[6], kindName, &TZEArrayRW::Item);
   Connect(rowText->Args[7], fields, &TZEMultiStrPart::Part, kValue);
-  Connect(rowText->OnResult, boundary, &TZEEditMulti::Action, 0);
+  Connect(rowText->OnResult, boundary, &TZEEditMulti::Action, OnRow);
 }
 
 }  // namespace zorn

@@ -10,13 +10,18 @@
 namespace zorn {
 
 // The row text of one record line "key;type;block;value;kind;caption;
-// width;extra". Action 0: the line. Event 0: "position;caption;width;kind;
+// width;extra". Record: the line. OnRow: "position;caption;width;kind;
 // block;value;Блок: №block (type name), kind name, Значение на выходе:
-// "value"". Data input 0: the record's position in the list.
+// "value"". Position: the record's position in the list.
 class TClassMultiElement_ButtonRowText : public TClassMultiBase {
  public:
   TClassMultiElement_ButtonRowText(TZEMultiElement* host, TElement* parentControl,
                                    TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { Record = 0 };
+  enum Event : uint16_t { OnRow = 0 };
+  enum DataInput : uint16_t { Position = 0 };
 
   TZEEditMulti* boundary;
   TZEHub* steps;

@@ -9,8 +9,10 @@ namespace zorn {
 
 namespace {
 
-// The list host's points as the schemes use them.
-enum : uint16_t { kAddInstance = 0, kClearInstances = 1, kSendToInstance = 2 };
+using Item = TClassChildPanelEx_ButtonItem;
+using ButtonRecords = TClassMultiElement_ButtonRecords;
+using MenuState = TClassMultiElement_ButtonMenuState;
+using ButtonResync = TClassMultiElement_ButtonResync;
 
 }  // namespace
 
@@ -80,48 +82,57 @@ TClassChildForm_ButtonWindow::TClassChildForm_ButtonWindow(TZEMultiElement* host
   Bind(boundary, host);
 
   // Reload: the picture, then the buttons.
-  Connect(boundary->InnerEvents[0], reloadSteps, &TZEHub::Distribute);
+  Connect(boundary->InnerEvents[Reload], reloadSteps, &TZEHub::Distribute);
   Connect(reloadSteps->Outputs[0], background, &ui::TZEImage::Load);
-  Connect(background->BitmapInput, boundary, &TZEEditMulti::DataOutput, 0);
-  Connect(reloadSteps->Outputs[1], records, &TZEMultiElement::Action, 0);
-  Connect(records->Events[0], buttons, &TZEMultiElementEx::ClearInstances, kClearInstances);
-  Connect(records->Events[1], buttons, &TZEMultiElementEx::AddInstance, kAddInstance);
-  Connect(records->Events[2], layout, &ui::TWinLayout::Arrange);
-  Connect(records->Events[3], boundary, &TZEEditMulti::Action, 1);
-  Connect(records->Events[4], reloadSteps, &TZEHub::Distribute);
-  Connect(records->DataInputs[0], menuState, &TZEMultiElement::DataOutput, 0);
+  Connect(background->BitmapInput, boundary, &TZEEditMulti::DataOutput, Picture);
+  Connect(reloadSteps->Outputs[1], records, &TZEMultiElement::Action, ButtonRecords::Reload);
+  Connect(records->Events[ButtonRecords::OnClear], buttons, &TZEMultiElementEx::ClearInstances,
+          Item::Cleared);
+  Connect(records->Events[ButtonRecords::OnRow], buttons, &TZEMultiElementEx::AddInstance,
+          Item::Setup);
+  Connect(records->Events[ButtonRecords::OnArrange], layout, &ui::TWinLayout::Arrange);
+  Connect(records->Events[ButtonRecords::OnEdit], boundary, &TZEEditMulti::Action, OnEdit);
+  Connect(records->Events[ButtonRecords::OnReload], reloadSteps, &TZEHub::Distribute);
+  Connect(records->DataInputs[ButtonRecords::Chosen], menuState, &TZEMultiElement::DataOutput,
+          MenuState::Chosen);
 
   // Showing and hiding, remembered in the global and in config.ini.
-  Connect(boundary->InnerEvents[1], shownSteps, &TZEHub::Distribute);
+  Connect(boundary->InnerEvents[SetShown], shownSteps, &TZEHub::Distribute);
   Connect(shownSteps->Outputs[0], visible, &TZEGlobalVar::Write);
   Connect(shownSteps->Outputs[1], visibleFile, &TZEini::Write);
   Connect(shownSteps->Outputs[2], Win(form), &ui::TZEWin::SetVisible);
 
-  Connect(boundary->InnerEvents[2], records, &TZEMultiElement::Action, 4);
-  Connect(boundary->InnerEvents[3], resync, &TZEMultiElement::Action, 0);
-  Connect(resync->DataInputs[0], records, &TZEMultiElement::DataOutput, 0);
-  Connect(resync->Events[0], buttons, &TZEMultiElementEx::SendToInstance, kSendToInstance);
+  Connect(boundary->InnerEvents[AddFromList], records, &TZEMultiElement::Action,
+          ButtonRecords::AddBlock);
+  Connect(boundary->InnerEvents[Resync], resync, &TZEMultiElement::Action, ButtonResync::Resync);
+  Connect(resync->DataInputs[ButtonResync::Records], records, &TZEMultiElement::DataOutput,
+          ButtonRecords::Records);
+  Connect(resync->Events[ButtonResync::OnResend], buttons, &TZEMultiElementEx::SendToInstance,
+          Item::Resend);
 
   // The panels: command lines out, right presses to the menu.
-  Connect(buttons->Events[0], boundary, &TZEEditMulti::Action, 0);
-  Connect(buttons->Events[1], menuState, &TZEMultiElement::Action, 0);
-  Connect(buttons->DataInputs[0], panelPicture, &ui::TZEBitmap::Bitmap);
+  Connect(buttons->Events[Item::OnSend], boundary, &TZEEditMulti::Action, OnSend);
+  Connect(buttons->Events[Item::OnMenu], menuState, &TZEMultiElement::Action,
+          MenuState::PanelPress);
+  Connect(buttons->DataInputs[Item::Picture], panelPicture, &ui::TZEBitmap::Bitmap);
 
   // The menu, from a right press on a panel or on the window.
   Connect(background->OnMouseDown, windowPress, &TZEIndexToChanel::Route);
   Connect(form->OnMouseDown, windowPress, &TZEIndexToChanel::Route);
   Connect(windowPress->Channels[0], form, &ui::TZEMainForm::DragMove);
-  Connect(windowPress->Channels[1], menuState, &TZEMultiElement::Action, 1);
-  Connect(menuState->DataInputs[0], boundary, &TZEEditMulti::DataOutput, 1);
-  Connect(menuState->DataInputs[1], topmost, &TZESwitch::Value);
-  Connect(menuState->Events[0], menu, &ui::TzePopupMenuEx::ToggleEnabled);
-  Connect(menuState->Events[1], menu, &ui::TzePopupMenuEx::SetCheck);
-  Connect(menuState->Events[2], menu, &ui::TzePopupMenuEx::Popup);
+  Connect(windowPress->Channels[1], menuState, &TZEMultiElement::Action, MenuState::WindowPress);
+  Connect(menuState->DataInputs[MenuState::OutputBlocks], boundary, &TZEEditMulti::DataOutput,
+          OutputBlocks);
+  Connect(menuState->DataInputs[MenuState::Topmost], topmost, &TZESwitch::Value);
+  Connect(menuState->Events[MenuState::OnToggle], menu, &ui::TzePopupMenuEx::ToggleEnabled);
+  Connect(menuState->Events[MenuState::OnCheck], menu, &ui::TzePopupMenuEx::SetCheck);
+  Connect(menuState->Events[MenuState::OnPopup], menu, &ui::TzePopupMenuEx::Popup);
 
   Connect(menu->OnClick, menuCommand, &TZEIndexToChanel::Route);
-  Connect(menuCommand->Channels[miEdit], records, &TZEMultiElement::Action, 1);
-  Connect(menuCommand->Channels[miAdd], records, &TZEMultiElement::Action, 2);
-  Connect(menuCommand->Channels[miDelete], records, &TZEMultiElement::Action, 3);
+  Connect(menuCommand->Channels[miEdit], records, &TZEMultiElement::Action, ButtonRecords::Edit);
+  Connect(menuCommand->Channels[miAdd], records, &TZEMultiElement::Action, ButtonRecords::Add);
+  Connect(menuCommand->Channels[miDelete], records, &TZEMultiElement::Action,
+          ButtonRecords::Delete);
   Connect(menuCommand->Channels[miTopmost], topmost, &TZESwitch::Toggle);
   Connect(topmost->OnToggle, winTools, &ui::TZEWinTools::SetTopmost);
   Connect(winTools->HandleInput, Win(form), &ui::TZEWin::Handle);

@@ -3,13 +3,13 @@
 // that sends "value;block" lines to the controller link, and a popup menu
 // to edit, add and delete buttons, keep the window on top and close it.
 //
-// Host actions: 0 Reload (the picture and every button), 1 SetShown (0 or
-// 1: "visible_button", config.ini [buttonForm] visible, then the window),
-// 2 AddFromList ("type;block": writes a default record and asks for its
-// editor 10 ms later), 3 Resync (1: toggles and set-value buttons send
-// their state again). Host events: 0 OnSend (a command line such as
-// "1;12"), 1 OnEdit ("1;" and a record key). Host data inputs: 0 Picture
-// (the main window's bitmap), 1 OutputBlocks (the reported output blocks).
+// Reload: the picture and every button. SetShown (0 or 1):
+// "visible_button", config.ini [buttonForm] visible, then the window.
+// AddFromList ("type;block"): writes a default record and asks for its
+// editor 10 ms later. Resync (1): toggles and set-value buttons send their
+// state again. OnSend: a command line such as "1;12"; OnEdit: "1;" and a
+// record key. Picture: the main window's bitmap; OutputBlocks: the reported
+// output blocks.
 #pragma once
 
 #include "elements/ini.h"
@@ -32,6 +32,11 @@ class TClassChildForm_ButtonWindow : public TClassMultiBase {
  public:
   TClassChildForm_ButtonWindow(TZEMultiElement* host, TElement* parentControl,
                                TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { Reload = 0, SetShown = 1, AddFromList = 2, Resync = 3 };
+  enum Event : uint16_t { OnSend = 0, OnEdit = 1 };
+  enum DataInput : uint16_t { Picture = 0, OutputBlocks = 1 };
 
   // Menu items by index; the separators count.
   enum TMenuItem : int32_t { miEdit = 0, miAdd = 1, miDelete = 2, miTopmost = 4, miClose = 6 };

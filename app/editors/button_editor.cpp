@@ -8,6 +8,12 @@
 #include "app/editors/save_bars.h"
 
 namespace zorn {
+namespace {
+
+using ButtonBlock = TClassMultiElement_ButtonEditorBlock;
+using KindList = TClassMultiElement_ButtonKindList;
+
+}  // namespace
 
 using namespace editor_setup;
 
@@ -28,20 +34,22 @@ TClassChildForm_ButtonEditor::TClassChildForm_ButtonEditor(TZEMultiElement* host
 
   WirePanelShared();
   // The block's type shows its value controls and offers its kinds.
-  Connect(blockReader->Events[0], Win(valueLabel), &ui::TZEWin::SetVisible);
-  Connect(blockReader->Events[1], Win(intValue), &ui::TZEWin::SetVisible);
-  Connect(blockReader->Events[2], Win(textValue), &ui::TZEWin::SetVisible);
-  Connect(blockReader->Events[3], kindList, &TZEMultiElement::Action, 0);
+  Connect(blockReader->Events[ButtonBlock::OnValueLabel], Win(valueLabel), &ui::TZEWin::SetVisible);
+  Connect(blockReader->Events[ButtonBlock::OnIntegerField], Win(intValue), &ui::TZEWin::SetVisible);
+  Connect(blockReader->Events[ButtonBlock::OnTextField], Win(textValue), &ui::TZEWin::SetVisible);
+  Connect(blockReader->Events[ButtonBlock::OnTypeCode], kindList, &TZEMultiElement::Action,
+          KindList::Type);
 
-  Connect(kindList->Events[0], kind, &ui::TZEComboBox::Clear);
-  Connect(kindList->Events[1], kind, &ui::TZEComboBox::Add);
-  Connect(kindList->Events[2], kind, &ui::TZEComboBox::SetIndex);
-  Connect(kindList->DataInputs[0], parser, &TZEMultiElement::DataOutput, 1);
+  Connect(kindList->Events[KindList::OnClear], kind, &ui::TZEComboBox::Clear);
+  Connect(kindList->Events[KindList::OnAdd], kind, &ui::TZEComboBox::Add);
+  Connect(kindList->Events[KindList::OnSelect], kind, &ui::TZEComboBox::SetIndex);
+  Connect(kindList->DataInputs[KindList::Kind], parser, &TZEMultiElement::DataOutput,
+          TEditorRecordScheme::Field4);
 
   // Saving: the kind and the record's last field, kept as it was read.
   RefuseUnselected({{noKind, kind, noKindReason}});
   Connect(record->Args[3], kind, &ui::TZEComboBox::Index);
-  Connect(record->Args[6], parser, &TZEMultiElement::DataOutput, 4);
+  Connect(record->Args[6], parser, &TZEMultiElement::DataOutput, TEditorRecordScheme::Field7);
 
   Build(&SchemeFactory<TClassMultiElement_EditorSection>,
         &SchemeFactory<TClassMultiElement_ButtonEditorRecord>,

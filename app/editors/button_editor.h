@@ -1,11 +1,10 @@
-// The button editor dialog "Редактирование кнопки". Host action 0 opens it
-// on "origin;key" (1: [buttonForm], 0: [mainForm]; the width is edited only
-// for origin 1). "Сохранить" writes the record, fires host event 0 (origin
-// 0) or 1 (origin 1) and hides the dialog; a save with no block or no kind
+// The button editor dialog "Редактирование кнопки", with the host points of
+// TEditorForm. Open takes "origin;key" (1: [buttonForm], 0: [mainForm]; the
+// width is edited only for origin 1). "Сохранить" writes the record,
+// reports the origin and hides the dialog; a save with no block or no kind
 // selected (the window would drop such a record), or with a value or width
 // that is no number in range, writes nothing, leaves the dialog open and
-// says why. Host data inputs: 0 the output-block list (Array of
-// "type;block"), 1 the main window's picture.
+// says why. Blocks: the output-block list.
 #pragma once
 
 #include "app/editors/editor_form.h"

@@ -21,8 +21,8 @@ TClassMultiElement_ButtonKindList::TClassMultiElement_ButtonKindList(TZEMultiEle
   select = Make<TZEDoData>();
   Bind(boundary, host);
 
-  Connect(boundary->InnerEvents[0], steps, &TZEHub::Distribute);
-  Connect(steps->Outputs[0], boundary, &TZEEditMulti::Action, 0);
+  Connect(boundary->InnerEvents[Type], steps, &TZEHub::Distribute);
+  Connect(steps->Outputs[0], boundary, &TZEEditMulti::Action, OnClear);
   Connect(steps->Outputs[1], byType, &TZEIndexToChanel::Route);
   Connect(steps->Outputs[2], select, &TZEDoData::Emit);
   for (int32_t code = 0; code < kTypeCodes; ++code) {
@@ -31,10 +31,10 @@ TClassMultiElement_ButtonKindList::TClassMultiElement_ButtonKindList(TZEMultiEle
   }
   Connect(boolEnum->Array, boolKinds, &TZEStrList::Array);
   Connect(valueEnum->Array, valueKinds, &TZEStrList::Array);
-  Connect(boolEnum->OnItem, boundary, &TZEEditMulti::Action, 1);
-  Connect(valueEnum->OnItem, boundary, &TZEEditMulti::Action, 1);
-  Connect(select->DataInput, boundary, &TZEEditMulti::DataOutput, 0);
-  Connect(select->OnEmit, boundary, &TZEEditMulti::Action, 2);
+  Connect(boolEnum->OnItem, boundary, &TZEEditMulti::Action, OnAdd);
+  Connect(valueEnum->OnItem, boundary, &TZEEditMulti::Action, OnAdd);
+  Connect(select->DataInput, boundary, &TZEEditMulti::DataOutput, Kind);
+  Connect(select->OnEmit, boundary, &TZEEditMulti::Action, OnSelect);
 }
 
 }  // namespace zorn

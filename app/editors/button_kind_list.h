@@ -8,15 +8,19 @@
 
 namespace zorn {
 
-// Kind list of the button editor. Host action 0 takes the block's type
-// code: event 0 clears the list, event 1 adds each kind the type offers
-// (three for bool, four for every other digit: int, str and the codes
-// without a name, whose value is sent as text), event 2 then selects host
-// data input 0, the record's kind.
+// Kind list of the button editor. Type takes the block's type code: OnClear
+// clears the list, OnAdd adds each kind the type offers (three for bool,
+// four for every other digit: int, str and the codes without a name, whose
+// value is sent as text), OnSelect then selects Kind, the record's kind.
 class TClassMultiElement_ButtonKindList : public TClassMultiBase {
  public:
   TClassMultiElement_ButtonKindList(TZEMultiElement* host, TElement*,
                                     TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { Type = 0 };
+  enum Event : uint16_t { OnClear = 0, OnAdd = 1, OnSelect = 2 };
+  enum DataInput : uint16_t { Kind = 0 };
 
   TZEEditMulti* boundary;
   TZEHub* steps;

@@ -29,7 +29,7 @@ TEditorBlockScheme::TEditorBlockScheme(TZEMultiElement* host, TClassMultiBase* p
   }
   Bind(boundary, host);
 
-  Connect(boundary->InnerEvents[0], entry, &TZEBlockEntry::Read);
+  Connect(boundary->InnerEvents[Read], entry, &TZEBlockEntry::Read);
   Connect(entry->OnType, steps, &TZEHub::Distribute);
   Connect(steps->Outputs[0], value, &TZEGetIndexData::SetIndex);
   Connect(steps->Outputs[1], byType, &TZEIndexToChanel::Route);
@@ -54,9 +54,9 @@ TEditorBlockScheme::TEditorBlockScheme(TZEMultiElement* host, TClassMultiBase* p
       Connect(value->Inputs[code], boundary, &TZEEditMulti::DataOutput, static_cast<uint16_t>(input));
     }
   }
-  Connect(boundary->InnerDataInputs[0], entry, &TZEBlockEntry::TypeCode);
-  Connect(boundary->InnerDataInputs[1], entry, &TZEBlockEntry::Block);
-  Connect(boundary->InnerDataInputs[2], value, &TZEGetIndexData::Value);
+  Connect(boundary->InnerDataInputs[TypeCode], entry, &TZEBlockEntry::TypeCode);
+  Connect(boundary->InnerDataInputs[Block], entry, &TZEBlockEntry::Block);
+  Connect(boundary->InnerDataInputs[Value], value, &TZEGetIndexData::Value);
 }
 
 }  // namespace zorn

@@ -25,17 +25,22 @@ struct TEditorBlockKind {
   size_t ValueInputs;
 };
 
-// Block reader. Host action 0 takes a block entry. Host events 0 … n−1 show
-// (Int 1) or hide (Int 0) the dialog's value controls for the entry's type
-// (every code without a type of its own as Other), so that a stored record
-// of any type code can be edited and saved with that code; event n then
-// carries the type code (−1 for no entry). Host data outputs: 0 type code,
-// 1 block number, 2 the value for the type (Null for none). Host data
-// inputs: the dialog's value fields.
+// Block reader. Read takes a block entry. Host events 0 … n−1 show (Int 1)
+// or hide (Int 0) the dialog's value controls for the entry's type (every
+// code without a type of its own as Other), so that a stored record of any
+// type code can be edited and saved with that code; event n then carries
+// the type code (−1 for no entry). IntegerField and TextField: the dialog's
+// value fields. TypeCode, Block and Value (Null for none) answer for the
+// entry.
 class TEditorBlockScheme : public TClassMultiBase {
  public:
   TEditorBlockScheme(TZEMultiElement* host, TClassMultiBase* parentScheme,
                      const TEditorBlockKind& kind);
+
+  // Host points; the events are the dialog's, and a dialog may add data inputs.
+  enum Action : uint16_t { Read = 0 };
+  enum DataInput : uint16_t { IntegerField = 0, TextField = 1 };
+  enum DataOutput : uint16_t { TypeCode = 0, Block = 1, Value = 2 };
 
   TZEEditMulti* boundary;
   TZEBlockEntry* entry;

@@ -1,7 +1,11 @@
 #include "app/editors/editor_form.h"
 
+#include "app/editors/editor_block_scheme.h"
+#include "app/editors/editor_record_scheme.h"
+#include "app/editors/editor_section_scheme.h"
 #include "app/editors/editor_setup.h"
 #include "app/editors/editor_types.h"
+#include "app/editors/save_bars.h"
 
 namespace zorn {
 
@@ -86,47 +90,54 @@ void TEditorForm::WireShared() {
   // Opening, in order: section and key, the stored value, its parse (which
   // fills and selects the block list), the window, the fields; last, the
   // notice of an earlier refusal goes.
-  Connect(boundary->InnerEvents[0], opening, &TZEHub::Distribute);
-  Connect(opening->Outputs[0], section, &TZEMultiElement::Action, 0);
+  Connect(boundary->InnerEvents[Open], opening, &TZEHub::Distribute);
+  Connect(opening->Outputs[0], section, &TZEMultiElement::Action, TEditorSectionScheme::Open);
   Connect(opening->Outputs[1], stored, &TZEMemory::Clear);
   Connect(opening->Outputs[2], reader, &TZEini::Read);
-  Connect(reader->SectionInput, section, &TZEMultiElement::DataOutput, 0);
-  Connect(reader->KeyInput, section, &TZEMultiElement::DataOutput, 1);
+  Connect(reader->SectionInput, section, &TZEMultiElement::DataOutput,
+          TEditorSectionScheme::Section);
+  Connect(reader->KeyInput, section, &TZEMultiElement::DataOutput, TEditorSectionScheme::Key);
   Connect(reader->OnRead, stored, &TZEMemory::Write);
   Connect(opening->Outputs[3 + own], parse, &TZEDoData::Emit);
-  Connect(parse->OnEmit, parser, &TZEMultiElement::Action, 0);
+  Connect(parse->OnEmit, parser, &TZEMultiElement::Action, TEditorRecordScheme::Parse);
   Connect(opening->Outputs[4 + own], background, &ui::TZEImage::Load);
-  Connect(background->BitmapInput, boundary, &TZEEditMulti::DataOutput, 1);
+  Connect(background->BitmapInput, boundary, &TZEEditMulti::DataOutput, Picture);
   Connect(opening->Outputs[5 + own], showForm, &TZEDoData::Emit);
   Connect(showForm->OnEmit, Win(form), &ui::TZEWin::SetVisible);
   Connect(opening->Outputs[6 + own], fields, &TZEHub::Distribute);
   Connect(fields->Outputs[0], valueText, &TZEDoData::Emit);
-  Connect(valueText->DataInput, parser, &TZEMultiElement::DataOutput, 0);
+  Connect(valueText->DataInput, parser, &TZEMultiElement::DataOutput, TEditorRecordScheme::Field3);
   Connect(valueText->OnEmit, valueFields, &TZEHub::Distribute);
   Connect<ui::TZEEdit>(valueFields->Outputs[0], intValue, &ui::TZEEdit::SetText);
   Connect(valueFields->Outputs[1], textValue, &ui::TZEEdit::SetText);
   Connect(opening->Outputs[7 + own + flow_.StepsAfterFields], clearNotice, &TZEDoData::Emit);
   Explain(clearNotice);
 
-  Connect(section->Events[1], boundary, &TZEEditMulti::Action, 0);
-  Connect(section->Events[2], boundary, &TZEEditMulti::Action, 1);
+  Connect(section->Events[TEditorSectionScheme::OnReportMain], boundary, &TZEEditMulti::Action,
+          OnSaveMain);
+  Connect(section->Events[TEditorSectionScheme::OnReportWindow], boundary, &TZEEditMulti::Action,
+          OnSaveWindow);
 
-  Connect(parser->Events[0], block, &ui::TZEComboBox::Clear);
-  Connect(parser->Events[1], block, &ui::TZEComboBox::Add);
-  Connect(parser->Events[2], block, &ui::TZEComboBox::SetIndex);
-  Connect(parser->DataInputs[0], boundary, &TZEEditMulti::DataOutput, 0);
+  Connect(parser->Events[TEditorRecordScheme::OnClear], block, &ui::TZEComboBox::Clear);
+  Connect(parser->Events[TEditorRecordScheme::OnAdd], block, &ui::TZEComboBox::Add);
+  Connect(parser->Events[TEditorRecordScheme::OnSelect], block, &ui::TZEComboBox::SetIndex);
+  Connect(parser->DataInputs[TEditorRecordScheme::Blocks], boundary, &TZEEditMulti::DataOutput,
+          Blocks);
 
-  Connect(block->OnSelect, blockReader, &TZEMultiElement::Action, 0);
-  Connect(blockReader->DataInputs[0], intValue, &TZENumberEdit::Shown);
-  Connect(blockReader->DataInputs[1], textValue, &ui::TZEEdit::Value);
+  Connect(block->OnSelect, blockReader, &TZEMultiElement::Action, TEditorBlockScheme::Read);
+  Connect(blockReader->DataInputs[TEditorBlockScheme::IntegerField], intValue,
+          &TZENumberEdit::Shown);
+  Connect(blockReader->DataInputs[TEditorBlockScheme::TextField], textValue, &ui::TZEEdit::Value);
 
   // Saving: the checks, then the record, written under the section and
   // key; then the origin is reported and the window goes.
-  Connect(saveBar->Events[0], noBlock, &TZEIf_else::Compare);
-  Connect(noBlock->Op1Input, blockReader, &TZEMultiElement::DataOutput, 0);
+  Connect(saveBar->Events[TClassChildPanel_EditorSave::OnSave], noBlock, &TZEIf_else::Compare);
+  Connect(noBlock->Op1Input, blockReader, &TZEMultiElement::DataOutput,
+          TEditorBlockScheme::TypeCode);
   Connect(noBlock->OnTrue, noBlockReason, &TZEDoData::Emit);
   Explain(noBlockReason);
-  Connect(valueByType->Index, blockReader, &TZEMultiElement::DataOutput, 0);
+  Connect(valueByType->Index, blockReader, &TZEMultiElement::DataOutput,
+          TEditorBlockScheme::TypeCode);
   for (int32_t code = 0; code < kTypeCodes; ++code) {
     Connect(valueByType->Channels[code], checked, &TZEHub::Distribute);
   }
@@ -137,14 +148,15 @@ void TEditorForm::WireShared() {
   Explain(valueReason);
   Connect(checked->Outputs[0], saving, &TZEHub::Distribute);
   Connect(saving->Outputs[0], record, &TZEFormatStr::Format);
-  Connect(record->Args[0], blockReader, &TZEMultiElement::DataOutput, 0);
-  Connect(record->Args[1], blockReader, &TZEMultiElement::DataOutput, 1);
-  Connect(record->Args[2], blockReader, &TZEMultiElement::DataOutput, 2);
+  Connect(record->Args[0], blockReader, &TZEMultiElement::DataOutput, TEditorBlockScheme::TypeCode);
+  Connect(record->Args[1], blockReader, &TZEMultiElement::DataOutput, TEditorBlockScheme::Block);
+  Connect(record->Args[2], blockReader, &TZEMultiElement::DataOutput, TEditorBlockScheme::Value);
   Connect(record->OnResult, writer, &TZEini::Write);
-  Connect(writer->SectionInput, section, &TZEMultiElement::DataOutput, 0);
-  Connect(writer->KeyInput, section, &TZEMultiElement::DataOutput, 1);
+  Connect(writer->SectionInput, section, &TZEMultiElement::DataOutput,
+          TEditorSectionScheme::Section);
+  Connect(writer->KeyInput, section, &TZEMultiElement::DataOutput, TEditorSectionScheme::Key);
   Connect(writer->ValueInput, record, &TZEFormatStr::Result);
-  Connect(saving->Outputs[1], section, &TZEMultiElement::Action, 1);
+  Connect(saving->Outputs[1], section, &TZEMultiElement::Action, TEditorSectionScheme::Report);
   Connect(saving->Outputs[2], hideForm, &TZEDoData::Emit);
   Connect(hideForm->OnEmit, Win(form), &ui::TZEWin::SetVisible);
 }
@@ -216,14 +228,15 @@ void TPanelEditorForm::MakePanelFlow(size_t fieldCount, int32_t integerType) {
 void TPanelEditorForm::WirePanelShared() {
   WireShared();
   Connect(fields->Outputs[1], captionText, &TZEDoData::Emit);
-  Connect(captionText->DataInput, parser, &TZEMultiElement::DataOutput, 2);
+  Connect(captionText->DataInput, parser, &TZEMultiElement::DataOutput,
+          TEditorRecordScheme::Field5);
   Connect(captionText->OnEmit, caption, &ui::TZEEdit::SetText);
   Connect(fields->Outputs[2], widthText, &TZEDoData::Emit);
-  Connect(widthText->DataInput, parser, &TZEMultiElement::DataOutput, 3);
+  Connect(widthText->DataInput, parser, &TZEMultiElement::DataOutput, TEditorRecordScheme::Field6);
   Connect<ui::TZEEdit>(widthText->OnEmit, width, &ui::TZEEdit::SetText);
 
   // The origin: the width is the window's own setting.
-  Connect(section->Events[0], widthShown, &TZEHub::Distribute);
+  Connect(section->Events[TEditorSectionScheme::OnOrigin], widthShown, &TZEHub::Distribute);
   Connect(widthShown->Outputs[0], Win(widthLabel), &ui::TZEWin::SetVisible);
   Connect(widthShown->Outputs[1], Win(width), &ui::TZEWin::SetVisible);
   Connect(widthShown->Outputs[2], widthOrigin, &TZEMemory::Write);

@@ -1,13 +1,12 @@
-// The form scheme the three editor dialogs are built on. Host action 0
-// opens the dialog on "origin;key": the section and key, the stored value
-// of user_settings.ini, its parse (which fills and selects the block list),
-// the background (host data input 1), the window, the fields. A save goes
-// on only while the block and each of the dialog's lists have a selection
-// and the value suits the block's type; it writes the record, reports the
-// origin (host event 0 for origin 0, 1 for origin 1) and hides the window.
-// A refused save writes nothing, keeps the window and puts its reason into
-// the notice line above the save bar; every opening empties it. Host data
-// input 0: the block list (Array of "type;block").
+// The form scheme the three editor dialogs are built on. Open takes
+// "origin;key": the section and key, the stored value of user_settings.ini,
+// its parse (which fills and selects the block list), the background
+// (Picture), the window, the fields. A save goes on only while the block
+// and each of the dialog's lists have a selection and the value suits the
+// block's type; it writes the record, reports the origin and hides the
+// window. A refused save writes nothing, keeps the window and puts its
+// reason into the notice line above the save bar; every opening empties
+// it. Blocks: the block list (Array of "type;block").
 //
 // A dialog creates, in this order: the form and the notice (base
 // constructor), its own controls (setting the shared ones below), MakeFlow,
@@ -71,6 +70,12 @@ struct TListCheck {
 
 class TEditorForm : public TClassMultiBase {
  public:
+  // Host points. OnSaveMain reports a save of origin 0 ([mainForm]),
+  // OnSaveWindow one of origin 1 (the window's own section).
+  enum Action : uint16_t { Open = 0 };
+  enum Event : uint16_t { OnSaveMain = 0, OnSaveWindow = 1 };
+  enum DataInput : uint16_t { Blocks = 0, Picture = 1 };
+
   TZEEditMulti* boundary;
   ui::TZEMainForm* form;
   ui::TZEImage* background;

@@ -40,11 +40,11 @@ TEditorRecordScheme::TEditorRecordScheme(TZEMultiElement* host, TClassMultiBase*
   firstEntry = Make<TZEDoData>(IntValue(0));
   Bind(boundary, host);
 
-  Connect(boundary->InnerEvents[0], steps, &TZEHub::Distribute);
-  Connect(steps->Outputs[0], boundary, &TZEEditMulti::Action, 0);
+  Connect(boundary->InnerEvents[Parse], steps, &TZEHub::Distribute);
+  Connect(steps->Outputs[0], boundary, &TZEEditMulti::Action, OnClear);
   Connect(steps->Outputs[1], stored, &TZEStrMask::Check);
   Connect(steps->Outputs[2], firstEntry, &TZEDoData::Emit);
-  Connect(firstEntry->OnEmit, boundary, &TZEEditMulti::Action, 2);
+  Connect(firstEntry->OnEmit, boundary, &TZEEditMulti::Action, OnSelect);
 
   // A stored record: its fields, and its own block as the only entry.
   Connect(stored->OnMatch, storedSteps, &TZEHub::Distribute);
@@ -57,13 +57,13 @@ TEditorRecordScheme::TEditorRecordScheme(TZEMultiElement* host, TClassMultiBase*
   Connect(ownBlock->Str1Input, fields, &TZEMultiStrPart::Part, 0);
   Connect(ownBlock->Str2Input, fields, &TZEMultiStrPart::Part, 1);
   Connect(ownBlock->OnResult, entries, &TZEBlockEntry::Build);
-  Connect(entries->OnEntry, boundary, &TZEEditMulti::Action, 1);
+  Connect(entries->OnEntry, boundary, &TZEEditMulti::Action, OnAdd);
 
   // No record: the defaults and the reported blocks of the dialog's kind.
   Connect(stored->OnNoMatch, newSteps, &TZEHub::Distribute);
   for (uint16_t i = 0; i < 5; ++i) Connect(newSteps->Outputs[i], values[i], &TZEMemory::Clear);
   Connect(newSteps->Outputs[5], listed, &TZEArrayEnum::Enum);
-  Connect(listed->Array, boundary, &TZEEditMulti::DataOutput, 0);
+  Connect(listed->Array, boundary, &TZEEditMulti::DataOutput, Blocks);
   Connect(listed->OnItem, blockText, &TZEStrMask::Check);
   Connect(blockText->OnMatch, direction, &TZEIf_else::Compare);
   Connect(direction->OnTrue, entries, &TZEBlockEntry::Build);

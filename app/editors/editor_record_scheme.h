@@ -24,17 +24,23 @@ struct TEditorRecordKind {
   bool OutputBlocks;            // type codes 5 and more, else below 5
 };
 
-// Record parser. Host action 0 takes the stored value: a value matching the
-// mask gives fields 3 to 7 and the one entry of its own block; anything
-// else gives the defaults and one entry per listed block of the dialog's
-// direction (host data input 0, an Array of "type;block"; items that are no
-// such text, as the list's leading empty item, are left out). Host events:
-// 0 clear the block list, 1 add an entry, 2 select entry 0 (Int 0), in that
-// order. Host data outputs 0 to 4: fields 3 to 7.
+// Record parser. Parse takes the stored value: a value matching the mask
+// gives fields 3 to 7 and the one entry of its own block; anything else
+// gives the defaults and one entry per listed block of the dialog's
+// direction (Blocks, an Array of "type;block"; items that are no such text,
+// as the list's leading empty item, are left out). OnClear clears the block
+// list, OnAdd adds an entry, OnSelect selects entry 0 (Int 0), in that
+// order. Field3 … Field7: the record's fields of those numbers.
 class TEditorRecordScheme : public TClassMultiBase {
  public:
   TEditorRecordScheme(TZEMultiElement* host, TClassMultiBase* parentScheme,
                       const TEditorRecordKind& kind);
+
+  // Host points.
+  enum Action : uint16_t { Parse = 0 };
+  enum Event : uint16_t { OnClear = 0, OnAdd = 1, OnSelect = 2 };
+  enum DataInput : uint16_t { Blocks = 0 };
+  enum DataOutput : uint16_t { Field3 = 0, Field4 = 1, Field5 = 2, Field6 = 3, Field7 = 4 };
 
   TZEEditMulti* boundary;
   TZEHub* steps;

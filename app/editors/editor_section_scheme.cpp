@@ -37,7 +37,7 @@ TEditorSectionScheme::TEditorSectionScheme(TZEMultiElement* host, TClassMultiBas
 
   // A text without ";" leaves no section and no key, so nothing is read or
   // written until the next opening.
-  Connect(boundary->InnerEvents[0], opening, &TZEHub::Distribute);
+  Connect(boundary->InnerEvents[Open], opening, &TZEHub::Distribute);
   Connect(opening->Outputs[0], origin, &TZEMemory::Clear);
   Connect(opening->Outputs[1], key, &TZEMemory::Clear);
   Connect(opening->Outputs[2], section, &TZEMemory::Clear);
@@ -51,14 +51,14 @@ TEditorSectionScheme::TEditorSectionScheme(TZEMultiElement* host, TClassMultiBas
   Connect(sectionOf->Array, sections, &TZEStrList::Array);
   Connect(sectionOf->IndexInput, origin, &TZEMemory::Value);
   Connect(sectionOf->OnRead, section, &TZEMemory::Write);
-  Connect(splitDone->Outputs[3], boundary, &TZEEditMulti::Action, 0);
+  Connect(splitDone->Outputs[3], boundary, &TZEEditMulti::Action, OnOrigin);
 
-  Connect(boundary->InnerEvents[1], report, &TZEIndexToChanel::Route);
+  Connect(boundary->InnerEvents[Report], report, &TZEIndexToChanel::Route);
   Connect(report->Index, origin, &TZEMemory::Value);
-  Connect(report->Channels[0], boundary, &TZEEditMulti::Action, 1);
-  Connect(report->Channels[1], boundary, &TZEEditMulti::Action, 2);
-  Connect(boundary->InnerDataInputs[0], section, &TZEMemory::Value);
-  Connect(boundary->InnerDataInputs[1], key, &TZEMemory::Value);
+  Connect(report->Channels[0], boundary, &TZEEditMulti::Action, OnReportMain);
+  Connect(report->Channels[1], boundary, &TZEEditMulti::Action, OnReportWindow);
+  Connect(boundary->InnerDataInputs[Section], section, &TZEMemory::Value);
+  Connect(boundary->InnerDataInputs[Key], key, &TZEMemory::Value);
 }
 
 }  // namespace zorn

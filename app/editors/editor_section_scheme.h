@@ -10,15 +10,20 @@
 
 namespace zorn {
 
-// Section chooser. Host action 0 takes "origin;key" (split at the first
-// ";"), action 1 reports the stored origin. Host events: 0 the origin digit
-// after each split, 1 the report for origin 0, 2 the report for origin 1.
-// Host data outputs: 0 the section (mainForm for 0, the dialog's own for 1,
-// empty for anything else), 1 the key.
+// Section chooser. Open takes "origin;key" (split at the first ";"), Report
+// reports the stored origin. OnOrigin: the origin digit after each split;
+// OnReportMain and OnReportWindow: the report for origin 0 and 1. Section:
+// mainForm for 0, the dialog's own for 1, empty for anything else; Key: the
+// key.
 class TEditorSectionScheme : public TClassMultiBase {
  public:
   TEditorSectionScheme(TZEMultiElement* host, TClassMultiBase* parentScheme,
                        const char* ownSection);
+
+  // Host points.
+  enum Action : uint16_t { Open = 0, Report = 1 };
+  enum Event : uint16_t { OnOrigin = 0, OnReportMain = 1, OnReportWindow = 2 };
+  enum DataOutput : uint16_t { Section = 0, Key = 1 };
 
   TZEEditMulti* boundary;
   TZEHub* opening;

@@ -8,6 +8,12 @@
 #include "app/editors/save_bars.h"
 
 namespace zorn {
+namespace {
+
+using EventBlock = TClassMultiElement_EventEditorBlock;
+using FileChoice = TClassMultiElement_EventFileChoice;
+
+}  // namespace
 
 using namespace editor_setup;
 
@@ -100,33 +106,37 @@ TClassChildForm_EventEditor::TClassChildForm_EventEditor(TZEMultiElement* host,
   Connect(bitOne->OnElse, bitNone, &TZEDoData::Emit);
   Connect(bitNone->OnEmit, bitValue, &ui::TZEComboBox::SetIndex);
   Connect(fields->Outputs[1], conditionIndex, &TZEDoData::Emit);
-  Connect(conditionIndex->DataInput, parser, &TZEMultiElement::DataOutput, 1);
+  Connect(conditionIndex->DataInput, parser, &TZEMultiElement::DataOutput,
+          TEditorRecordScheme::Field4);
   Connect(conditionIndex->OnEmit, condition, &ui::TZEComboBox::SetIndex);
   Connect(fields->Outputs[2], nameText, &TZEDoData::Emit);
-  Connect(nameText->DataInput, parser, &TZEMultiElement::DataOutput, 2);
+  Connect(nameText->DataInput, parser, &TZEMultiElement::DataOutput, TEditorRecordScheme::Field5);
   Connect(nameText->OnEmit, name, &ui::TZEEdit::SetText);
   Connect(fields->Outputs[3], actionIndex, &TZEDoData::Emit);
-  Connect(actionIndex->DataInput, parser, &TZEMultiElement::DataOutput, 3);
+  Connect(actionIndex->DataInput, parser, &TZEMultiElement::DataOutput,
+          TEditorRecordScheme::Field6);
   Connect(actionIndex->OnEmit, action, &ui::TZEComboBox::SetIndex);
   Connect(fields->Outputs[4], parameterText, &TZEDoData::Emit);
-  Connect(parameterText->DataInput, parser, &TZEMultiElement::DataOutput, 4);
+  Connect(parameterText->DataInput, parser, &TZEMultiElement::DataOutput,
+          TEditorRecordScheme::Field7);
   Connect(parameterText->OnEmit, parameter, &ui::TZELabel::SetText);
 
-  Connect(blockReader->Events[0], Win(intValue), &ui::TZEWin::SetVisible);
-  Connect(blockReader->Events[1], Win(textValue), &ui::TZEWin::SetVisible);
-  Connect(blockReader->Events[2], Win(bitValue), &ui::TZEWin::SetVisible);
-  Connect(blockReader->DataInputs[2], bitValue, &ui::TZEComboBox::Value);
+  Connect(blockReader->Events[EventBlock::OnIntegerField], Win(intValue), &ui::TZEWin::SetVisible);
+  Connect(blockReader->Events[EventBlock::OnTextField], Win(textValue), &ui::TZEWin::SetVisible);
+  Connect(blockReader->Events[EventBlock::OnBitList], Win(bitValue), &ui::TZEWin::SetVisible);
+  Connect(blockReader->DataInputs[EventBlock::BitList], bitValue, &ui::TZEComboBox::Value);
 
   // The action: while opening only the bar follows it; afterwards it is
   // the operator's choice and may run a file dialog.
   Connect(action->OnSelect, actionOpened, &TZEIf_else::Compare);
   Connect(actionOpened->Op1Input, openingFlag, &TZEMemory::Value);
-  Connect(actionOpened->OnTrue, fileChoice, &TZEMultiElement::Action, 1);
-  Connect(actionOpened->OnFalse, fileChoice, &TZEMultiElement::Action, 0);
-  Connect(fileChoice->Events[0], parameter, &ui::TZELabel::SetText);
-  Connect(fileChoice->Events[1], Win(volume), &ui::TZEWin::SetVisible);
-  Connect(fileChoice->Events[2], volume, &ui::TZEScrollBar::SetPosition);
-  Connect(fileChoice->DataInputs[0], parser, &TZEMultiElement::DataOutput, 4);
+  Connect(actionOpened->OnTrue, fileChoice, &TZEMultiElement::Action, FileChoice::Opened);
+  Connect(actionOpened->OnFalse, fileChoice, &TZEMultiElement::Action, FileChoice::Choose);
+  Connect(fileChoice->Events[FileChoice::OnParameter], parameter, &ui::TZELabel::SetText);
+  Connect(fileChoice->Events[FileChoice::OnBarVisible], Win(volume), &ui::TZEWin::SetVisible);
+  Connect(fileChoice->Events[FileChoice::OnBarPosition], volume, &ui::TZEScrollBar::SetPosition);
+  Connect(fileChoice->DataInputs[FileChoice::Stored], parser, &TZEMultiElement::DataOutput,
+          TEditorRecordScheme::Field7);
   Connect(volume->OnPosition, parameter, &ui::TZELabel::SetText);
 
   // Saving: condition, name, action and parameter; a bool rule needs a bit.
@@ -143,11 +153,13 @@ TClassChildForm_EventEditor::TClassChildForm_EventEditor(TZEMultiElement* host,
   Connect(record->Args[6], parameter, &ui::TZELabel::Value);
 
   // Deleting: the rule no longer exists, so the dialog goes as after a save.
-  Connect(saveBar->Events[1], deleting, &TZEHub::Distribute);
+  Connect(saveBar->Events[TClassChildPanel_EventEditorSave::OnDelete], deleting,
+          &TZEHub::Distribute);
   Connect(deleting->Outputs[0], remover, &TZEini::DeleteKey);
-  Connect(remover->SectionInput, section, &TZEMultiElement::DataOutput, 0);
-  Connect(remover->KeyInput, section, &TZEMultiElement::DataOutput, 1);
-  Connect(deleting->Outputs[1], section, &TZEMultiElement::Action, 1);
+  Connect(remover->SectionInput, section, &TZEMultiElement::DataOutput,
+          TEditorSectionScheme::Section);
+  Connect(remover->KeyInput, section, &TZEMultiElement::DataOutput, TEditorSectionScheme::Key);
+  Connect(deleting->Outputs[1], section, &TZEMultiElement::Action, TEditorSectionScheme::Report);
   Connect(deleting->Outputs[2], hideForm, &TZEDoData::Emit);
 
   Build(&SchemeFactory<TClassMultiElement_EventEditorSection>,

@@ -1,13 +1,11 @@
 // The event editor dialog "Редактирование события", built like the button
-// editor. Host action 0 opens it on "origin;key" (1: [eventForm], 0:
-// [mainForm]). "Сохранить" writes the rule, fires host event 0 (origin 0)
-// or 1 (origin 1) and hides the dialog; a save with no block, condition or
-// action selected, no bit for a bool rule, or an int value that is no
-// number in range, writes nothing, leaves the dialog open and says why.
-// "Удалить"
+// editor, with the host points of TEditorForm. Open takes "origin;key" (1:
+// [eventForm], 0: [mainForm]). "Сохранить" writes the rule, reports the
+// origin and hides the dialog; a save with no block, condition or action
+// selected, no bit for a bool rule, or an int value that is no number in
+// range, writes nothing, leaves the dialog open and says why. "Удалить"
 // removes the key, reports the origin the same way and hides the dialog.
-// Host data inputs: 0 the input-block list (Array of "type;block"), 1 the
-// main window's picture.
+// Blocks: the input-block list.
 #pragma once
 
 #include "app/editors/editor_form.h"

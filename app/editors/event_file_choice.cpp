@@ -46,7 +46,7 @@ TClassMultiElement_EventFileChoice::TClassMultiElement_EventFileChoice(TZEMultiE
   storedPosition = Make<TZEDoData>();
   Bind(boundary, host);
 
-  Connect(boundary->InnerEvents[0], chosen, &TZEIndexToChanel::Route);
+  Connect(boundary->InnerEvents[Choose], chosen, &TZEIndexToChanel::Route);
   for (uint16_t a : {0, 4, 5, 6}) Connect(chosen->Channels[a], noParameter, &TZEHub::Distribute);
   Connect(chosen->Channels[1], sound, &TZEHub::Distribute);
   Connect(chosen->Channels[2], file, &TZEHub::Distribute);
@@ -65,24 +65,24 @@ TClassMultiElement_EventFileChoice::TClassMultiElement_EventFileChoice(TZEMultiE
 
   Connect(soundDialog->OnExecute, soundChosen, &TZEHub::Distribute);
   Connect(soundChosen->Outputs[0], player, &TZEPlaySound::Play);
-  Connect(soundChosen->Outputs[1], boundary, &TZEEditMulti::Action, 0);
-  Connect(fileDialog->OnExecute, boundary, &TZEEditMulti::Action, 0);
-  Connect(emptyText->OnEmit, boundary, &TZEEditMulti::Action, 0);
-  Connect(startText->OnEmit, boundary, &TZEEditMulti::Action, 0);
-  Connect(hideBar->OnEmit, boundary, &TZEEditMulti::Action, 1);
-  Connect(showBar->OnEmit, boundary, &TZEEditMulti::Action, 1);
-  Connect(startPosition->OnEmit, boundary, &TZEEditMulti::Action, 2);
+  Connect(soundChosen->Outputs[1], boundary, &TZEEditMulti::Action, OnParameter);
+  Connect(fileDialog->OnExecute, boundary, &TZEEditMulti::Action, OnParameter);
+  Connect(emptyText->OnEmit, boundary, &TZEEditMulti::Action, OnParameter);
+  Connect(startText->OnEmit, boundary, &TZEEditMulti::Action, OnParameter);
+  Connect(hideBar->OnEmit, boundary, &TZEEditMulti::Action, OnBarVisible);
+  Connect(showBar->OnEmit, boundary, &TZEEditMulti::Action, OnBarVisible);
+  Connect(startPosition->OnEmit, boundary, &TZEEditMulti::Action, OnBarPosition);
 
   // The bar goes first, so that a stored action without a name (7 to 9)
   // does not keep the bar of the record opened before.
-  Connect(boundary->InnerEvents[1], openedSteps, &TZEHub::Distribute);
+  Connect(boundary->InnerEvents[Opened], openedSteps, &TZEHub::Distribute);
   Connect(openedSteps->Outputs[0], hideBar, &TZEDoData::Emit);
   Connect(openedSteps->Outputs[1], opened, &TZEIndexToChanel::Route);
   Connect(opened->Channels[3], openedVolume, &TZEHub::Distribute);
   Connect(openedVolume->Outputs[0], showBar, &TZEDoData::Emit);
   Connect(openedVolume->Outputs[1], storedPosition, &TZEDoData::Emit);
-  Connect(storedPosition->DataInput, boundary, &TZEEditMulti::DataOutput, 0);
-  Connect(storedPosition->OnEmit, boundary, &TZEEditMulti::Action, 2);
+  Connect(storedPosition->DataInput, boundary, &TZEEditMulti::DataOutput, Stored);
+  Connect(storedPosition->OnEmit, boundary, &TZEEditMulti::Action, OnBarPosition);
 }
 
 }  // namespace zorn

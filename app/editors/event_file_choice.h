@@ -1,12 +1,12 @@
 // The event editor's action parameter: the file dialogs and the volume bar.
-// Host action 0, the operator's choice of an action: 1 runs the sound file
-// dialog and plays the chosen file once, 2 runs the general file dialog,
-// both giving the chosen path as the parameter (a cancel keeps it); 3 shows
-// the volume bar at 10 and gives "10"; every other action gives the empty
-// parameter, since it takes none. Host action 1, the action of a record just
-// opened: hides the bar, then shows it again (at host data input 0, the
-// stored parameter) for 3. Host events: 0 the parameter text, 1 the bar's
-// visibility, 2 the bar's position.
+// Choose, the operator's choice of an action: 1 runs the sound file dialog
+// and plays the chosen file once, 2 runs the general file dialog, both
+// giving the chosen path as the parameter (a cancel keeps it); 3 shows the
+// volume bar at 10 and gives "10"; every other action gives the empty
+// parameter, since it takes none. Opened, the action of a record just
+// opened: hides the bar, then shows it again (at Stored, the stored
+// parameter) for 3. OnParameter: the parameter text; OnBarVisible and
+// OnBarPosition: the bar's visibility and position.
 #pragma once
 
 #include "link/play_sound.h"
@@ -21,6 +21,11 @@ class TClassMultiElement_EventFileChoice : public TClassMultiBase {
  public:
   TClassMultiElement_EventFileChoice(TZEMultiElement* host, TElement* parentControl,
                                      TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { Choose = 0, Opened = 1 };
+  enum Event : uint16_t { OnParameter = 0, OnBarVisible = 1, OnBarPosition = 2 };
+  enum DataInput : uint16_t { Stored = 0 };
 
   TZEEditMulti* boundary;
   ui::TZEODialog* soundDialog;

@@ -10,6 +10,12 @@ namespace zorn {
 
 using namespace editor_setup;
 
+namespace {
+
+using IndicatorBlock = TClassMultiElement_IndicatorEditorBlock;
+
+}  // namespace
+
 TClassChildForm_IndicatorEditor::TClassChildForm_IndicatorEditor(TZEMultiElement* host,
                                                            TElement* parentControl,
                                                            TClassMultiBase* parentScheme)
@@ -33,19 +39,23 @@ TClassChildForm_IndicatorEditor::TClassChildForm_IndicatorEditor(TZEMultiElement
 
   WirePanelShared();
   Connect(fields->Outputs[3], conditionIndex, &TZEDoData::Emit);
-  Connect(conditionIndex->DataInput, parser, &TZEMultiElement::DataOutput, 1);
+  Connect(conditionIndex->DataInput, parser, &TZEMultiElement::DataOutput,
+          TEditorRecordScheme::Field4);
   Connect(conditionIndex->OnEmit, condition, &ui::TZEComboBox::SetIndex);
   Connect(fields->Outputs[4], signal, &TZEDoData::Emit);
-  Connect(signal->DataInput, parser, &TZEMultiElement::DataOutput, 4);
-  Connect(signal->OnEmit, saveBar, &TZEMultiElement::Action, 0);
+  Connect(signal->DataInput, parser, &TZEMultiElement::DataOutput, TEditorRecordScheme::Field7);
+  Connect(signal->OnEmit, saveBar, &TZEMultiElement::Action,
+          TClassChildPanel_IndicatorEditorSave::SetSound);
   Connect(fields->Outputs[5], reselect, &TZEDoData::Emit);
   Connect(reselect->OnEmit, block, &ui::TZEComboBox::SetIndex);
 
   // The block's type shows its value control; bool and text blocks hide
   // the condition, unless none is set, which the operator must then choose.
-  Connect(blockReader->Events[0], Win(intValue), &ui::TZEWin::SetVisible);
-  Connect(blockReader->Events[1], Win(textValue), &ui::TZEWin::SetVisible);
-  Connect(blockReader->Events[2], conditionUnset, &TZEIf_else::Compare);
+  Connect(blockReader->Events[IndicatorBlock::OnIntegerField], Win(intValue),
+          &ui::TZEWin::SetVisible);
+  Connect(blockReader->Events[IndicatorBlock::OnTextField], Win(textValue),
+          &ui::TZEWin::SetVisible);
+  Connect(blockReader->Events[IndicatorBlock::OnCondition], conditionUnset, &TZEIf_else::Compare);
   Connect(conditionUnset->Op1Input, condition, &ui::TZEComboBox::Index);
   Connect(conditionUnset->OnTrue, showCondition, &TZEDoData::Emit);
   Connect(showCondition->OnEmit, conditionShown, &TZEHub::Distribute);
@@ -56,7 +66,8 @@ TClassChildForm_IndicatorEditor::TClassChildForm_IndicatorEditor(TZEMultiElement
   // Saving: the condition and the sound flag of the save bar.
   RefuseUnselected({{noCondition, condition, noConditionReason}});
   Connect(record->Args[3], condition, &ui::TZEComboBox::Index);
-  Connect(record->Args[6], saveBar, &TZEMultiElement::DataOutput, 0);
+  Connect(record->Args[6], saveBar, &TZEMultiElement::DataOutput,
+          TClassChildPanel_IndicatorEditorSave::Sound);
 
   Build(&SchemeFactory<TClassMultiElement_IndicatorEditorSection>,
         &SchemeFactory<TClassMultiElement_IndicatorEditorRecord>,

@@ -1,14 +1,13 @@
 // The indicator editor dialog "Редактирование индикатора", built like the
-// button editor. Host action 0 opens it on "origin;key" (1:
-// [indicatorForm], 0: [mainForm] of the main list; the width is edited only
-// for origin 1). "Сохранить" writes the record, fires host event 0 (origin
-// 0) or 1 (origin 1) and hides the dialog; a save with no block or no
+// button editor, with the host points of TEditorForm. Open takes
+// "origin;key" (1: [indicatorForm], 0: [mainForm] of the main list; the
+// width is edited only for origin 1). "Сохранить" writes the record,
+// reports the origin and hides the dialog; a save with no block or no
 // condition selected, or with a value or width that is no number in range,
 // writes nothing, leaves the dialog open and says why. The condition list
 // shows for int blocks and blocks of a type code without a name, and for
 // any block while nothing is selected in it, so that a stored condition
-// code without an item can be replaced. Host data inputs: 0 the input-block
-// list (Array of "type;block"), 1 the main window's picture.
+// code without an item can be replaced. Blocks: the input-block list.
 #pragma once
 
 #include "app/editors/editor_form.h"

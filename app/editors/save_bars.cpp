@@ -41,7 +41,7 @@ TClassChildPanel_EditorSave::TClassChildPanel_EditorSave(TZEMultiElement* host,
   panel = Make<ui::TZEPanel>(Bar(parentControl, 140, 286));
   save = Make<ui::TzeButtonRush>(Button(panel, 172, "Сохранить", kReloadHint));
   Attach(this, host);
-  Connect(save->OnClick, boundary, &TZEEditMulti::Action, 0);
+  Connect(save->OnClick, boundary, &TZEEditMulti::Action, OnSave);
 }
 
 TClassChildPanel_IndicatorEditorSave::TClassChildPanel_IndicatorEditorSave(
@@ -55,9 +55,9 @@ TClassChildPanel_IndicatorEditorSave::TClassChildPanel_IndicatorEditorSave(
   });
   save = Make<ui::TzeButtonRush>(Button(panel, 167, "Сохранить", kReloadHint));
   Attach(this, host);
-  Connect(boundary->InnerEvents[0], sound, &ui::TzeCheckBoxRush::SetCheck);
-  Connect(boundary->InnerDataInputs[0], sound, &ui::TzeCheckBoxRush::Value);
-  Connect(save->OnClick, boundary, &TZEEditMulti::Action, 0);
+  Connect(boundary->InnerEvents[SetSound], sound, &ui::TzeCheckBoxRush::SetCheck);
+  Connect(boundary->InnerDataInputs[Sound], sound, &ui::TzeCheckBoxRush::Value);
+  Connect(save->OnClick, boundary, &TZEEditMulti::Action, OnSave);
 }
 
 TClassChildPanel_EventEditorSave::TClassChildPanel_EventEditorSave(TZEMultiElement* host,
@@ -69,8 +69,8 @@ TClassChildPanel_EventEditorSave::TClassChildPanel_EventEditorSave(TZEMultiEleme
   save = Make<ui::TzeButtonRush>(Button(panel, 172, "Сохранить", "Сохранить изменения"));
   remove = Make<ui::TzeButtonRush>(Button(panel, 22, "Удалить", "Удалить элеиент"));
   Attach(this, host);
-  Connect(save->OnClick, boundary, &TZEEditMulti::Action, 0);
-  Connect(remove->OnClick, boundary, &TZEEditMulti::Action, 1);
+  Connect(save->OnClick, boundary, &TZEEditMulti::Action, OnSave);
+  Connect(remove->OnClick, boundary, &TZEEditMulti::Action, OnDelete);
 }
 
 }  // namespace zorn

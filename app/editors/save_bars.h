@@ -7,24 +7,31 @@
 
 namespace zorn {
 
-// Button editor: "Сохранить". Host event 0: the button was clicked.
+// Button editor: "Сохранить".
 class TClassChildPanel_EditorSave : public TClassMultiBase {
  public:
   TClassChildPanel_EditorSave(TZEMultiElement* host, TElement* parentControl,
                               TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Event : uint16_t { OnSave = 0 };
 
   TZEEditMulti* boundary;
   ui::TZEPanel* panel;
   ui::TzeButtonRush* save;
 };
 
-// Indicator editor: the sound check box and "Сохранить". Host action 0 sets
-// the check box (ToInt ≠ 0 checks); host event 0: "Сохранить" was clicked;
-// host data output 0: the check box as Int 0 or 1.
+// Indicator editor: the sound check box and "Сохранить". SetSound sets the
+// check box (ToInt ≠ 0 checks); Sound answers it as Int 0 or 1.
 class TClassChildPanel_IndicatorEditorSave : public TClassMultiBase {
  public:
   TClassChildPanel_IndicatorEditorSave(TZEMultiElement* host, TElement* parentControl,
                                        TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { SetSound = 0 };
+  enum Event : uint16_t { OnSave = 0 };
+  enum DataOutput : uint16_t { Sound = 0 };
 
   TZEEditMulti* boundary;
   ui::TZEPanel* panel;
@@ -32,11 +39,14 @@ class TClassChildPanel_IndicatorEditorSave : public TClassMultiBase {
   ui::TzeButtonRush* save;
 };
 
-// Event editor: "Сохранить" and "Удалить". Host events: 0 save, 1 delete.
+// Event editor: "Сохранить" and "Удалить".
 class TClassChildPanel_EventEditorSave : public TClassMultiBase {
  public:
   TClassChildPanel_EventEditorSave(TZEMultiElement* host, TElement* parentControl,
                                    TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Event : uint16_t { OnSave = 0, OnDelete = 1 };
 
   TZEEditMulti* boundary;
   ui::TZEPanel* panel;

@@ -16,12 +16,12 @@ TClassMultiElement_EventActions::TClassMultiElement_EventActions(TZEMultiElement
 
   Bind(boundary, host);
 
-  Connect(boundary->InnerEvents[0], system, &TZESystemActions::Open);
-  Connect(boundary->InnerEvents[1], volumeLevel, &TZEMath::Calc);
+  Connect(boundary->InnerEvents[Open], system, &TZESystemActions::Open);
+  Connect(boundary->InnerEvents[Volume], volumeLevel, &TZEMath::Calc);
   Connect(volumeLevel->OnResult, system, &TZESystemActions::SetVolume);
-  Connect(boundary->InnerEvents[2], system, &TZESystemActions::ShutDown);
-  Connect(boundary->InnerEvents[3], system, &TZESystemActions::Restart);
-  Connect(boundary->InnerEvents[4], system, &TZESystemActions::Lock);
+  Connect(boundary->InnerEvents[ShutDown], system, &TZESystemActions::ShutDown);
+  Connect(boundary->InnerEvents[Restart], system, &TZESystemActions::Restart);
+  Connect(boundary->InnerEvents[Lock], system, &TZESystemActions::Lock);
 }
 
 }  // namespace zorn

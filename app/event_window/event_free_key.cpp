@@ -10,9 +10,9 @@ TClassMultiElement_EventFreeKey::TClassMultiElement_EventFreeKey(TZEMultiElement
 
   Bind(boundary, host);
 
-  Connect(boundary->InnerEvents[0], search, &TZEFreeKey::Find);
-  Connect(search->Array, boundary, &TZEEditMulti::DataOutput, 0);
-  Connect(search->OnKey, boundary, &TZEEditMulti::Action, 0);
+  Connect(boundary->InnerEvents[Find], search, &TZEFreeKey::Find);
+  Connect(search->Array, boundary, &TZEEditMulti::DataOutput, Rules);
+  Connect(search->OnKey, boundary, &TZEEditMulti::Action, OnKey);
 }
 
 }  // namespace zorn

@@ -1,8 +1,7 @@
-// The key of a new event rule. Host action 0 tries "event_1" … "event_100"
-// and last "event_0" against the keys of the rule list (host data input 0),
-// compared without regard to case, and sends the first key no rule has on
-// host event 0. When all 101 keys are taken nothing is sent: there is no
-// room for another rule.
+// The key of a new event rule. Find tries "event_1" … "event_100" and last
+// "event_0" against the keys of the rule list (Rules), compared without
+// regard to case, and sends the first key no rule has on OnKey. When all
+// 101 keys are taken nothing is sent: there is no room for another rule.
 #pragma once
 
 #include "elements/free_key.h"
@@ -14,6 +13,11 @@ class TClassMultiElement_EventFreeKey : public TClassMultiBase {
  public:
   TClassMultiElement_EventFreeKey(TZEMultiElement* host, TElement* parentControl,
                                   TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { Find = 0 };
+  enum Event : uint16_t { OnKey = 0 };
+  enum DataInput : uint16_t { Rules = 0 };
 
   TZEEditMulti* boundary;
   TZEFreeKey* search;

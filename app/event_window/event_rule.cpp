@@ -53,12 +53,12 @@ TClassMultiElementEx_EventRule::TClassMultiElementEx_EventRule(TZEMultiElementEx
 
   Bind(boundary, host);
 
-  Connect(boundary->InnerEvents[0], parts, &TZEMultiStrPart::Split);
+  Connect(boundary->InnerEvents[Setup], parts, &TZEMultiStrPart::Split);
 
   // A line for this rule: its status picks what happens.
-  Connect(boundary->InnerEvents[2], receiving, &TZEHub::Distribute);
+  Connect(boundary->InnerEvents[Line], receiving, &TZEHub::Distribute);
   Connect(receiving->Outputs[0], result, &TZEMultiStrPart::Split);
-  Connect(result->Text, boundary, &TZEEditMultiEx::DataOutput, 0);
+  Connect(result->Text, boundary, &TZEEditMultiEx::DataOutput, StatusText);
   Connect(receiving->Outputs[1], status, &TZEIndexToChanel::Route);
   Connect(status->Index, result, &TZEMultiStrPart::Part, 0);
   Connect(status->Channels[0], armed, &TZESwitch::SwitchOff);
@@ -90,7 +90,7 @@ TClassMultiElementEx_EventRule::TClassMultiElementEx_EventRule(TZEMultiElementEx
   Connect(changeRow->Args[3], values, &TZEMemFifo::Item, 0);
 
   // Firing: the row, then the action of the code with the file.
-  Connect(firing->Outputs[0], boundary, &TZEEditMultiEx::Action, 0);
+  Connect(firing->Outputs[0], boundary, &TZEEditMultiEx::Action, OnRow);
   Connect(firing->Outputs[1], action, &TZEIndexToChanel::Route);
   Connect(action->Index, parts, &TZEMultiStrPart::Part, ptAction);
   Connect(action->DataInput, parts, &TZEMultiStrPart::Part, ptFile);

@@ -1,15 +1,15 @@
-// One loaded event rule, an instance of the window's rule list. Host action
-// 0 gives it its text "position;name;condition name;value;action code;file;
-// action name". Host action 2 tells it that a line concerns it; it reads
-// "status;value" through its data request (host data input 0):
+// One loaded event rule, an instance of the window's rule list. Setup gives
+// it its text "position;name;condition name;value;action code;file;action
+// name". Line tells it that a line concerns it; it reads "status;value"
+// through StatusText:
 // - status 1 arms it and fires, unless it is armed already;
 // - status 0 disarms it, so the next status 1 fires again;
 // - status 2 ("Изменение") fires when the value differs from the one of the
 //   rule's last status-2 line; the first value after loading only primes.
 // Firing sends the log row "name;condition name value;current value;action
-// name" on host event 0 (in change form the previous value stands for the
-// rule's value), then the file on host event 1 to 6 for the action codes
-// 1 (sound), 2 (open), 3 (volume), 4 (shut down), 5 (restart), 6 (lock).
+// name" on OnRow (in change form the previous value stands for the rule's
+// value), then the file on the event of the action code: 1 (sound), 2
+// (open), 3 (volume), 4 (shut down), 5 (restart), 6 (lock).
 #pragma once
 
 #include "elements/change_mon.h"
@@ -28,6 +28,20 @@ class TClassMultiElementEx_EventRule : public TClassMultiBase {
  public:
   TClassMultiElementEx_EventRule(TZEMultiElementEx* host, TElement* parentControl,
                                  TClassMultiBase* parentScheme);
+
+  // Host points.
+  // OnSound … OnLock carry the file for the action codes 1 to 6, in order.
+  enum Action : uint16_t { Setup = 0, Cleared = 1, Line = 2 };
+  enum Event : uint16_t {
+    OnRow = 0,
+    OnSound = 1,
+    OnOpen = 2,
+    OnVolume = 3,
+    OnShutDown = 4,
+    OnRestart = 5,
+    OnLock = 6
+  };
+  enum DataInput : uint16_t { StatusText = 0 };
 
   TZEEditMultiEx* boundary;
   TZEMultiStrPart* parts;

@@ -16,6 +16,18 @@ namespace zorn {
 
 namespace {
 
+using RuleBar = TClassChildPanel_EventRuleBar;
+using RuleLoader = TClassMultiElement_EventRuleLoader;
+using RuleText = TClassMultiElement_EventRuleText;
+using FreeKey = TClassMultiElement_EventFreeKey;
+using Rule = TClassMultiElementEx_EventRule;
+using LineMatcher = TClassMultiElement_EventLineMatcher;
+using LogStore = TClassMultiElement_EventLogStore;
+using TableFill = TClassMultiElement_EventTableFill;
+using TableMouse = TClassMultiElement_EventTableMouse;
+using RuleFinder = TClassMultiElement_EventRuleFinder;
+using Actions = TClassMultiElement_EventActions;
+
 // Popup menu items; the separators count.
 enum TMenuItem : uint16_t { miEdit = 0, miFilter = 1, miAdd = 3, miAll = 5 };
 
@@ -88,62 +100,74 @@ TClassChildForm_EventWindow::TClassChildForm_EventWindow(TZEMultiElement* host,
   Bind(boundary, host);
 
   // Window inputs.
-  Connect(boundary->InnerEvents[0], ruleLoader, &TZEMultiElement::Action, 0);
-  Connect(boundary->InnerEvents[1], lineMatcher, &TZEMultiElement::Action, 0);
-  Connect(boundary->InnerEvents[2], showing, &TZEHub::Distribute);
-  Connect(showing->Outputs[0], tableFill, &TZEMultiElement::Action, 1);
+  Connect(boundary->InnerEvents[Load], ruleLoader, &TZEMultiElement::Action, RuleLoader::Load);
+  Connect(boundary->InnerEvents[Line], lineMatcher, &TZEMultiElement::Action, LineMatcher::Line);
+  Connect(boundary->InnerEvents[Show], showing, &TZEHub::Distribute);
+  Connect(showing->Outputs[0], tableFill, &TZEMultiElement::Action, TableFill::ShowAll);
   Connect(showing->Outputs[1], Win(form), &ui::TZEWin::SetVisible);
 
   // Loading: away with the old rules, then one instance and one selector
   // entry per rule.
-  Connect(ruleLoader->Events[0], cleared, &TZEHub::Distribute);
-  Connect(cleared->Outputs[0], rules, &TZEMultiElementEx::ClearInstances, 1);
-  Connect(cleared->Outputs[1], ruleBar, &TZEMultiElement::Action, 0);
-  Connect(ruleLoader->Events[1], ruleText, &TZEMultiElement::Action, 0);
-  Connect(ruleText->DataInputs[0], ruleLoader, &TZEMultiElement::DataOutput, 1);
-  Connect(ruleText->Events[0], rules, &TZEMultiElementEx::AddInstance, 0);
-  Connect(ruleText->Events[1], ruleBar, &TZEMultiElement::Action, 1);
+  Connect(ruleLoader->Events[RuleLoader::OnClear], cleared, &TZEHub::Distribute);
+  Connect(cleared->Outputs[0], rules, &TZEMultiElementEx::ClearInstances, Rule::Cleared);
+  Connect(cleared->Outputs[1], ruleBar, &TZEMultiElement::Action, RuleBar::Clear);
+  Connect(ruleLoader->Events[RuleLoader::OnRule], ruleText, &TZEMultiElement::Action,
+          RuleText::Rule);
+  Connect(ruleText->DataInputs[RuleText::Position], ruleLoader, &TZEMultiElement::DataOutput,
+          RuleLoader::Position);
+  Connect(ruleText->Events[RuleText::OnInstance], rules, &TZEMultiElementEx::AddInstance,
+          Rule::Setup);
+  Connect(ruleText->Events[RuleText::OnDescription], ruleBar, &TZEMultiElement::Action,
+          RuleBar::Add);
 
   // Lines: each rule it concerns is told its status and the value.
-  Connect(lineMatcher->DataInputs[0], ruleLoader, &TZEMultiElement::DataOutput, 0);
-  Connect(lineMatcher->Events[0], rules, &TZEMultiElementEx::SendToInstance, 2);
-  Connect(rules->DataInputs[0], lineMatcher, &TZEMultiElement::DataOutput, 0);
+  Connect(lineMatcher->DataInputs[LineMatcher::Rules], ruleLoader, &TZEMultiElement::DataOutput,
+          RuleLoader::Rules);
+  Connect(lineMatcher->Events[LineMatcher::OnRule], rules, &TZEMultiElementEx::SendToInstance,
+          Rule::Line);
+  Connect(rules->DataInputs[Rule::StatusText], lineMatcher, &TZEMultiElement::DataOutput,
+          LineMatcher::StatusText);
 
   // What a rule does when it fires.
-  Connect(rules->Events[0], logStore, &TZEMultiElement::Action, 0);
-  Connect(rules->Events[1], sound, &TZEPlaySound::Play);
+  Connect(rules->Events[Rule::OnRow], logStore, &TZEMultiElement::Action, LogStore::Row);
+  Connect(rules->Events[Rule::OnSound], sound, &TZEPlaySound::Play);
   for (uint16_t i = 0; i < 5; ++i) {
-    Connect(rules->Events[2 + i], actions, &TZEMultiElement::Action, i);
+    Connect(rules->Events[Rule::OnOpen + i], actions, &TZEMultiElement::Action, Actions::Open + i);
   }
-  Connect(logStore->Events[0], tableFill, &TZEMultiElement::Action, 0);
-  Connect(tableFill->DataInputs[0], logStore, &TZEMultiElement::DataOutput, 0);
-  Connect(tableFill->DataInputs[1], table, &ui::TzeStringTableMT::Value);
-  Connect(tableFill->Events[0], table, &ui::TzeStringTableMT::Clear);
-  Connect(tableFill->Events[1], table, &ui::TzeStringTableMT::Add);
+  Connect(logStore->Events[LogStore::OnRow], tableFill, &TZEMultiElement::Action, TableFill::Row);
+  Connect(tableFill->DataInputs[TableFill::Rows], logStore, &TZEMultiElement::DataOutput,
+          LogStore::Rows);
+  Connect(tableFill->DataInputs[TableFill::Selected], table, &ui::TzeStringTableMT::Value);
+  Connect(tableFill->Events[TableFill::OnClear], table, &ui::TzeStringTableMT::Clear);
+  Connect(tableFill->Events[TableFill::OnAdd], table, &ui::TzeStringTableMT::Add);
 
   // The popup menu and its items.
-  Connect(table->OnMouseDown, tableMouse, &TZEMultiElement::Action, 0);
-  Connect(tableMouse->Events[0], menu, &ui::TzePopupMenuEx::Popup);
+  Connect(table->OnMouseDown, tableMouse, &TZEMultiElement::Action, TableMouse::Press);
+  Connect(tableMouse->Events[TableMouse::OnPopup], menu, &ui::TzePopupMenuEx::Popup);
   Connect(menu->OnClick, menuItems, &TZEIndexToChanel::Route);
   Connect(menuItems->Channels[miEdit], rowToEdit, &TZEIf_else::Compare);
   Connect(rowToEdit->Op1Input, table, &ui::TzeStringTableMT::Index);
   Connect(rowToEdit->OnTrue, selectedRow, &TZEDoData::Emit);
   Connect(selectedRow->DataInput, table, &ui::TzeStringTableMT::Value);
-  Connect(selectedRow->OnEmit, ruleFinder, &TZEMultiElement::Action, 0);
+  Connect(selectedRow->OnEmit, ruleFinder, &TZEMultiElement::Action, RuleFinder::Row);
   Connect(menuItems->Channels[miFilter], rowToFilter, &TZEIf_else::Compare);
   Connect(rowToFilter->Op1Input, table, &ui::TzeStringTableMT::Index);
-  Connect(rowToFilter->OnTrue, tableFill, &TZEMultiElement::Action, 2);
-  Connect(menuItems->Channels[miAdd], ruleLoader, &TZEMultiElement::Action, 1);
-  Connect(menuItems->Channels[miAll], tableFill, &TZEMultiElement::Action, 1);
+  Connect(rowToFilter->OnTrue, tableFill, &TZEMultiElement::Action, TableFill::ShowSelected);
+  Connect(menuItems->Channels[miAdd], ruleLoader, &TZEMultiElement::Action, RuleLoader::Add);
+  Connect(menuItems->Channels[miAll], tableFill, &TZEMultiElement::Action, TableFill::ShowAll);
 
   // Editing and adding end in the editor's text.
-  Connect(ruleLoader->Events[2], freeKey, &TZEMultiElement::Action, 0);
-  Connect(freeKey->DataInputs[0], ruleLoader, &TZEMultiElement::DataOutput, 0);
-  Connect(freeKey->Events[0], editText, &TZEStrCat::Concat);
-  Connect(ruleBar->Events[0], ruleFinder, &TZEMultiElement::Action, 1);
-  Connect(ruleFinder->DataInputs[0], ruleLoader, &TZEMultiElement::DataOutput, 0);
-  Connect(ruleFinder->Events[0], editText, &TZEStrCat::Concat);
-  Connect(editText->OnResult, boundary, &TZEEditMulti::Action, 0);
+  Connect(ruleLoader->Events[RuleLoader::OnFreeKey], freeKey, &TZEMultiElement::Action,
+          FreeKey::Find);
+  Connect(freeKey->DataInputs[FreeKey::Rules], ruleLoader, &TZEMultiElement::DataOutput,
+          RuleLoader::Rules);
+  Connect(freeKey->Events[FreeKey::OnKey], editText, &TZEStrCat::Concat);
+  Connect(ruleBar->Events[RuleBar::OnChoose], ruleFinder, &TZEMultiElement::Action,
+          RuleFinder::Position);
+  Connect(ruleFinder->DataInputs[RuleFinder::Rules], ruleLoader, &TZEMultiElement::DataOutput,
+          RuleLoader::Rules);
+  Connect(ruleFinder->Events[RuleFinder::OnKey], editText, &TZEStrCat::Concat);
+  Connect(editText->OnResult, boundary, &TZEEditMulti::Action, OnEdit);
 
   // The inner schemes, last.
   for (TZEMultiElement* inner : {ruleBar, ruleLoader, ruleText, freeKey, lineMatcher, logStore,

@@ -1,9 +1,9 @@
 // The event log window "Журнал событий": the rules of user_settings.ini
 // [eventForm], one rule instance each, the time-stamped log table with its
-// popup menu, the rule bar and the rules' actions. Host actions: 0 load the
-// rules, 1 a controller line, 2 show (1) or hide (0) the window, refilling
-// the table with every stored row. Host event 0: "1;" and the key of the
-// rule to edit or to add, for the event editor. No host data points.
+// popup menu, the rule bar and the rules' actions. Load: the rules; Line: a
+// controller line; Show: 1 shows, 0 hides the window, refilling the table
+// with every stored row. OnEdit: "1;" and the key of the rule to edit or to
+// add, for the event editor.
 #pragma once
 
 #include "elements/str_join.h"
@@ -23,6 +23,10 @@ class TClassChildForm_EventWindow : public TClassMultiBase {
  public:
   TClassChildForm_EventWindow(TZEMultiElement* host, TElement* parentControl,
                               TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { Load = 0, Line = 1, Show = 2 };
+  enum Event : uint16_t { OnEdit = 0 };
 
   TZEEditMulti* boundary;
   ui::TZEMainForm* form;

@@ -50,11 +50,11 @@ TClassMultiElement_EventLineMatcher::TClassMultiElement_EventLineMatcher(
 
   Bind(boundary, host);
 
-  Connect(boundary->InnerEvents[0], lineMask, &TZEStrMask::Check);
+  Connect(boundary->InnerEvents[Line], lineMask, &TZEStrMask::Check);
   Connect(lineMask->OnMatch, steps, &TZEHub::Distribute);
   Connect(steps->Outputs[0], lineFields, &TZEMultiStrPart::Split);
   Connect(steps->Outputs[1], rules, &TZEArrayEnum::Enum);
-  Connect(rules->Array, boundary, &TZEEditMulti::DataOutput, 0);
+  Connect(rules->Array, boundary, &TZEEditMulti::DataOutput, Rules);
 
   // Each rule: same type, same block, then its condition.
   Connect(rules->OnItem, visiting, &TZEHub::Distribute);
@@ -84,8 +84,8 @@ TClassMultiElement_EventLineMatcher::TClassMultiElement_EventLineMatcher(
   Connect(result->Args[1], lineFields, &TZEMultiStrPart::Part, 2);
   Connect(result->OnResult, position, &TZEDoData::Emit);
   Connect(position->DataInput, rules, &TZEArrayEnum::Index);
-  Connect(position->OnEmit, boundary, &TZEEditMulti::Action, 0);
-  Connect(boundary->InnerDataInputs[0], result, &TZEFormatStr::Result);
+  Connect(position->OnEmit, boundary, &TZEEditMulti::Action, OnRule);
+  Connect(boundary->InnerDataInputs[StatusText], result, &TZEFormatStr::Result);
 }
 
 }  // namespace zorn

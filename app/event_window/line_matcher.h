@@ -1,12 +1,11 @@
-// The test of one controller line against every rule. Host action 0 takes
-// the line; one matching "#;*;*" (case folded) is split into type, block and
-// value, and every rule of the rule list (host data input 0) whose type and
-// block fields equal the line's, as exact texts, gets a status by its
-// condition, the line's value compared as text with the rule's value:
-// "Изменение" always 2; "Равно", "Не равно", "Больше", "Меньше" 1 when the
-// comparison holds, else 0. The text "status;value" is kept (host data
-// output 0) and the rule's position sent on host event 0, rule by rule in
-// list order.
+// The test of one controller line against every rule. Line takes the line;
+// one matching "#;*;*" (case folded) is split into type, block and value,
+// and every rule of the rule list (Rules) whose type and block fields equal
+// the line's, as exact texts, gets a status by its condition, the line's
+// value compared as text with the rule's value: "Изменение" always 2;
+// "Равно", "Не равно", "Больше", "Меньше" 1 when the comparison holds, else
+// 0. The text "status;value" is kept (StatusText) and the rule's position sent
+// on OnRule, rule by rule in list order.
 #pragma once
 
 #include <array>
@@ -26,6 +25,12 @@ class TClassMultiElement_EventLineMatcher : public TClassMultiBase {
  public:
   TClassMultiElement_EventLineMatcher(TZEMultiElement* host, TElement* parentControl,
                                       TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { Line = 0 };
+  enum Event : uint16_t { OnRule = 0 };
+  enum DataInput : uint16_t { Rules = 0 };
+  enum DataOutput : uint16_t { StatusText = 0 };
 
   TZEEditMulti* boundary;
   TZEStrMask* lineMask;

@@ -20,16 +20,16 @@ TClassMultiElement_EventLogStore::TClassMultiElement_EventLogStore(TZEMultiEleme
   Bind(boundary, host);
 
   // The time stamp first; the row itself is the second text joined.
-  Connect(boundary->InnerEvents[0], stamped, &TZEStrCatDelim::Concat);
+  Connect(boundary->InnerEvents[Row], stamped, &TZEStrCatDelim::Concat);
   Connect(stamped->Str1Input, clock, &TZETime::Text);
   Connect(stamped->OnResult, storing, &TZEHub::Distribute);
-  Connect(storing->Outputs[0], boundary, &TZEEditMulti::Action, 0);
+  Connect(storing->Outputs[0], boundary, &TZEEditMulti::Action, OnRow);
   Connect(storing->Outputs[1], rows, &TZEStrList::Add);
   Connect(storing->Outputs[2], overflow, &TZEIf_else::Compare);
   Connect(overflow->Op1Input, rows, &TZEStrList::Count);
   Connect(overflow->OnTrue, oldest, &TZEDoData::Emit);
   Connect(oldest->OnEmit, rows, &TZEStrList::Delete);
-  Connect(boundary->InnerDataInputs[0], rows, &TZEStrList::Array);
+  Connect(boundary->InnerDataInputs[Rows], rows, &TZEStrList::Array);
 }
 
 }  // namespace zorn

@@ -1,7 +1,7 @@
-// The event log's rows. Host action 0 takes a row, puts the local time
-// "h:m:s D-M-Y" and ";" in front of it, sends it on host event 0, appends it
-// and then drops the oldest row while more than 200 are kept. Host data
-// output 0: the rows (Array), oldest first. Nothing is written to disk.
+// The event log's rows. Row takes a row, puts the local time "h:m:s D-M-Y"
+// and ";" in front of it, sends it on OnRow, appends it and then drops the
+// oldest row while more than 200 are kept. Rows: the rows (Array), oldest
+// first. Nothing is written to disk.
 #pragma once
 
 #include "elements/str_join.h"
@@ -19,6 +19,11 @@ class TClassMultiElement_EventLogStore : public TClassMultiBase {
 
   TClassMultiElement_EventLogStore(TZEMultiElement* host, TElement* parentControl,
                                    TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { Row = 0 };
+  enum Event : uint16_t { OnRow = 0 };
+  enum DataOutput : uint16_t { Rows = 0 };
 
   TZEEditMulti* boundary;
   TZETime* clock;

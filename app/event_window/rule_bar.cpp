@@ -31,11 +31,11 @@ TClassChildPanel_EventRuleBar::TClassChildPanel_EventRuleBar(TZEMultiElement* ho
 
   Bind(boundary, host);
 
-  Connect(boundary->InnerEvents[0], rules, &ui::TZEComboBox::Clear);
-  Connect(boundary->InnerEvents[1], rules, &ui::TZEComboBox::Add);
+  Connect(boundary->InnerEvents[Clear], rules, &ui::TZEComboBox::Clear);
+  Connect(boundary->InnerEvents[Add], rules, &ui::TZEComboBox::Add);
   Connect(editButton->OnClick, chosen, &TZEDoData::Emit);
   Connect(chosen->DataInput, static_cast<ui::TZEComboBox*>(rules), &ui::TZEComboBox::Index);
-  Connect(chosen->OnEmit, boundary, &TZEEditMulti::Action, 0);
+  Connect(chosen->OnEmit, boundary, &TZEEditMulti::Action, OnChoose);
 }
 
 }  // namespace zorn

@@ -1,7 +1,7 @@
 // The bar above the log table: a drop-down list of the rule descriptions and
-// the "Изменить" button. Host action 0 empties the list, host action 1 adds
-// a description. The button sends the position of the chosen description
-// (−1 for none) on host event 0.
+// the "Изменить" button. Clear empties the list, Add adds a description.
+// The button sends the position of the chosen description (−1 for none) on
+// OnChoose.
 #pragma once
 
 #include "runtime/flow/hub.h"
@@ -16,6 +16,10 @@ class TClassChildPanel_EventRuleBar : public TClassMultiBase {
  public:
   TClassChildPanel_EventRuleBar(TZEMultiElement* host, TElement* parentControl,
                                 TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { Clear = 0, Add = 1 };
+  enum Event : uint16_t { OnChoose = 0 };
 
   TZEEditMulti* boundary;
   ui::TZEPanel* bar;

@@ -34,10 +34,10 @@ TClassMultiElement_EventRuleFinder::TClassMultiElement_EventRuleFinder(TZEMultiE
   Bind(boundary, host);
 
   // By the row's event name: the first rule of that name.
-  Connect(boundary->InnerEvents[0], byRow, &TZEHub::Distribute);
+  Connect(boundary->InnerEvents[Row], byRow, &TZEHub::Distribute);
   Connect(byRow->Outputs[0], rowCells, &TZEMultiStrPart::Split);
   Connect(byRow->Outputs[1], rules, &TZEArrayEnum::Enum);
-  Connect(rules->Array, boundary, &TZEEditMulti::DataOutput, 0);
+  Connect(rules->Array, boundary, &TZEEditMulti::DataOutput, Rules);
   Connect(rules->OnItem, visiting, &TZEHub::Distribute);
   Connect(visiting->Outputs[0], ruleFields, &TZEMultiStrPart::Split);
   Connect(visiting->Outputs[1], sameName, &TZEIf_else::Compare);
@@ -48,14 +48,14 @@ TClassMultiElement_EventRuleFinder::TClassMultiElement_EventRuleFinder(TZEMultiE
   Connect(found->Outputs[1], key, &TZEDoData::Emit);
 
   // By position.
-  Connect(boundary->InnerEvents[1], chosen, &TZEArrayRW::Read);
-  Connect(chosen->Array, boundary, &TZEEditMulti::DataOutput, 0);
+  Connect(boundary->InnerEvents[Position], chosen, &TZEArrayRW::Read);
+  Connect(chosen->Array, boundary, &TZEEditMulti::DataOutput, Rules);
   Connect(chosen->OnRead, chosenSteps, &TZEHub::Distribute);
   Connect(chosenSteps->Outputs[0], ruleFields, &TZEMultiStrPart::Split);
   Connect(chosenSteps->Outputs[1], key, &TZEDoData::Emit);
 
   Connect(key->DataInput, ruleFields, &TZEMultiStrPart::Part, 0);
-  Connect(key->OnEmit, boundary, &TZEEditMulti::Action, 0);
+  Connect(key->OnEmit, boundary, &TZEEditMulti::Action, OnKey);
 }
 
 }  // namespace zorn

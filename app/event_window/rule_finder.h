@@ -1,7 +1,7 @@
-// The key of the rule to edit, among the rule list (host data input 0).
-// Host action 0 takes a log row and finds the first rule whose name equals
-// the row's event name (cell 2); host action 1 takes a position in the
-// rule list. The rule's key goes out on host event 0; no rule, no event.
+// The key of the rule to edit, among the rule list (Rules). Row takes a log
+// row and finds the first rule whose name equals the row's event name (cell
+// 2); Position takes a position in the rule list. The rule's key goes out
+// on OnKey; no rule, no event.
 #pragma once
 
 #include "elements/array_ops.h"
@@ -16,6 +16,11 @@ class TClassMultiElement_EventRuleFinder : public TClassMultiBase {
  public:
   TClassMultiElement_EventRuleFinder(TZEMultiElement* host, TElement* parentControl,
                                      TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { Row = 0, Position = 1 };
+  enum Event : uint16_t { OnKey = 0 };
+  enum DataInput : uint16_t { Rules = 0 };
 
   TZEEditMulti* boundary;
   TZEHub* byRow;

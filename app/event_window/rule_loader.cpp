@@ -30,9 +30,9 @@ TClassMultiElement_EventRuleLoader::TClassMultiElement_EventRuleLoader(TZEMultiE
 
   Bind(boundary, host);
 
-  Connect(boundary->InnerEvents[0], loading, &TZEHub::Distribute);
+  Connect(boundary->InnerEvents[Load], loading, &TZEHub::Distribute);
   Connect(loading->Outputs[0], rules, &TZEStrList::Clear);
-  Connect(loading->Outputs[1], boundary, &TZEEditMulti::Action, 0);
+  Connect(loading->Outputs[1], boundary, &TZEEditMulti::Action, OnClear);
   Connect(loading->Outputs[2], section, &TZEini::ReadSection);
   Connect(section->OnLine, ruleMask, &TZEStrMask::Check);
   Connect(ruleMask->OnMatch, keyAsField, &TZEReplace::Replace);
@@ -41,11 +41,11 @@ TClassMultiElement_EventRuleLoader::TClassMultiElement_EventRuleLoader(TZEMultiE
   Connect(adding->Outputs[0], rules, &TZEStrList::Add);
   Connect(adding->Outputs[1], position, &TZEMath::Calc);
   Connect(position->Op1Input, rules, &TZEStrList::Count);
-  Connect(adding->Outputs[2], boundary, &TZEEditMulti::Action, 1);
+  Connect(adding->Outputs[2], boundary, &TZEEditMulti::Action, OnRule);
 
-  Connect(boundary->InnerEvents[1], boundary, &TZEEditMulti::Action, 2);
-  Connect(boundary->InnerDataInputs[0], rules, &TZEStrList::Array);
-  Connect(boundary->InnerDataInputs[1], position, &TZEMath::Result);
+  Connect(boundary->InnerEvents[Add], boundary, &TZEEditMulti::Action, OnFreeKey);
+  Connect(boundary->InnerDataInputs[Rules], rules, &TZEStrList::Array);
+  Connect(boundary->InnerDataInputs[Position], position, &TZEMath::Result);
 }
 
 }  // namespace zorn

@@ -1,10 +1,10 @@
-// The rule list of the event log. Host action 0 (re)loads it: the list is
-// emptied and host event 0 fired (the window drops its rule instances and
-// selector entries), then every line of user_settings.ini [eventForm] that
-// matches "event*=#;*;*;#;*;#;*" (case folded) has its "=" replaced by ";",
-// is appended and is sent on host event 1. Host action 1 starts the adding
-// of a rule: host event 2 asks for a free key. Host data outputs: 0 the rule
-// list (Array), 1 the position of the rule appended last (Int).
+// The rule list of the event log. Load (re)loads it: the list is emptied
+// and OnClear fired (the window drops its rule instances and selector
+// entries), then every line of user_settings.ini [eventForm] that matches
+// "event*=#;*;*;#;*;#;*" (case folded) has its "=" replaced by ";", is
+// appended and is sent on OnRule. Add starts the adding of a rule:
+// OnFreeKey asks for a free key. Rules: the rule list (Array); Position:
+// the position of the rule appended last (Int).
 #pragma once
 
 #include "elements/ini.h"
@@ -21,6 +21,11 @@ class TClassMultiElement_EventRuleLoader : public TClassMultiBase {
  public:
   TClassMultiElement_EventRuleLoader(TZEMultiElement* host, TElement* parentControl,
                                      TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { Load = 0, Add = 1 };
+  enum Event : uint16_t { OnClear = 0, OnRule = 1, OnFreeKey = 2 };
+  enum DataOutput : uint16_t { Rules = 0, Position = 1 };
 
   TZEEditMulti* boundary;
   TZEHub* loading;

@@ -45,7 +45,7 @@ TClassMultiElement_EventRuleText::TClassMultiElement_EventRuleText(TZEMultiEleme
   Bind(boundary, host);
 
   // The fields, the three names, both texts, then both texts out.
-  Connect(boundary->InnerEvents[0], steps, &TZEHub::Distribute);
+  Connect(boundary->InnerEvents[Rule], steps, &TZEHub::Distribute);
   Connect(steps->Outputs[0], fields, &TZEMultiStrPart::Split);
   for (size_t i = 0; i < kNames.size(); ++i) {
     Connect(steps->Outputs[1 + 2 * i], blanks[i], &TZEDoData::Emit);
@@ -61,7 +61,7 @@ TClassMultiElement_EventRuleText::TClassMultiElement_EventRuleText(TZEMultiEleme
   Connect(steps->Outputs[10], descriptionOut, &TZEDoData::Emit);
 
   auto& a = instanceText->Args;
-  Connect(a[0], boundary, &TZEEditMulti::DataOutput, 0);
+  Connect(a[0], boundary, &TZEEditMulti::DataOutput, Position);
   Connect(a[1], fields, &TZEMultiStrPart::Part, fdName);
   Connect(a[2], lookups[nmCondition], &TZEArrayRW::Item);
   Connect(a[3], fields, &TZEMultiStrPart::Part, fdValue);
@@ -79,8 +79,8 @@ TClassMultiElement_EventRuleText::TClassMultiElement_EventRuleText(TZEMultiEleme
 
   Connect(instanceOut->DataInput, instanceText, &TZEFormatStr::Result);
   Connect(descriptionOut->DataInput, description, &TZEFormatStr::Result);
-  Connect(instanceOut->OnEmit, boundary, &TZEEditMulti::Action, 0);
-  Connect(descriptionOut->OnEmit, boundary, &TZEEditMulti::Action, 1);
+  Connect(instanceOut->OnEmit, boundary, &TZEEditMulti::Action, OnInstance);
+  Connect(descriptionOut->OnEmit, boundary, &TZEEditMulti::Action, OnDescription);
 }
 
 }  // namespace zorn

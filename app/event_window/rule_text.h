@@ -1,10 +1,10 @@
-// The texts of one loaded rule. Host action 0 takes the rule line (key;type;
-// block;value;condition;name;action;file) and sends on host event 0 the
-// instance text "%1;%2;%3;%4;%5;%6;%7" (position, name, condition name,
-// value, action code, file, action name), then on host event 1 the selector
-// text "%1, Блок:№%3 (%2), %4(%5), %6(%7)" (name, type name, block,
-// condition name, value, action name, file). Host data input 0: the rule's
-// position. A code without a name gives an empty name.
+// The texts of one loaded rule. Rule takes the rule line (key;type;block;
+// value;condition;name;action;file) and sends on OnInstance the instance
+// text "%1;%2;%3;%4;%5;%6;%7" (position, name, condition name, value,
+// action code, file, action name), then on OnDescription the selector text
+// "%1, Блок:№%3 (%2), %4(%5), %6(%7)" (name, type name, block, condition
+// name, value, action name, file). Position: the rule's position. A code
+// without a name gives an empty name.
 #pragma once
 
 #include <array>
@@ -22,6 +22,11 @@ class TClassMultiElement_EventRuleText : public TClassMultiBase {
  public:
   TClassMultiElement_EventRuleText(TZEMultiElement* host, TElement* parentControl,
                                    TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { Rule = 0 };
+  enum Event : uint16_t { OnInstance = 0, OnDescription = 1 };
+  enum DataInput : uint16_t { Position = 0 };
 
   // The three name lookups: type, condition, action.
   enum TName { nmType, nmCondition, nmAction };

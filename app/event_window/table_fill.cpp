@@ -40,33 +40,33 @@ TClassMultiElement_EventTableFill::TClassMultiElement_EventTableFill(TZEMultiEle
   Bind(boundary, host);
 
   // Every row, new or stored, passes the same test.
-  Connect(boundary->InnerEvents[0], unfiltered, &TZEIf_else::Compare);
+  Connect(boundary->InnerEvents[Row], unfiltered, &TZEIf_else::Compare);
   Connect(unfiltered->Op1Input, filtering, &TZEMemory::Value);
-  Connect(unfiltered->OnTrue, boundary, &TZEEditMulti::Action, 1);
+  Connect(unfiltered->OnTrue, boundary, &TZEEditMulti::Action, OnAdd);
   Connect(unfiltered->OnFalse, filtered, &TZEHub::Distribute);
   Connect(filtered->Outputs[0], rowCells, &TZEMultiStrPart::Split);
   Connect(filtered->Outputs[1], sameName, &TZEIf_else::Compare);
   Connect(sameName->Op1Input, rowCells, &TZEMultiStrPart::Part, 1);
   Connect(sameName->Op2Input, shownName, &TZEMemory::Value);
-  Connect(sameName->OnTrue, boundary, &TZEEditMulti::Action, 1);
+  Connect(sameName->OnTrue, boundary, &TZEEditMulti::Action, OnAdd);
 
-  Connect(boundary->InnerEvents[1], showAll, &TZEHub::Distribute);
+  Connect(boundary->InnerEvents[ShowAll], showAll, &TZEHub::Distribute);
   Connect(showAll->Outputs[0], filterOff, &TZEDoData::Emit);
   Connect(filterOff->OnEmit, filtering, &TZEMemory::Write);
-  Connect(showAll->Outputs[1], boundary, &TZEEditMulti::Action, 0);
+  Connect(showAll->Outputs[1], boundary, &TZEEditMulti::Action, OnClear);
   Connect(showAll->Outputs[2], stored, &TZEArrayEnum::Enum);
 
-  Connect(boundary->InnerEvents[2], showSelected, &TZEHub::Distribute);
+  Connect(boundary->InnerEvents[ShowSelected], showSelected, &TZEHub::Distribute);
   Connect(showSelected->Outputs[0], selectedCells, &TZEMultiStrPart::Split);
-  Connect(selectedCells->Text, boundary, &TZEEditMulti::DataOutput, 1);
+  Connect(selectedCells->Text, boundary, &TZEEditMulti::DataOutput, Selected);
   Connect(showSelected->Outputs[1], shownName, &TZEMemory::Write);
   Connect(shownName->Data, selectedCells, &TZEMultiStrPart::Part, 1);
   Connect(showSelected->Outputs[2], filterOn, &TZEDoData::Emit);
   Connect(filterOn->OnEmit, filtering, &TZEMemory::Write);
-  Connect(showSelected->Outputs[3], boundary, &TZEEditMulti::Action, 0);
+  Connect(showSelected->Outputs[3], boundary, &TZEEditMulti::Action, OnClear);
   Connect(showSelected->Outputs[4], stored, &TZEArrayEnum::Enum);
 
-  Connect(stored->Array, boundary, &TZEEditMulti::DataOutput, 0);
+  Connect(stored->Array, boundary, &TZEEditMulti::DataOutput, Rows);
   Connect(stored->OnItem, unfiltered, &TZEIf_else::Compare);
 }
 

@@ -13,9 +13,9 @@ TClassMultiElement_EventTableMouse::TClassMultiElement_EventTableMouse(TZEMultiE
 
   Bind(boundary, host);
 
-  Connect(boundary->InnerEvents[0], button, &TZEIndexToChanel::Route);
+  Connect(boundary->InnerEvents[Press], button, &TZEIndexToChanel::Route);
   Connect(button->Channels[1], delay, &TZETimer::Start);
-  Connect(delay->OnTimer, boundary, &TZEEditMulti::Action, 0);
+  Connect(delay->OnTimer, boundary, &TZEEditMulti::Action, OnPopup);
 }
 
 }  // namespace zorn

@@ -26,19 +26,19 @@ TClassMultiElement_IndicatorFreeKey::TClassMultiElement_IndicatorFreeKey(
   Bind(boundary, host);
 
   // From the menu: the free key goes to the editor at once.
-  Connect(boundary->InnerEvents[0], menuSearch, &TZEFreeKey::Find);
-  Connect(menuSearch->Array, boundary, &TZEEditMulti::DataOutput, 0);
+  Connect(boundary->InnerEvents[Find], menuSearch, &TZEFreeKey::Find);
+  Connect(menuSearch->Array, boundary, &TZEEditMulti::DataOutput, Records);
   Connect(menuSearch->OnKey, editText, &TZEFormatStr::Format);
-  Connect(editText->OnResult, boundary, &TZEEditMulti::Action, 0);
+  Connect(editText->OnResult, boundary, &TZEEditMulti::Action, OnEdit);
 
   // From a block: the default record under the free key, the editor later.
-  Connect(boundary->InnerEvents[1], block, &TZEMultiStrPart::Split);
+  Connect(boundary->InnerEvents[Add], block, &TZEMultiStrPart::Split);
   Connect(block->OnSplit, addSteps, &TZEHub::Distribute);
   Connect(addSteps->Outputs[0], record, &TZEFormatStr::Format);
   Connect(record->Args[0], block, &TZEMultiStrPart::Part, 0);
   Connect(record->Args[1], block, &TZEMultiStrPart::Part, 1);
   Connect(addSteps->Outputs[1], addSearch, &TZEFreeKey::Find);
-  Connect(addSearch->Array, boundary, &TZEEditMulti::DataOutput, 0);
+  Connect(addSearch->Array, boundary, &TZEEditMulti::DataOutput, Records);
   Connect(addSearch->OnKey, key, &TZEMemory::Write);
   Connect(key->OnChange, keySteps, &TZEHub::Distribute);
   Connect(keySteps->Outputs[0], write, &TZEini::Write);

@@ -11,14 +11,19 @@
 
 namespace zorn {
 
-// Finds a free key. Action 0: for the menu, event 0 with "1;" and the key.
-// Action 1: a "type;block" text; the default record is written under the
-// free key and 10 ms later event 0 carries "1;" and the key. When no key is
-// free nothing is written and nothing fires. Data input 0: the record list.
+// Finds a free key. Find: for the menu, OnEdit with "1;" and the key. Add:
+// a "type;block" text; the default record is written under the free key and
+// 10 ms later OnEdit carries "1;" and the key. When no key is free nothing is
+// written and nothing fires. Records: the record list.
 class TClassMultiElement_IndicatorFreeKey : public TClassMultiBase {
  public:
   TClassMultiElement_IndicatorFreeKey(TZEMultiElement* host, TElement* parentControl,
                                       TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { Find = 0, Add = 1 };
+  enum Event : uint16_t { OnEdit = 0 };
+  enum DataInput : uint16_t { Records = 0 };
 
   TZEEditMulti* boundary;
   TZEFreeKey* menuSearch;

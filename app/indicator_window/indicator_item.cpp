@@ -3,6 +3,11 @@
 #include "app/indicator_window/indicator_look.h"
 
 namespace zorn {
+namespace {
+
+using Look = TClassMultiElement_IndicatorLook;
+
+}  // namespace
 
 TClassChildPanelEx_IndicatorItem::TClassChildPanelEx_IndicatorItem(TZEMultiElementEx* host,
                                                                    TElement* parentControl,
@@ -83,11 +88,11 @@ TClassChildPanelEx_IndicatorItem::TClassChildPanelEx_IndicatorItem(TZEMultiEleme
   Bind(boundary, host);
 
   // Set-up: state 0, the tool-tip, the width.
-  Connect(boundary->InnerEvents[0], setupParts, &TZEMultiStrPart::Split);
+  Connect(boundary->InnerEvents[Setup], setupParts, &TZEMultiStrPart::Split);
   Connect(setupParts->OnSplit, setupSteps, &TZEHub::Distribute);
   Connect(setupSteps->Outputs[0], description, &TZEMemory::Write);
   Connect(setupSteps->Outputs[1], initialState, &TZEDoData::Emit);
-  Connect(initialState->OnEmit, look, &TZEMultiElement::Action, 0);
+  Connect(initialState->OnEmit, look, &TZEMultiElement::Action, Look::State);
   Connect(setupSteps->Outputs[2], hint, &TZEFormatStr::Format);
   if (width) {
     Connect(setupSteps->Outputs[3], width, &TZEDoData::Emit);
@@ -95,35 +100,37 @@ TClassChildPanelEx_IndicatorItem::TClassChildPanelEx_IndicatorItem(TZEMultiEleme
   }
 
   // A state text: keep the value, then look, change monitor and tool-tip.
-  Connect(boundary->InnerEvents[2], stateParts, &TZEMultiStrPart::Split);
-  Connect(stateParts->Text, boundary, &TZEEditMultiEx::DataOutput, 2);
+  Connect(boundary->InnerEvents[State], stateParts, &TZEMultiStrPart::Split);
+  Connect(stateParts->Text, boundary, &TZEEditMultiEx::DataOutput, StateText);
   Connect(stateParts->OnSplit, stateSteps, &TZEHub::Distribute);
   Connect(stateSteps->Outputs[0], value, &TZEMemory::Write);
   Connect(stateSteps->Outputs[1], state, &TZEDoData::Emit);
-  Connect(state->OnEmit, look, &TZEMultiElement::Action, 0);
+  Connect(state->OnEmit, look, &TZEMultiElement::Action, Look::State);
   Connect(stateSteps->Outputs[2], changes, &TZEChangeMon::Check);
   Connect(changes->DataInput, stateParts, &TZEMultiStrPart::Part, 0);
   Connect(changes->OnChange, signalOn, &TZEIf_else::Compare);
   Connect(signalOn->Op1Input, setupParts, &TZEMultiStrPart::Part, 3);
-  Connect(signalOn->OnTrue, boundary, &TZEEditMultiEx::Action, 1);
+  Connect(signalOn->OnTrue, boundary, &TZEEditMultiEx::Action, OnSound);
   Connect(stateSteps->Outputs[3], hint, &TZEFormatStr::Format);
   Connect(hint->Args[0], description, &TZEMemory::Value);
   Connect(hint->Args[1], value, &TZEMemory::Value);
   Connect(hint->OnResult, Win(text), &ui::TZEWin::SetHint);
 
   // The look.
-  Connect(look->DataInputs[0], boundary, &TZEEditMultiEx::DataOutput, 0);
-  Connect(look->DataInputs[1], boundary, &TZEEditMultiEx::DataOutput, 1);
-  Connect(look->DataInputs[2], setupParts, &TZEMultiStrPart::Part, 1);
-  Connect(look->DataInputs[3], value, &TZEMemory::Value);
-  Connect(look->Events[0], picture, &ui::TZEImage::Load);
-  Connect(look->Events[1], Win(text), &ui::TZEWin::SetFont);
-  Connect(look->Events[2], text, &ui::TZELabel::SetText);
+  Connect(look->DataInputs[Look::InactivePicture], boundary, &TZEEditMultiEx::DataOutput,
+          InactivePicture);
+  Connect(look->DataInputs[Look::ActivePicture], boundary, &TZEEditMultiEx::DataOutput,
+          ActivePicture);
+  Connect(look->DataInputs[Look::Caption], setupParts, &TZEMultiStrPart::Part, 1);
+  Connect(look->DataInputs[Look::Value], value, &TZEMemory::Value);
+  Connect(look->Events[Look::OnPicture], picture, &ui::TZEImage::Load);
+  Connect(look->Events[Look::OnFont], Win(text), &ui::TZEWin::SetFont);
+  Connect(look->Events[Look::OnText], text, &ui::TZELabel::SetText);
 
   // A right press on the text selects this indicator.
   Connect(text->OnMouseDown, press, &TZEIndexToChanel::Route);
   Connect(press->Channels[1], selectThis, &TZEDoData::Emit);
-  Connect(selectThis->OnEmit, boundary, &TZEEditMultiEx::Action, 0);
+  Connect(selectThis->OnEmit, boundary, &TZEEditMultiEx::Action, OnSelect);
 
   look->ParentControl = panel;
   look->ParentScheme = this;

@@ -15,15 +15,19 @@
 
 namespace zorn {
 
-// One indicator panel. Instance actions: 0 the initialisation line, 1 the
-// host's clear notice (unused), 2 a state text is ready (read through data
-// input 2). Instance events: 0 a right press, carrying the index k, 1 a
-// sound request. Instance data inputs: 0 inactive picture, 1 active
-// picture, 2 the state text.
+// One indicator panel. Setup: the initialisation line; Cleared: the host's
+// clear notice (unused); State: a state text is ready (read through
+// StateText). OnSelect: a right press, carrying the index k; OnSound: a sound
+// request.
 class TClassChildPanelEx_IndicatorItem : public TClassMultiBase {
  public:
   TClassChildPanelEx_IndicatorItem(TZEMultiElementEx* host, TElement* parentControl,
                                    TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { Setup = 0, Cleared = 1, State = 2 };
+  enum Event : uint16_t { OnSelect = 0, OnSound = 1 };
+  enum DataInput : uint16_t { InactivePicture = 0, ActivePicture = 1, StateText = 2 };
 
   // The name of the indicator window's layout.
   static constexpr const char* kLayout = "индикаторы";

@@ -36,12 +36,12 @@ TClassMultiElement_IndicatorLineMatcher::TClassMultiElement_IndicatorLineMatcher
   address = Make<TZEDoData>();
 
   Bind(boundary, host);
-  Connect(boundary->InnerDataInputs[0], stateText, &TZEStrCatDelim::Result);
+  Connect(boundary->InnerDataInputs[StateText], stateText, &TZEStrCatDelim::Result);
 
-  Connect(boundary->InnerEvents[0], mask, &TZEStrMask::Check);
+  Connect(boundary->InnerEvents[Line], mask, &TZEStrMask::Check);
   Connect(mask->OnMatch, line, &TZEMultiStrPart::Split);
   Connect(line->OnSplit, records, &TZEArrayEnum::Enum);
-  Connect(records->Array, boundary, &TZEEditMulti::DataOutput, 0);
+  Connect(records->Array, boundary, &TZEEditMulti::DataOutput, Records);
   Connect(records->OnItem, record, &TZEMultiStrPart::Split);
 
   // Concerned: type and block agree as exact texts.
@@ -69,7 +69,7 @@ TClassMultiElement_IndicatorLineMatcher::TClassMultiElement_IndicatorLineMatcher
   // Tell panel k; it reads the state text back before the next record.
   Connect(stateText->OnResult, address, &TZEDoData::Emit);
   Connect(address->DataInput, records, &TZEArrayEnum::Index);
-  Connect(address->OnEmit, boundary, &TZEEditMulti::Action, 0);
+  Connect(address->OnEmit, boundary, &TZEEditMulti::Action, OnRecord);
 }
 
 }  // namespace zorn

@@ -15,13 +15,19 @@
 namespace zorn {
 
 // Computes the state of every record concerned by a controller line.
-// Action 0: the line. Event 0: the index k of a concerned record, after its
-// state text was stored. Data input 0: the record list. Data output 0: the
-// last state text.
+// Line: the line. OnRecord: the index k of a concerned record, after its
+// state text was stored. Records: the record list. StateText: the last state
+// text.
 class TClassMultiElement_IndicatorLineMatcher : public TClassMultiBase {
  public:
   TClassMultiElement_IndicatorLineMatcher(TZEMultiElement* host, TElement* parentControl,
                                           TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { Line = 0 };
+  enum Event : uint16_t { OnRecord = 0 };
+  enum DataInput : uint16_t { Records = 0 };
+  enum DataOutput : uint16_t { StateText = 0 };
 
   TZEEditMulti* boundary;
   TZEStrMask* mask;

@@ -4,6 +4,11 @@
 #include "app/indicator_window/indicator_text.h"
 
 namespace zorn {
+namespace {
+
+using Text = TClassMultiElement_IndicatorText;
+
+}  // namespace
 
 TClassMultiElement_IndicatorLoader::TClassMultiElement_IndicatorLoader(
     TZEMultiElement* host, TElement*, TClassMultiBase* parentScheme)
@@ -43,43 +48,43 @@ TClassMultiElement_IndicatorLoader::TClassMultiElement_IndicatorLoader(
   reload = Make<TZEDoData>();
 
   Bind(boundary, host);
-  Connect(boundary->InnerDataInputs[0], records, &TZEStrList::Array);
+  Connect(boundary->InnerDataInputs[Records], records, &TZEStrList::Array);
 
   // Load: forget the records and instances, read the section, arrange.
-  Connect(boundary->InnerEvents[0], loadSteps, &TZEHub::Distribute);
+  Connect(boundary->InnerEvents[Load], loadSteps, &TZEHub::Distribute);
   Connect(loadSteps->Outputs[0], records, &TZEStrList::Clear);
-  Connect(loadSteps->Outputs[1], boundary, &TZEEditMulti::Action, 0);
+  Connect(loadSteps->Outputs[1], boundary, &TZEEditMulti::Action, OnClear);
   Connect(loadSteps->Outputs[2], section, &TZEini::ReadSection);
-  Connect(loadSteps->Outputs[3], boundary, &TZEEditMulti::Action, 2);
+  Connect(loadSteps->Outputs[3], boundary, &TZEEditMulti::Action, OnArrange);
   Connect(section->OnLine, mask, &TZEStrMask::Check);
   Connect(mask->OnMatch, replace, &TZEReplace::Replace);
   Connect(replace->OnResult, lineSteps, &TZEHub::Distribute);
   Connect(lineSteps->Outputs[0], records, &TZEStrList::Add);
   Connect(lineSteps->Outputs[1], index, &TZEMath::Calc);
   Connect(index->Op1Input, records, &TZEStrList::Count);
-  Connect(lineSteps->Outputs[2], text, &TZEMultiElement::Action, 0);
-  Connect(text->DataInputs[0], index, &TZEMath::Result);
-  Connect(text->Events[0], boundary, &TZEEditMulti::Action, 1);
+  Connect(lineSteps->Outputs[2], text, &TZEMultiElement::Action, Text::Record);
+  Connect(text->DataInputs[Text::Index], index, &TZEMath::Result);
+  Connect(text->Events[Text::OnLine], boundary, &TZEEditMulti::Action, OnAdd);
 
   // Edit: the key of the selected record; no record, no edit.
-  Connect(boundary->InnerEvents[1], editRecord, &TZEArrayRW::Read);
+  Connect(boundary->InnerEvents[Edit], editRecord, &TZEArrayRW::Read);
   Connect(editRecord->Array, records, &TZEStrList::Array);
-  Connect(editRecord->IndexInput, boundary, &TZEEditMulti::DataOutput, 0);
+  Connect(editRecord->IndexInput, boundary, &TZEEditMulti::DataOutput, Selected);
   Connect(editRecord->OnRead, editKey, &TZEMultiStrPart::Split);
   Connect(editKey->OnSplit, editText, &TZEFormatStr::Format);
   Connect(editText->Args[0], editKey, &TZEMultiStrPart::Part, 0);
-  Connect(editText->OnResult, boundary, &TZEEditMulti::Action, 3);
+  Connect(editText->OnResult, boundary, &TZEEditMulti::Action, OnEdit);
 
   // Delete: remove the selected record's key, then load again in any case.
-  Connect(boundary->InnerEvents[2], deleteSteps, &TZEHub::Distribute);
+  Connect(boundary->InnerEvents[Delete], deleteSteps, &TZEHub::Distribute);
   Connect(deleteSteps->Outputs[0], deleteRecord, &TZEArrayRW::Read);
   Connect(deleteRecord->Array, records, &TZEStrList::Array);
-  Connect(deleteRecord->IndexInput, boundary, &TZEEditMulti::DataOutput, 0);
+  Connect(deleteRecord->IndexInput, boundary, &TZEEditMulti::DataOutput, Selected);
   Connect(deleteRecord->OnRead, deleteKey, &TZEMultiStrPart::Split);
   Connect(deleteKey->OnSplit, section, &TZEini::DeleteKey);
   Connect(section->KeyInput, deleteKey, &TZEMultiStrPart::Part, 0);
   Connect(deleteSteps->Outputs[1], reload, &TZEDoData::Emit);
-  Connect(reload->OnEmit, boundary, &TZEEditMulti::Action, 4);
+  Connect(reload->OnEmit, boundary, &TZEEditMulti::Action, OnReload);
 
   text->ParentScheme = this;
   text->SetFactory(setup.Text);

@@ -14,15 +14,21 @@
 namespace zorn {
 
 // Loads one section into the record list and the list host, and edits and
-// deletes records. Actions: 0 load, 1 edit the selected record, 2 delete
-// it. Events: 0 clear the instances, 1 add an instance with its
-// initialisation line, 2 arrange the layout, 3 the edit text (prefix and
-// key), 4 load the window again (after a delete). Data input 0: the
-// selected index. Data output 0: the record list (Array).
+// deletes records. Edit and Delete act on the selected record. OnClear:
+// clear the instances; OnAdd: add an instance with its initialisation line;
+// OnArrange: arrange the layout; OnEdit: the edit text (prefix and key);
+// OnReload: load the window again (after a delete). Selected: the selected
+// index. Records: the record list (Array).
 class TClassMultiElement_IndicatorLoader : public TClassMultiBase {
  public:
   TClassMultiElement_IndicatorLoader(TZEMultiElement* host, TElement* parentControl,
                                      TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { Load = 0, Edit = 1, Delete = 2 };
+  enum Event : uint16_t { OnClear = 0, OnAdd = 1, OnArrange = 2, OnEdit = 3, OnReload = 4 };
+  enum DataInput : uint16_t { Selected = 0 };
+  enum DataOutput : uint16_t { Records = 0 };
 
   TZEEditMulti* boundary;
   TZEStrList* records;

@@ -32,16 +32,16 @@ TClassMultiElement_IndicatorLook::TClassMultiElement_IndicatorLook(TZEMultiEleme
   state = Make<TZEIndexToChanel>([](auto& r) { r.SetCount(2); });
   inactiveSteps = Make<TZEHub>(Outputs(4));
   activeSteps = Make<TZEHub>(Outputs(3));
-  inactivePicture = Make<TZEDoData>(ValueOf(boundary, &TZEEditMulti::DataOutput, 0));
-  activePicture = Make<TZEDoData>(ValueOf(boundary, &TZEEditMulti::DataOutput, 1));
+  inactivePicture = Make<TZEDoData>(ValueOf(boundary, &TZEEditMulti::DataOutput, InactivePicture));
+  activePicture = Make<TZEDoData>(ValueOf(boundary, &TZEEditMulti::DataOutput, ActivePicture));
   cyan = Make<TZEDoData>(ValueOf(inactiveFont, &ui::TZEFont::Value));
   red = Make<TZEDoData>(ValueOf(activeFont, &ui::TZEFont::Value));
-  valueText = Make<TZEDoData>(ValueOf(boundary, &TZEEditMulti::DataOutput, 3));
-  captionText = Make<TZEDoData>(ValueOf(boundary, &TZEEditMulti::DataOutput, 2));
+  valueText = Make<TZEDoData>(ValueOf(boundary, &TZEEditMulti::DataOutput, Value));
+  captionText = Make<TZEDoData>(ValueOf(boundary, &TZEEditMulti::DataOutput, Caption));
 
   Bind(boundary, host);
 
-  Connect(boundary->InnerEvents[0], state, &TZEIndexToChanel::Route);
+  Connect(boundary->InnerEvents[State], state, &TZEIndexToChanel::Route);
   Connect(state->Channels[0], inactiveSteps, &TZEHub::Distribute);
   Connect(state->Channels[1], activeSteps, &TZEHub::Distribute);
 
@@ -60,11 +60,12 @@ TClassMultiElement_IndicatorLook::TClassMultiElement_IndicatorLook(TZEMultiEleme
   Connect(blink->OnOff, captionText, &TZEDoData::Emit);
 
   for (TZEDoData* picture : {inactivePicture, activePicture}) {
-    Connect(picture->OnEmit, boundary, &TZEEditMulti::Action, 0);
+    Connect(picture->OnEmit, boundary, &TZEEditMulti::Action, OnPicture);
   }
-  for (TZEDoData* font : {cyan, red}) Connect(font->OnEmit, boundary, &TZEEditMulti::Action, 1);
+  for (TZEDoData* font : {cyan, red})
+    Connect(font->OnEmit, boundary, &TZEEditMulti::Action, OnFont);
   for (TZEDoData* text : {valueText, captionText}) {
-    Connect(text->OnEmit, boundary, &TZEEditMulti::Action, 2);
+    Connect(text->OnEmit, boundary, &TZEEditMulti::Action, OnText);
   }
 }
 

@@ -10,13 +10,16 @@
 namespace zorn {
 
 // Inside each indicator panel: state picture, font colour and blinking.
-// Action 0: the state ("0" or "1"). Data inputs: 0 inactive picture,
-// 1 active picture, 2 caption, 3 current value. Events: 0 picture, 1 font,
-// 2 text.
+// State: "0" or "1". Caption and Value: the caption and the current value.
 class TClassMultiElement_IndicatorLook : public TClassMultiBase {
  public:
   TClassMultiElement_IndicatorLook(TZEMultiElement* host, TElement* parentControl,
                                    TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { State = 0 };
+  enum Event : uint16_t { OnPicture = 0, OnFont = 1, OnText = 2 };
+  enum DataInput : uint16_t { InactivePicture = 0, ActivePicture = 1, Caption = 2, Value = 3 };
 
   TZEEditMulti* boundary;
   ui::TZEFont* inactiveFont;

@@ -50,17 +50,17 @@ TClassMultiElement_IndicatorMenuState::TClassMultiElement_IndicatorMenuState(
   popup = Make<TZEDoData>();
 
   Bind(boundary, host);
-  Connect(boundary->InnerDataInputs[0], selected, &TZEMemory::Value);
+  Connect(boundary->InnerDataInputs[Selected], selected, &TZEMemory::Value);
 
   // A press on an item selects it and makes edit and delete available.
-  Connect(boundary->InnerEvents[0], itemPress, &TZEHub::Distribute);
+  Connect(boundary->InnerEvents[ItemPress], itemPress, &TZEHub::Distribute);
   Connect(itemPress->Outputs[0], selected, &TZEMemory::Write);
   Connect(itemPress->Outputs[1], editAvailable, &TZESwitch::SwitchOn);
   Connect(itemPress->Outputs[2], deleteAvailable, &TZESwitch::SwitchOn);
   Connect(itemPress->Outputs[3], setup, &TZEHub::Distribute);
 
   // A right press on the empty area keeps the selection and makes them not.
-  Connect(boundary->InnerEvents[1], areaButton, &TZEIndexToChanel::Route);
+  Connect(boundary->InnerEvents[AreaPress], areaButton, &TZEIndexToChanel::Route);
   Connect(areaButton->Channels[1], areaPress, &TZEHub::Distribute);
   Connect(areaPress->Outputs[0], editAvailable, &TZESwitch::SwitchOff);
   Connect(areaPress->Outputs[1], deleteAvailable, &TZESwitch::SwitchOff);
@@ -69,7 +69,8 @@ TClassMultiElement_IndicatorMenuState::TClassMultiElement_IndicatorMenuState(
   // An item's availability flips only when its switch changes.
   Connect(editAvailable->OnToggle, itemIndex[0], &TZEDoData::Emit);
   Connect(deleteAvailable->OnToggle, itemIndex[2], &TZEDoData::Emit);
-  for (TZEDoData* item : itemIndex) Connect(item->OnEmit, boundary, &TZEEditMulti::Action, 0);
+  for (TZEDoData* item : itemIndex)
+    Connect(item->OnEmit, boundary, &TZEEditMulti::Action, OnToggle);
 
   uint8_t last = 0;
   if (addAndTopmost) {
@@ -78,17 +79,17 @@ TClassMultiElement_IndicatorMenuState::TClassMultiElement_IndicatorMenuState(
     Connect(addAvailable->OnToggle, itemIndex[1], &TZEDoData::Emit);
     Connect(setup->Outputs[0], noBlocks, &TZEIf_else::Compare);
     Connect(noBlocks->Op1Input, blocks, &TZEArrayRW::Count);
-    Connect(blocks->Array, boundary, &TZEEditMulti::DataOutput, 0);
+    Connect(blocks->Array, boundary, &TZEEditMulti::DataOutput, InputBlocks);
     Connect(noBlocks->OnTrue, addAvailable, &TZESwitch::SwitchOff);
     Connect(noBlocks->OnFalse, addAvailable, &TZESwitch::SwitchOn);
     Connect(setup->Outputs[1], checkMark, &TzeMT_AddData::Join);
     Connect(checkMark->Values[0], checkItem, &TZEMemory::Value);
-    Connect(checkMark->Values[1], boundary, &TZEEditMulti::DataOutput, 1);
-    Connect(checkMark->OnResult, boundary, &TZEEditMulti::Action, 1);
+    Connect(checkMark->Values[1], boundary, &TZEEditMulti::DataOutput, Topmost);
+    Connect(checkMark->OnResult, boundary, &TZEEditMulti::Action, OnCheck);
     last = 2;
   }
   Connect(setup->Outputs[last], popup, &TZEDoData::Emit);
-  Connect(popup->OnEmit, boundary, &TZEEditMulti::Action, 2);
+  Connect(popup->OnEmit, boundary, &TZEEditMulti::Action, OnPopup);
 }
 
 }  // namespace zorn

@@ -13,15 +13,21 @@
 namespace zorn {
 
 // Remembers the selected item and sets the popup menu up before it opens.
-// Actions: 0 a right press on item k, 1 a press on the empty area (Int
-// mouse button). Data inputs: 0 the input-block list, 1 the topmost flag.
-// Events: 0 toggle the availability of item n (Int n), 1 set the check
-// mark (Int 4 followed by the flag), 2 open the menu. Data output 0: the
-// selected index.
+// ItemPress: a right press on item k; AreaPress: a press on the empty area
+// (Int mouse button). Topmost: the topmost flag. OnToggle: toggle the
+// availability of item n (Int n); OnCheck: set the check mark (Int 4
+// followed by the flag); OnPopup: open the menu. Selected: the selected
+// index.
 class TClassMultiElement_IndicatorMenuState : public TClassMultiBase {
  public:
   TClassMultiElement_IndicatorMenuState(TZEMultiElement* host, TElement* parentControl,
                                         TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { ItemPress = 0, AreaPress = 1 };
+  enum Event : uint16_t { OnToggle = 0, OnCheck = 1, OnPopup = 2 };
+  enum DataInput : uint16_t { InputBlocks = 0, Topmost = 1 };
+  enum DataOutput : uint16_t { Selected = 0 };
 
   TZEEditMulti* boundary;
   TZEMemory* selected;

@@ -27,7 +27,7 @@ TClassMultiElement_IndicatorSound::TClassMultiElement_IndicatorSound(
   Bind(boundary, host);
 
   // Requests while the switch is on are dropped.
-  Connect(boundary->InnerEvents[0], playing, &TZESwitch::SwitchOn);
+  Connect(boundary->InnerEvents[Play], playing, &TZESwitch::SwitchOn);
   Connect(playing->OnOn, start, &TZEHub::Distribute);
   Connect(start->Outputs[0], sound, &TZEPlaySound::Play);
   Connect(start->Outputs[1], gate, &TZETimer::Start);

@@ -9,11 +9,14 @@
 namespace zorn {
 
 // Plays the change sound unless one was started during the last second.
-// Action 0: a request.
+// Play: a request.
 class TClassMultiElement_IndicatorSound : public TClassMultiBase {
  public:
   TClassMultiElement_IndicatorSound(TZEMultiElement* host, TElement* parentControl,
                                     TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { Play = 0 };
 
   TZEEditMulti* boundary;
   TZESwitch* playing;

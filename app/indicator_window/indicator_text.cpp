@@ -28,7 +28,7 @@ TClassMultiElement_IndicatorText::TClassMultiElement_IndicatorText(TZEMultiEleme
 
   Bind(boundary, host);
 
-  Connect(boundary->InnerEvents[0], fields, &TZEMultiStrPart::Split);
+  Connect(boundary->InnerEvents[Record], fields, &TZEMultiStrPart::Split);
   Connect(fields->OnSplit, steps, &TZEHub::Distribute);
   // Each lookup starts the next only when it succeeds; a failed one keeps
   // the names of the record before.
@@ -42,7 +42,7 @@ TClassMultiElement_IndicatorText::TClassMultiElement_IndicatorText(TZEMultiEleme
   Connect(signalName->Array, signalNames, &TZEStrList::Array);
   Connect(signalName->IndexInput, fields, &TZEMultiStrPart::Part, 7);
   Connect(steps->Outputs[1], line, &TZEFormatStr::Format);
-  Connect(line->Args[0], boundary, &TZEEditMulti::DataOutput, 0);
+  Connect(line->Args[0], boundary, &TZEEditMulti::DataOutput, Index);
   Connect(line->Args[1], fields, &TZEMultiStrPart::Part, 5);
   Connect(line->Args[2], fields, &TZEMultiStrPart::Part, 6);
   Connect(line->Args[3], fields, &TZEMultiStrPart::Part, 7);
@@ -51,7 +51,7 @@ TClassMultiElement_IndicatorText::TClassMultiElement_IndicatorText(TZEMultiEleme
   Connect(line->Args[6], conditionName, &TZEArrayRW::Item);
   Connect(line->Args[7], fields, &TZEMultiStrPart::Part, 3);
   Connect(line->Args[8], signalName, &TZEArrayRW::Item);
-  Connect(line->OnResult, boundary, &TZEEditMulti::Action, 0);
+  Connect(line->OnResult, boundary, &TZEEditMulti::Action, OnLine);
 }
 
 }  // namespace zorn

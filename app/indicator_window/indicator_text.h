@@ -10,12 +10,17 @@
 namespace zorn {
 
 // Turns one record line into the initialisation line of its panel
-// "k;caption;width;signal;description". Action 0: the record line. Data
-// input 0: the index k. Event 0: the initialisation line.
+// "k;caption;width;signal;description". Record: the record line. Index: the
+// index k. OnLine: the initialisation line.
 class TClassMultiElement_IndicatorText : public TClassMultiBase {
  public:
   TClassMultiElement_IndicatorText(TZEMultiElement* host, TElement* parentControl,
                                    TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { Record = 0 };
+  enum Event : uint16_t { OnLine = 0 };
+  enum DataInput : uint16_t { Index = 0 };
 
   TZEEditMulti* boundary;
   TZEMultiStrPart* fields;  // 0 key … 7 signal

@@ -8,6 +8,16 @@
 #include "app/indicator_window/indicator_sound.h"
 
 namespace zorn {
+namespace {
+
+using Loader = TClassMultiElement_IndicatorLoader;
+using FreeKey = TClassMultiElement_IndicatorFreeKey;
+using LineMatcher = TClassMultiElement_IndicatorLineMatcher;
+using Item = TClassChildPanelEx_IndicatorItem;
+using Sound = TClassMultiElement_IndicatorSound;
+using MenuState = TClassMultiElement_IndicatorMenuState;
+
+}  // namespace
 
 TClassChildForm_IndicatorWindow::TClassChildForm_IndicatorWindow(TZEMultiElement* host,
                                                                  TElement* parentControl,
@@ -78,21 +88,23 @@ TClassChildForm_IndicatorWindow::TClassChildForm_IndicatorWindow(TZEMultiElement
   Bind(boundary, host);
 
   // Window inputs.
-  Connect(boundary->InnerEvents[0], loadSteps, &TZEHub::Distribute);
-  Connect(boundary->InnerEvents[1], showSteps, &TZEHub::Distribute);
-  Connect(boundary->InnerEvents[2], lineMatcher, &TZEMultiElement::Action, 0);
-  Connect(boundary->InnerEvents[3], freeKey, &TZEMultiElement::Action, 1);
+  Connect(boundary->InnerEvents[Load], loadSteps, &TZEHub::Distribute);
+  Connect(boundary->InnerEvents[Show], showSteps, &TZEHub::Distribute);
+  Connect(boundary->InnerEvents[Line], lineMatcher, &TZEMultiElement::Action, LineMatcher::Line);
+  Connect(boundary->InnerEvents[AddIndicator], freeKey, &TZEMultiElement::Action, FreeKey::Add);
 
   // Load: the background, then the indicators.
   Connect(loadSteps->Outputs[0], background, &ui::TZEImage::Load);
-  Connect(background->BitmapInput, boundary, &TZEEditMulti::DataOutput, 0);
-  Connect(loadSteps->Outputs[1], loader, &TZEMultiElement::Action, 0);
-  Connect(loader->DataInputs[0], menuState, &TZEMultiElement::DataOutput, 0);
-  Connect(loader->Events[0], items, &TZEMultiElementEx::ClearInstances, 1);
-  Connect(loader->Events[1], items, &TZEMultiElementEx::AddInstance, 0);
-  Connect(loader->Events[2], layout, &ui::TZEToolBarLayout::Arrange);
-  Connect(loader->Events[3], boundary, &TZEEditMulti::Action, 0);
-  Connect(loader->Events[4], loadSteps, &TZEHub::Distribute);
+  Connect(background->BitmapInput, boundary, &TZEEditMulti::DataOutput, Picture);
+  Connect(loadSteps->Outputs[1], loader, &TZEMultiElement::Action, Loader::Load);
+  Connect(loader->DataInputs[Loader::Selected], menuState, &TZEMultiElement::DataOutput,
+          MenuState::Selected);
+  Connect(loader->Events[Loader::OnClear], items, &TZEMultiElementEx::ClearInstances,
+          Item::Cleared);
+  Connect(loader->Events[Loader::OnAdd], items, &TZEMultiElementEx::AddInstance, Item::Setup);
+  Connect(loader->Events[Loader::OnArrange], layout, &ui::TZEToolBarLayout::Arrange);
+  Connect(loader->Events[Loader::OnEdit], boundary, &TZEEditMulti::Action, OnEdit);
+  Connect(loader->Events[Loader::OnReload], loadSteps, &TZEHub::Distribute);
 
   // Show and hide, remembered for the next start.
   Connect(showSteps->Outputs[0], visibleFlag, &TZEGlobalVar::Write);
@@ -100,26 +112,30 @@ TClassChildForm_IndicatorWindow::TClassChildForm_IndicatorWindow(TZEMultiElement
   Connect(showSteps->Outputs[2], Win(form), &ui::TZEWin::SetVisible);
 
   // Controller lines and the panels.
-  Connect(lineMatcher->DataInputs[0], loader, &TZEMultiElement::DataOutput, 0);
-  Connect(lineMatcher->Events[0], items, &TZEMultiElementEx::SendToInstance, 2);
-  Connect(items->DataInputs[0], inactivePicture, &ui::TZEBitmap::Bitmap);
-  Connect(items->DataInputs[1], activePicture, &ui::TZEBitmap::Bitmap);
-  Connect(items->DataInputs[2], lineMatcher, &TZEMultiElement::DataOutput, 0);
-  Connect(items->Events[0], menuState, &TZEMultiElement::Action, 0);
-  Connect(items->Events[1], sound, &TZEMultiElement::Action, 0);
+  Connect(lineMatcher->DataInputs[LineMatcher::Records], loader, &TZEMultiElement::DataOutput,
+          Loader::Records);
+  Connect(lineMatcher->Events[LineMatcher::OnRecord], items, &TZEMultiElementEx::SendToInstance,
+          Item::State);
+  Connect(items->DataInputs[Item::InactivePicture], inactivePicture, &ui::TZEBitmap::Bitmap);
+  Connect(items->DataInputs[Item::ActivePicture], activePicture, &ui::TZEBitmap::Bitmap);
+  Connect(items->DataInputs[Item::StateText], lineMatcher, &TZEMultiElement::DataOutput,
+          LineMatcher::StateText);
+  Connect(items->Events[Item::OnSelect], menuState, &TZEMultiElement::Action, MenuState::ItemPress);
+  Connect(items->Events[Item::OnSound], sound, &TZEMultiElement::Action, Sound::Play);
 
   // The popup menu: set up by the menu state, then the chosen command.
-  Connect(form->OnMouseDown, menuState, &TZEMultiElement::Action, 1);
-  Connect(background->OnMouseDown, menuState, &TZEMultiElement::Action, 1);
-  Connect(menuState->DataInputs[0], boundary, &TZEEditMulti::DataOutput, 1);
-  Connect(menuState->DataInputs[1], topmost, &TZESwitch::Value);
-  Connect(menuState->Events[0], menu, &ui::TzePopupMenuEx::ToggleEnabled);
-  Connect(menuState->Events[1], menu, &ui::TzePopupMenuEx::SetCheck);
-  Connect(menuState->Events[2], menu, &ui::TzePopupMenuEx::Popup);
+  Connect(form->OnMouseDown, menuState, &TZEMultiElement::Action, MenuState::AreaPress);
+  Connect(background->OnMouseDown, menuState, &TZEMultiElement::Action, MenuState::AreaPress);
+  Connect(menuState->DataInputs[MenuState::InputBlocks], boundary, &TZEEditMulti::DataOutput,
+          InputBlocks);
+  Connect(menuState->DataInputs[MenuState::Topmost], topmost, &TZESwitch::Value);
+  Connect(menuState->Events[MenuState::OnToggle], menu, &ui::TzePopupMenuEx::ToggleEnabled);
+  Connect(menuState->Events[MenuState::OnCheck], menu, &ui::TzePopupMenuEx::SetCheck);
+  Connect(menuState->Events[MenuState::OnPopup], menu, &ui::TzePopupMenuEx::Popup);
   Connect(menu->OnClick, menuChoice, &TZEIndexToChanel::Route);
-  Connect(menuChoice->Channels[miEdit], loader, &TZEMultiElement::Action, 1);
-  Connect(menuChoice->Channels[miAdd], freeKey, &TZEMultiElement::Action, 0);
-  Connect(menuChoice->Channels[miDelete], loader, &TZEMultiElement::Action, 2);
+  Connect(menuChoice->Channels[miEdit], loader, &TZEMultiElement::Action, Loader::Edit);
+  Connect(menuChoice->Channels[miAdd], freeKey, &TZEMultiElement::Action, FreeKey::Find);
+  Connect(menuChoice->Channels[miDelete], loader, &TZEMultiElement::Action, Loader::Delete);
   Connect(menuChoice->Channels[miTopmost], topmost, &TZESwitch::Toggle);
   Connect(topmost->OnToggle, windowTools, &ui::TZEWinTools::SetTopmost);
   Connect(windowTools->HandleInput, Win(form), &ui::TZEWin::Handle);
@@ -127,8 +143,9 @@ TClassChildForm_IndicatorWindow::TClassChildForm_IndicatorWindow(TZEMultiElement
   Connect(closeWindow->OnEmit, showSteps, &TZEHub::Distribute);
 
   // Adding an indicator.
-  Connect(freeKey->DataInputs[0], loader, &TZEMultiElement::DataOutput, 0);
-  Connect(freeKey->Events[0], boundary, &TZEEditMulti::Action, 0);
+  Connect(freeKey->DataInputs[FreeKey::Records], loader, &TZEMultiElement::DataOutput,
+          Loader::Records);
+  Connect(freeKey->Events[FreeKey::OnEdit], boundary, &TZEEditMulti::Action, OnEdit);
 
   // The inner schemes, last; the panels hang on the window.
   for (TZEMultiElement* inner : {loader, freeKey, lineMatcher, sound, menuState}) {

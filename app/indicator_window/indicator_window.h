@@ -1,10 +1,10 @@
 // The indicator window "Окно с элементами состояния": one coloured panel
-// per record of user_settings.ini [indicatorForm]. Host actions: 0 load
-// (background and indicators), 1 show (v ≠ 0) or hide, storing the flag in
-// "visible_indicator" and config.ini [indicatorForm] visible, 2 a reply
-// line "type;block;value", 3 add an indicator for a "type;block" text.
-// Host event 0: "1;" and a record key for the indicator editor. Host data
-// inputs: 0 the background bitmap, 1 the input-block list (Array).
+// per record of user_settings.ini [indicatorForm]. Load: the background and
+// the indicators; Show: v ≠ 0 shows, 0 hides, storing the flag in
+// "visible_indicator" and config.ini [indicatorForm] visible; Line: a reply
+// line "type;block;value"; AddIndicator: a "type;block" text. OnEdit: "1;"
+// and a record key for the indicator editor. Picture: the background bitmap;
+// InputBlocks: the input-block list (Array).
 #pragma once
 
 #include "elements/ini.h"
@@ -27,6 +27,11 @@ class TClassChildForm_IndicatorWindow : public TClassMultiBase {
  public:
   TClassChildForm_IndicatorWindow(TZEMultiElement* host, TElement* parentControl,
                                   TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { Load = 0, Show = 1, Line = 2, AddIndicator = 3 };
+  enum Event : uint16_t { OnEdit = 0 };
+  enum DataInput : uint16_t { Picture = 0, InputBlocks = 1 };
 
   // Popup menu items.
   enum : int32_t { miEdit = 0, miAdd = 1, miDelete = 2, miTopmost = 4, miClose = 6 };

@@ -7,6 +7,15 @@
 #include "app/main_list/main_list_sound.h"
 
 namespace zorn {
+namespace {
+
+using Loader = TClassMultiElement_MainListLoader;
+using LineMatcher = TClassMultiElement_MainListLineMatcher;
+using Row = TClassChildPanelEx_MainListRow;
+using Sound = TClassMultiElement_MainListSound;
+using MenuState = TClassMultiElement_MainListMenuState;
+
+}  // namespace
 
 TClassChildPanel_MainList::TClassChildPanel_MainList(TZEMultiElement* host,
                                                      TElement* parentControl,
@@ -58,36 +67,40 @@ TClassChildPanel_MainList::TClassChildPanel_MainList(TZEMultiElement* host,
   Bind(boundary, host);
 
   // Load: the header picture, then the rows.
-  Connect(boundary->InnerEvents[0], loadSteps, &TZEHub::Distribute);
+  Connect(boundary->InnerEvents[Load], loadSteps, &TZEHub::Distribute);
   Connect(loadSteps->Outputs[0], header, &ui::TZEImage::Load);
-  Connect(header->BitmapInput, boundary, &TZEEditMulti::DataOutput, 0);
-  Connect(loadSteps->Outputs[1], loader, &TZEMultiElement::Action, 0);
-  Connect(loader->DataInputs[0], menuState, &TZEMultiElement::DataOutput, 0);
-  Connect(loader->Events[0], rows, &TZEMultiElementEx::ClearInstances, 1);
-  Connect(loader->Events[1], rows, &TZEMultiElementEx::AddInstance, 0);
-  Connect(loader->Events[2], layout, &ui::TZEVBoxLayout::Arrange);
-  Connect(loader->Events[3], boundary, &TZEEditMulti::Action, 0);
-  Connect(loader->Events[4], loadSteps, &TZEHub::Distribute);
+  Connect(header->BitmapInput, boundary, &TZEEditMulti::DataOutput, Picture);
+  Connect(loadSteps->Outputs[1], loader, &TZEMultiElement::Action, Loader::Load);
+  Connect(loader->DataInputs[Loader::Selected], menuState, &TZEMultiElement::DataOutput,
+          MenuState::Selected);
+  Connect(loader->Events[Loader::OnClear], rows, &TZEMultiElementEx::ClearInstances, Row::Cleared);
+  Connect(loader->Events[Loader::OnAdd], rows, &TZEMultiElementEx::AddInstance, Row::Setup);
+  Connect(loader->Events[Loader::OnArrange], layout, &ui::TZEVBoxLayout::Arrange);
+  Connect(loader->Events[Loader::OnEdit], boundary, &TZEEditMulti::Action, OnEdit);
+  Connect(loader->Events[Loader::OnReload], loadSteps, &TZEHub::Distribute);
 
   // Controller lines and the rows.
-  Connect(boundary->InnerEvents[1], lineMatcher, &TZEMultiElement::Action, 0);
-  Connect(lineMatcher->DataInputs[0], loader, &TZEMultiElement::DataOutput, 0);
-  Connect(lineMatcher->Events[0], rows, &TZEMultiElementEx::SendToInstance, 2);
-  Connect(rows->DataInputs[0], inactivePicture, &ui::TZEBitmap::Bitmap);
-  Connect(rows->DataInputs[1], activePicture, &ui::TZEBitmap::Bitmap);
-  Connect(rows->DataInputs[2], lineMatcher, &TZEMultiElement::DataOutput, 0);
-  Connect(rows->Events[0], menuState, &TZEMultiElement::Action, 0);
-  Connect(rows->Events[1], sound, &TZEMultiElement::Action, 0);
+  Connect(boundary->InnerEvents[Line], lineMatcher, &TZEMultiElement::Action, LineMatcher::Line);
+  Connect(lineMatcher->DataInputs[LineMatcher::Records], loader, &TZEMultiElement::DataOutput,
+          Loader::Records);
+  Connect(lineMatcher->Events[LineMatcher::OnRecord], rows, &TZEMultiElementEx::SendToInstance,
+          Row::State);
+  Connect(rows->DataInputs[Row::InactivePicture], inactivePicture, &ui::TZEBitmap::Bitmap);
+  Connect(rows->DataInputs[Row::ActivePicture], activePicture, &ui::TZEBitmap::Bitmap);
+  Connect(rows->DataInputs[Row::StateText], lineMatcher, &TZEMultiElement::DataOutput,
+          LineMatcher::StateText);
+  Connect(rows->Events[Row::OnSelect], menuState, &TZEMultiElement::Action, MenuState::ItemPress);
+  Connect(rows->Events[Row::OnSound], sound, &TZEMultiElement::Action, Sound::Play);
 
   // The popup menu.
-  Connect(panel->OnMouseDown, menuState, &TZEMultiElement::Action, 1);
-  Connect(header->OnMouseDown, menuState, &TZEMultiElement::Action, 1);
-  Connect(menuState->Events[0], menu, &ui::TzePopupMenuEx::ToggleEnabled);
-  Connect(menuState->Events[2], menu, &ui::TzePopupMenuEx::Popup);
+  Connect(panel->OnMouseDown, menuState, &TZEMultiElement::Action, MenuState::AreaPress);
+  Connect(header->OnMouseDown, menuState, &TZEMultiElement::Action, MenuState::AreaPress);
+  Connect(menuState->Events[MenuState::OnToggle], menu, &ui::TzePopupMenuEx::ToggleEnabled);
+  Connect(menuState->Events[MenuState::OnPopup], menu, &ui::TzePopupMenuEx::Popup);
   Connect(menu->OnClick, menuChoice, &TZEIndexToChanel::Route);
-  Connect(menuChoice->Channels[miEdit], loader, &TZEMultiElement::Action, 1);
-  Connect(menuChoice->Channels[miAdd], loader, &TZEMultiElement::Action, 3);
-  Connect(menuChoice->Channels[miDelete], loader, &TZEMultiElement::Action, 2);
+  Connect(menuChoice->Channels[miEdit], loader, &TZEMultiElement::Action, Loader::Edit);
+  Connect(menuChoice->Channels[miAdd], loader, &TZEMultiElement::Action, Loader::Add);
+  Connect(menuChoice->Channels[miDelete], loader, &TZEMultiElement::Action, Loader::Delete);
 
   // The inner schemes, last; the rows hang on the panel.
   for (TZEMultiElement* inner : {loader, lineMatcher, sound, menuState}) {

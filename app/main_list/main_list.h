@@ -1,8 +1,8 @@
 // The main list: the rows of user_settings.ini [mainForm] below the main
 // panel, each an indicator with a state picture, its text and a sound.
-// Host actions: 0 load, 1 a reply line "type;block;value". Host event 0:
-// "0;" and a record key for the indicator editor. Host data input 0: the
-// main window's background bitmap, shown by the header picture.
+// Line: a reply line "type;block;value". OnEdit: "0;" and a record key for
+// the indicator editor. Picture: the main window's background bitmap, shown
+// by the header picture.
 #pragma once
 
 #include "runtime/flow/hub.h"
@@ -21,6 +21,11 @@ class TClassChildPanel_MainList : public TClassMultiBase {
  public:
   TClassChildPanel_MainList(TZEMultiElement* host, TElement* parentControl,
                             TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { Load = 0, Line = 1 };
+  enum Event : uint16_t { OnEdit = 0 };
+  enum DataInput : uint16_t { Picture = 0 };
 
   // Popup menu items.
   enum : int32_t { miEdit = 0, miAdd = 1, miDelete = 2 };

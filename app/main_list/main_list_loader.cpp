@@ -13,10 +13,10 @@ TClassMultiElement_MainListLoader::TClassMultiElement_MainListLoader(
     f.Mask = "0;%1";
     f.SetCount(1);
   });
-  Connect(boundary->InnerEvents[3], freeKey, &TZEFreeKey::Find);
+  Connect(boundary->InnerEvents[Add], freeKey, &TZEFreeKey::Find);
   Connect(freeKey->Array, records, &TZEStrList::Array);
   Connect(freeKey->OnKey, addText, &TZEFormatStr::Format);
-  Connect(addText->OnResult, boundary, &TZEEditMulti::Action, 3);
+  Connect(addText->OnResult, boundary, &TZEEditMulti::Action, OnEdit);
 }
 
 }  // namespace zorn

@@ -8,13 +8,15 @@
 namespace zorn {
 
 // The indicator loader over [mainForm] with the edit prefix "0;", and the
-// free-key search. Actions and events as the indicator loader's, plus
-// action 3: find a free key; event 3 then carries "0;" and the key (no key
-// free: nothing fires).
+// free-key search: Add finds a free key; OnEdit then carries "0;" and the
+// key (no key free: nothing fires).
 class TClassMultiElement_MainListLoader : public TClassMultiElement_IndicatorLoader {
  public:
   TClassMultiElement_MainListLoader(TZEMultiElement* host, TElement* parentControl,
                                     TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { Add = 3 };
 
   TZEFreeKey* freeKey;
   TZEFormatStr* addText;

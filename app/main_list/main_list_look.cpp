@@ -22,15 +22,15 @@ TClassMultiElement_MainListLook::TClassMultiElement_MainListLook(TZEMultiElement
   state = Make<TZEIndexToChanel>([](auto& r) { r.SetCount(2); });
   inactiveSteps = Make<TZEHub>(Outputs(4));
   activeSteps = Make<TZEHub>(Outputs(3));
-  inactivePicture = Make<TZEDoData>(ValueOf(boundary, &TZEEditMulti::DataOutput, 0));
-  activePicture = Make<TZEDoData>(ValueOf(boundary, &TZEEditMulti::DataOutput, 1));
+  inactivePicture = Make<TZEDoData>(ValueOf(boundary, &TZEEditMulti::DataOutput, InactivePicture));
+  activePicture = Make<TZEDoData>(ValueOf(boundary, &TZEEditMulti::DataOutput, ActivePicture));
   inactiveColour = Make<TZEDoData>(ValueOf(inactiveFont, &ui::TZEFont::Value));
   activeColour = Make<TZEDoData>(ValueOf(activeFont, &ui::TZEFont::Value));
   text = Make<TZEStrCat>();
 
   Bind(boundary, host);
 
-  Connect(boundary->InnerEvents[0], state, &TZEIndexToChanel::Route);
+  Connect(boundary->InnerEvents[State], state, &TZEIndexToChanel::Route);
   Connect(state->Channels[0], inactiveSteps, &TZEHub::Distribute);
   Connect(state->Channels[1], activeSteps, &TZEHub::Distribute);
 
@@ -48,13 +48,13 @@ TClassMultiElement_MainListLook::TClassMultiElement_MainListLook(TZEMultiElement
   Connect(blink->OnOn, activeColour, &TZEDoData::Emit);
   Connect(blink->OnOff, inactiveColour, &TZEDoData::Emit);
 
-  Connect(inactivePicture->OnEmit, boundary, &TZEEditMulti::Action, 0);
-  Connect(activePicture->OnEmit, boundary, &TZEEditMulti::Action, 0);
-  Connect(inactiveColour->OnEmit, boundary, &TZEEditMulti::Action, 1);
-  Connect(activeColour->OnEmit, boundary, &TZEEditMulti::Action, 1);
-  Connect(text->Str1Input, boundary, &TZEEditMulti::DataOutput, 2);
-  Connect(text->Str2Input, boundary, &TZEEditMulti::DataOutput, 3);
-  Connect(text->OnResult, boundary, &TZEEditMulti::Action, 2);
+  Connect(inactivePicture->OnEmit, boundary, &TZEEditMulti::Action, OnPicture);
+  Connect(activePicture->OnEmit, boundary, &TZEEditMulti::Action, OnPicture);
+  Connect(inactiveColour->OnEmit, boundary, &TZEEditMulti::Action, OnFont);
+  Connect(activeColour->OnEmit, boundary, &TZEEditMulti::Action, OnFont);
+  Connect(text->Str1Input, boundary, &TZEEditMulti::DataOutput, Caption);
+  Connect(text->Str2Input, boundary, &TZEEditMulti::DataOutput, Value);
+  Connect(text->OnResult, boundary, &TZEEditMulti::Action, OnText);
 }
 
 }  // namespace zorn

@@ -18,6 +18,11 @@ class TClassMultiElement_MainListLook : public TClassMultiBase {
   TClassMultiElement_MainListLook(TZEMultiElement* host, TElement* parentControl,
                                   TClassMultiBase* parentScheme);
 
+  // Host points.
+  enum Action : uint16_t { State = 0 };
+  enum Event : uint16_t { OnPicture = 0, OnFont = 1, OnText = 2 };
+  enum DataInput : uint16_t { InactivePicture = 0, ActivePicture = 1, Caption = 2, Value = 3 };
+
   TZEEditMulti* boundary;
   ui::TZEFont* inactiveFont;
   ui::TZEFont* activeFont;

@@ -6,7 +6,7 @@
 namespace zorn {
 
 // The indicator menu state for three items; "add" is always available and
-// there is no check mark, so event 1 never fires.
+// there is no check mark, so OnCheck never fires.
 class TClassMultiElement_MainListMenuState : public TClassMultiElement_IndicatorMenuState {
  public:
   TClassMultiElement_MainListMenuState(TZEMultiElement* host, TElement* parentControl,

@@ -41,8 +41,8 @@ TClassMultiElement_ConfigLoader::TClassMultiElement_ConfigLoader(TZEMultiElement
 
   Bind(boundary, host);
 
-  Connect(boundary->InnerEvents[0], loadSteps, &TZEHub::Distribute);
-  Connect(boundary->InnerEvents[1], saveSteps, &TZEHub::Distribute);
+  Connect(boundary->InnerEvents[Load], loadSteps, &TZEHub::Distribute);
+  Connect(boundary->InnerEvents[Save], saveSteps, &TZEHub::Distribute);
   for (size_t i = 0; i < kKeys.size(); ++i) {
     Connect(loadSteps->Outputs[i], keys[i], &TZEini::Read);
     Connect(saveSteps->Outputs[i], keys[i], &TZEini::Write);
@@ -51,7 +51,7 @@ TClassMultiElement_ConfigLoader::TClassMultiElement_ConfigLoader(TZEMultiElement
   }
   Connect(loadSteps->Outputs[6], done, &TZEDoData::Emit);
   Connect(saveSteps->Outputs[6], done, &TZEDoData::Emit);
-  Connect(done->OnEmit, boundary, &TZEEditMulti::Action);
+  Connect(done->OnEmit, boundary, &TZEEditMulti::Action, OnDone);
   for (size_t i = 0; i < kFlags.size(); ++i) {
     Connect(loadSteps->Outputs[7 + i], flags[i], &TZEini::Read);
     Connect(flags[i]->OnRead, flagValues[i], &TZEGlobalVar::Write);

@@ -1,6 +1,6 @@
-// The config.ini scheme: host action 0 loads the six [config] keys into their
-// globals, reports on host event 0, then reads the three window flags; host
-// action 1 writes the six globals back and reports the same way.
+// The config.ini scheme: Load reads the six [config] keys into their
+// globals, reports OnDone, then reads the three window flags; Save writes
+// the six globals back and reports the same way.
 #pragma once
 
 #include <array>
@@ -16,6 +16,10 @@ class TClassMultiElement_ConfigLoader : public TClassMultiBase {
  public:
   TClassMultiElement_ConfigLoader(TZEMultiElement* host, TElement* parentControl,
                                   TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { Load = 0, Save = 1 };
+  enum Event : uint16_t { OnDone = 0 };
 
   // The six connection keys, in the order they are read and written.
   static constexpr std::array<const char*, 6> kKeys = {

@@ -29,22 +29,22 @@ TClassMultiElement_PortList::TClassMultiElement_PortList(TZEMultiElement* host, 
 
   Bind(boundary, host);
 
-  Connect(boundary->InnerEvents[0], begin, &TZEDoData::Emit);
+  Connect(boundary->InnerEvents[Rebuild], begin, &TZEDoData::Emit);
   Connect(begin->OnEmit, steps, &TZEHub::Distribute);
   // Both lists are emptied, then filled by the probe, then searched.
   Connect(steps->Outputs[0], ports, &TZEStrList::Clear);
-  Connect(steps->Outputs[1], boundary, &TZEEditMulti::Action, 0);
+  Connect(steps->Outputs[1], boundary, &TZEEditMulti::Action, OnClear);
   Connect(steps->Outputs[2], probe, &TZEEnumCOM::Enum);
   Connect(steps->Outputs[3], find, &TZEArrayFind::FindText);
   Connect(probe->OnPort, found, &TZEHub::Distribute);
   Connect(found->Outputs[0], ports, &TZEStrList::Add);
-  Connect(found->Outputs[1], boundary, &TZEEditMulti::Action, 1);
+  Connect(found->Outputs[1], boundary, &TZEEditMulti::Action, OnAdd);
   Connect(find->Array, ports, &TZEStrList::Array);
   Connect(find->ValueInput, comPort, &TZEGlobalVar::Value);
   Connect(find->OnResult, missing, &TZEIf_else::Compare);
   Connect(missing->OnTrue, firstItem, &TZEDoData::Emit);
-  Connect(missing->OnFalse, boundary, &TZEEditMulti::Action, 2);
-  Connect(firstItem->OnEmit, boundary, &TZEEditMulti::Action, 2);
+  Connect(missing->OnFalse, boundary, &TZEEditMulti::Action, OnSelect);
+  Connect(firstItem->OnEmit, boundary, &TZEEditMulti::Action, OnSelect);
 }
 
 TClassMultiElement_SpeedSelect::TClassMultiElement_SpeedSelect(TZEMultiElement* host, TElement*,
@@ -60,14 +60,14 @@ TClassMultiElement_SpeedSelect::TClassMultiElement_SpeedSelect(TZEMultiElement* 
 
   Bind(boundary, host);
 
-  Connect(boundary->InnerEvents[0], begin, &TZEDoData::Emit);
+  Connect(boundary->InnerEvents[Select], begin, &TZEDoData::Emit);
   Connect(begin->OnEmit, find, &TZEArrayFind::FindText);
   Connect(find->Array, speeds, &TZEStrList::Array);
   Connect(find->ValueInput, comPortSpeed, &TZEGlobalVar::Value);
   Connect(find->OnResult, missing, &TZEIf_else::Compare);
   Connect(missing->OnTrue, firstItem, &TZEDoData::Emit);
-  Connect(missing->OnFalse, boundary, &TZEEditMulti::Action, 0);
-  Connect(firstItem->OnEmit, boundary, &TZEEditMulti::Action, 0);
+  Connect(missing->OnFalse, boundary, &TZEEditMulti::Action, OnSelect);
+  Connect(firstItem->OnEmit, boundary, &TZEEditMulti::Action, OnSelect);
 }
 
 }  // namespace zorn

@@ -1,13 +1,13 @@
 // The two list helpers of the connection settings dialog.
 //
-// TClassMultiElement_PortList: host action 0 rebuilds the serial port list.
-// Host event 0 empties the dialog's list, event 1 adds one item (the port
-// number as text, in rising order), event 2 selects an item by index: the
-// one holding "com_port", or 0 when that value is not among the ports.
+// TClassMultiElement_PortList: Rebuild rebuilds the serial port list.
+// OnClear empties the dialog's list, OnAdd adds one item (the port number
+// as text, in rising order), OnSelect selects an item by index: the one
+// holding "com_port", or 0 when that value is not among the ports.
 //
-// TClassMultiElement_SpeedSelect: host action 0 selects the speed stored in
-// "com_port_speed" on host event 0 (the item's index in kSpeedItems, or 0
-// when the speed is not offered).
+// TClassMultiElement_SpeedSelect: Select selects the speed stored in
+// "com_port_speed" on OnSelect (the item's index in kSpeedItems, or 0 when
+// the speed is not offered).
 #pragma once
 
 #include "elements/array_find.h"
@@ -28,6 +28,10 @@ class TClassMultiElement_PortList : public TClassMultiBase {
   TClassMultiElement_PortList(TZEMultiElement* host, TElement* parentControl,
                               TClassMultiBase* parentScheme);
 
+  // Host points.
+  enum Action : uint16_t { Rebuild = 0 };
+  enum Event : uint16_t { OnClear = 0, OnAdd = 1, OnSelect = 2 };
+
   TZEEditMulti* boundary;
   TZEDoData* begin;  // drops the caller's record, so no step reads it
   TZEHub* steps;
@@ -44,6 +48,10 @@ class TClassMultiElement_SpeedSelect : public TClassMultiBase {
  public:
   TClassMultiElement_SpeedSelect(TZEMultiElement* host, TElement* parentControl,
                                  TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { Select = 0 };
+  enum Event : uint16_t { OnSelect = 0 };
 
   TZEEditMulti* boundary;
   TZEDoData* begin;

@@ -6,6 +6,9 @@ namespace zorn {
 
 namespace {
 
+using PortList = TClassMultiElement_PortList;
+using SpeedSelect = TClassMultiElement_SpeedSelect;
+
 // Place and hint of a control; the dialog's font is the default one.
 template <class T>
 void Place(T& c, ui::TZEWin* parent, int32_t left, int32_t top, int32_t width, int32_t height,
@@ -157,9 +160,9 @@ TClassChildForm_LinkSettings::TClassChildForm_LinkSettings(TZEMultiElement* host
 
   // Opening: the picture, then the choice matching "type_connect" and the
   // link kind it stands for (0 and 1 both mean serial).
-  Connect(boundary->InnerEvents[0], opening, &TZEHub::Distribute);
+  Connect(boundary->InnerEvents[Open], opening, &TZEHub::Distribute);
   Connect(opening->Outputs[0], picture, &ui::TZEImage::Load);
-  Connect(picture->BitmapInput, boundary, &TZEEditMulti::DataOutput, 0);
+  Connect(picture->BitmapInput, boundary, &TZEEditMulti::DataOutput, Picture);
   Connect(opening->Outputs[1], tcpStored, &TZEIf_else::Compare);
   Connect(tcpStored->Op1Input, typeConnect, &TZEGlobalVar::Value);
   Connect(tcpStored->OnTrue, tcpKind, &TZEDoData::Emit);
@@ -182,9 +185,9 @@ TClassChildForm_LinkSettings::TClassChildForm_LinkSettings(TZEMultiElement* host
   Connect(kindSelector->Channels[1], serialLayout, &TZEHub::Distribute);
   Connect(kindSelector->Channels[2], tcpLayout, &TZEHub::Distribute);
 
-  Connect(serialLayout->Outputs[0], portList, &TZEMultiElement::Action, 0);
+  Connect(serialLayout->Outputs[0], portList, &TZEMultiElement::Action, PortList::Rebuild);
   Connect(serialLayout->Outputs[1], showSerial, &TZEDoData::Emit);
-  Connect(serialLayout->Outputs[2], speedSelect, &TZEMultiElement::Action, 0);
+  Connect(serialLayout->Outputs[2], speedSelect, &TZEMultiElement::Action, SpeedSelect::Select);
   Connect(serialLayout->Outputs[3], hideTcp, &TZEDoData::Emit);
   Connect(serialLayout->Outputs[4], reconnectState, &TZEDoData::Emit);
   Connect(tcpLayout->Outputs[0], hideSerial, &TZEDoData::Emit);
@@ -220,19 +223,19 @@ TClassChildForm_LinkSettings::TClassChildForm_LinkSettings(TZEMultiElement* host
   Connect(tcpPort->OnChange, tcpPortValue, &TZEGlobalVar::Write);
   Connect(pollPeriod->OnChange, timeRefresh, &TZEGlobalVar::Write);
   Connect(reconnect->OnClick, reconnecting, &TZEGlobalVar::Write);
-  Connect(refreshButton->OnClick, portList, &TZEMultiElement::Action, 0);
+  Connect(refreshButton->OnClick, portList, &TZEMultiElement::Action, PortList::Rebuild);
 
   // Save: config.ini first, then the windows, then away.
   Connect(saveButton->OnClick, saving, &TZEHub::Distribute);
-  Connect(saving->Outputs[0], boundary, &TZEEditMulti::Action, 1);
-  Connect(saving->Outputs[1], boundary, &TZEEditMulti::Action, 0);
+  Connect(saving->Outputs[0], boundary, &TZEEditMulti::Action, OnSave);
+  Connect(saving->Outputs[1], boundary, &TZEEditMulti::Action, OnApply);
   Connect(saving->Outputs[2], hideForm, &TZEDoData::Emit);
 
   // The list helpers act on the dialog's two lists.
-  Connect(portList->Events[0], serialPort, &ui::TZEComboBox::Clear);
-  Connect(portList->Events[1], serialPort, &ui::TZEComboBox::Add);
-  Connect(portList->Events[2], serialPort, &ui::TZEComboBox::SetIndex);
-  Connect(speedSelect->Events[0], serialSpeed, &ui::TZEComboBox::SetIndex);
+  Connect(portList->Events[PortList::OnClear], serialPort, &ui::TZEComboBox::Clear);
+  Connect(portList->Events[PortList::OnAdd], serialPort, &ui::TZEComboBox::Add);
+  Connect(portList->Events[PortList::OnSelect], serialPort, &ui::TZEComboBox::SetIndex);
+  Connect(speedSelect->Events[SpeedSelect::OnSelect], serialSpeed, &ui::TZEComboBox::SetIndex);
   for (TZEMultiElement* inner : {portList, speedSelect}) {
     inner->ParentControl = form;
     inner->ParentScheme = this;

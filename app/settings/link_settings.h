@@ -1,10 +1,9 @@
-// The connection settings dialog "Установки". Host action 0 fills the
-// controls from the connection globals and shows the dialog; every control
-// writes its global as soon as the operator changes it. "Сохранить" fires
-// host event 1 (save config.ini), then host event 0 (restore the windows),
-// then hides the dialog. Host data input 0 is the main window's picture.
-// The window is owned by the form given as the parent control; closing it
-// only hides it and keeps the live edits.
+// The connection settings dialog "Установки". Open fills the controls from
+// the connection globals and shows the dialog; every control writes its
+// global as soon as the operator changes it. "Сохранить" fires OnSave (save
+// config.ini), then OnApply (restore the windows), then hides the dialog.
+// Picture is the main window's. The window is owned by the form given as
+// the parent control; closing it only hides it and keeps the live edits.
 #pragma once
 
 #include "runtime/flow/compare.h"
@@ -28,6 +27,11 @@ class TClassChildForm_LinkSettings : public TClassMultiBase {
 
   TClassChildForm_LinkSettings(TZEMultiElement* host, TElement* parentControl,
                                TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { Open = 0 };
+  enum Event : uint16_t { OnApply = 0, OnSave = 1 };
+  enum DataInput : uint16_t { Picture = 0 };
 
   TZEEditMulti* boundary;
   ui::TZEMainForm* form;

@@ -3,12 +3,15 @@
 namespace zorn {
 namespace {
 
+using Scheme = TClassMultiElement_WindowVisibility;
+
 struct TWindowFlag {
   const char* Global;
-  uint16_t HostEvent;
+  Scheme::Event HostEvent;
 };
-constexpr std::array<TWindowFlag, 3> kWindows = {
-    {{"visible_indicator", 1}, {"visible_button", 0}, {"visible_graph", 2}}};
+constexpr std::array<TWindowFlag, 3> kWindows = {{{"visible_indicator", Scheme::OnShowIndicators},
+                                                  {"visible_button", Scheme::OnShowButtons},
+                                                  {"visible_graph", Scheme::OnShowEventLog}}};
 
 }  // namespace
 
@@ -36,8 +39,8 @@ TClassMultiElement_WindowVisibility::TClassMultiElement_WindowVisibility(
 
   Bind(boundary, host);
 
-  Connect(boundary->InnerEvents[0], restoreSelector, &TZEIndexToChanel::Route);
-  Connect(boundary->InnerEvents[1], showValue, &TZEDoData::Emit);
+  Connect(boundary->InnerEvents[Restore], restoreSelector, &TZEIndexToChanel::Route);
+  Connect(boundary->InnerEvents[TrayRestore], showValue, &TZEDoData::Emit);
   Connect(restoreSelector->Channels[0], hideValue, &TZEDoData::Emit);
   Connect(restoreSelector->Channels[1], delay, &TZETimer::Start);
   Connect(delay->OnTimer, showValue, &TZEDoData::Emit);
@@ -47,7 +50,7 @@ TClassMultiElement_WindowVisibility::TClassMultiElement_WindowVisibility(
   Connect(steps->Outputs[0], mainWindow, &ui::TZEWinTools::SetVisible);
   Connect(steps->Outputs[1], showing, &TZEIf_else::Compare);
   Connect(showing->OnTrue, mainWindow, &ui::TZEWinTools::BringToFront);
-  Connect(mainWindow->HandleInput, boundary, &TZEEditMulti::DataOutput);
+  Connect(mainWindow->HandleInput, boundary, &TZEEditMulti::DataOutput, Handle);
   for (size_t i = 0; i < kWindows.size(); ++i) {
     Connect(steps->Outputs[2 + i], flagSet[i], &TZEIf_else::Compare);
     Connect(flagSet[i]->Op1Input, flags[i], &TZEGlobalVar::Value);

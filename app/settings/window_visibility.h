@@ -1,9 +1,7 @@
-// The window-visibility scheme: host action 0 (Restore) with 1 shows the
-// main window after 10 ms and then the operator windows whose flags are
-// set, with 0 hides them at once, with 2 does nothing; host action 1
-// (TrayRestore) shows at once. Host events 0, 1, 2 reach the button,
-// indicator and event log windows; host data input 0 is the main window's
-// handle.
+// The window-visibility scheme: Restore with 1 shows the main window after
+// 10 ms and then the operator windows whose flags are set, with 0 hides
+// them at once, with 2 does nothing; TrayRestore shows at once. The OnShow…
+// events reach the operator windows; Handle is the main window's.
 #pragma once
 
 #include <array>
@@ -22,6 +20,11 @@ class TClassMultiElement_WindowVisibility : public TClassMultiBase {
  public:
   TClassMultiElement_WindowVisibility(TZEMultiElement* host, TElement* parentControl,
                                       TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { Restore = 0, TrayRestore = 1 };
+  enum Event : uint16_t { OnShowButtons = 0, OnShowIndicators = 1, OnShowEventLog = 2 };
+  enum DataInput : uint16_t { Handle = 0 };
 
   TZEEditMulti* boundary;
   TZEIndexToChanel* restoreSelector;

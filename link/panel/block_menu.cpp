@@ -49,17 +49,17 @@ TClassMultiElement_BlockMenu::TClassMultiElement_BlockMenu(TZEMultiElement* host
   Bind(boundary, host);
 
   // Choosing a list remembers it, then rebuilds and shows the menu.
-  Connect(boundary->InnerEvents[0], chooseOutputs, &TZEDoData::Emit);
-  Connect(boundary->InnerEvents[1], chooseInputs, &TZEDoData::Emit);
+  Connect(boundary->InnerEvents[ShowOutputs], chooseOutputs, &TZEDoData::Emit);
+  Connect(boundary->InnerEvents[ShowInputs], chooseInputs, &TZEDoData::Emit);
   Connect(chooseOutputs->OnEmit, choice, &TZEMemory::Write);
   Connect(chooseInputs->OnEmit, choice, &TZEMemory::Write);
   Connect(choice->OnChange, showSteps, &TZEHub::Distribute);
-  Connect(chosenList->Inputs[0], boundary, &TZEEditMulti::DataOutput, 0);
-  Connect(chosenList->Inputs[1], boundary, &TZEEditMulti::DataOutput, 1);
+  Connect(chosenList->Inputs[0], boundary, &TZEEditMulti::DataOutput, InputBlocks);
+  Connect(chosenList->Inputs[1], boundary, &TZEEditMulti::DataOutput, OutputBlocks);
   Connect(showSteps->Outputs[0], chosenList, &TZEGetIndexData::SetIndex);
-  Connect(showSteps->Outputs[1], boundary, &TZEEditMulti::Action, 0);
+  Connect(showSteps->Outputs[1], boundary, &TZEEditMulti::Action, OnClear);
   Connect(showSteps->Outputs[2], entries, &TZEArrayEnum::Enum);
-  Connect(showSteps->Outputs[3], boundary, &TZEEditMulti::Action, 2);
+  Connect(showSteps->Outputs[3], boundary, &TZEEditMulti::Action, OnPopup);
 
   // One item per entry with a ";"; the empty first entry has none.
   Connect(entries->Array, chosenList, &TZEGetIndexData::Value);
@@ -73,18 +73,18 @@ TClassMultiElement_BlockMenu::TClassMultiElement_BlockMenu(TZEMultiElement* host
     Connect(itemKind->Channels[i], itemTexts[i], &TZEFormatStr::Format);
     Connect(itemTexts[i]->Args[0], typeName, &TZEArrayRW::Item);
     Connect(itemTexts[i]->Args[1], entryFields, &TZEMultiStrPart::Part, 1);
-    Connect(itemTexts[i]->OnResult, boundary, &TZEEditMulti::Action, 1);
+    Connect(itemTexts[i]->OnResult, boundary, &TZEEditMulti::Action, OnItem);
   }
 
   // A pick names entry n + 1, the first entry being the empty one.
-  Connect(boundary->InnerEvents[2], entryIndex, &TZEMath::Calc);
+  Connect(boundary->InnerEvents[Pick], entryIndex, &TZEMath::Calc);
   Connect(entryIndex->OnResult, pickedEntry, &TZEArrayRW::Read);
   Connect(pickedEntry->Array, chosenList, &TZEGetIndexData::Value);
   Connect(pickedEntry->OnRead, pickKind, &TZEIndexToChanel::Route);
   Connect(pickKind->Index, choice, &TZEMemory::Value);
   Connect(pickKind->DataInput, pickedEntry, &TZEArrayRW::Item);
-  Connect(pickKind->Channels[0], boundary, &TZEEditMulti::Action, 3);
-  Connect(pickKind->Channels[1], boundary, &TZEEditMulti::Action, 4);
+  Connect(pickKind->Channels[0], boundary, &TZEEditMulti::Action, OnInputBlock);
+  Connect(pickKind->Channels[1], boundary, &TZEEditMulti::Action, OnOutputBlock);
 }
 
 }  // namespace zorn

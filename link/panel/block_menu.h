@@ -1,10 +1,9 @@
-// The block-menu scheme of the main panel. Host action 0 chooses the
-// output-block list, host action 1 the input-block list (host data inputs 1
-// and 0); the choice is remembered, the menu cleared (host event 0), one
-// item per block added (host event 1, "Выход:(%1) №%2" or "Вход:(%1) №%2")
-// and the menu popped up (host event 2). Host action 2 takes the index n the
-// menu reports and sends entry n + 1 of the remembered list, the type;block
-// text, on host event 3 (input blocks) or 4 (output blocks).
+// The block-menu scheme of the main panel. ShowOutputs chooses the
+// output-block list, ShowInputs the input-block list; the choice is
+// remembered, the menu cleared (OnClear), one item per block added (OnItem,
+// "Выход:(%1) №%2" or "Вход:(%1) №%2") and the menu popped up (OnPopup).
+// Pick takes the index n the menu reports and sends entry n + 1 of the
+// remembered list, the type;block text, on OnInputBlock or OnOutputBlock.
 #pragma once
 
 #include <array>
@@ -25,6 +24,17 @@ class TClassMultiElement_BlockMenu : public TClassMultiBase {
  public:
   TClassMultiElement_BlockMenu(TZEMultiElement* host, TElement* parentControl,
                                TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { ShowOutputs = 0, ShowInputs = 1, Pick = 2 };
+  enum Event : uint16_t {
+    OnClear = 0,
+    OnItem = 1,
+    OnPopup = 2,
+    OnInputBlock = 3,
+    OnOutputBlock = 4
+  };
+  enum DataInput : uint16_t { InputBlocks = 0, OutputBlocks = 1 };
 
   TZEEditMulti* boundary;
   TZEDoData* chooseOutputs;

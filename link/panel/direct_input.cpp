@@ -33,11 +33,11 @@ TClassChildForm_DirectInput::TClassChildForm_DirectInput(TZEMultiElement* host,
 
   Bind(boundary, host);
 
-  Connect(boundary->InnerEvents[0], showValue, &TZEDoData::Emit);
+  Connect(boundary->InnerEvents[Show], showValue, &TZEDoData::Emit);
   Connect(showValue->OnEmit, Win(form), &ui::TZEWin::SetVisible);
   // The edit empties itself once its Enter handlers have run.
   Connect(line->OnEnter, entered, &TZEHub::Distribute);
-  Connect(entered->Outputs[0], boundary, &TZEEditMulti::Action, 0);
+  Connect(entered->Outputs[0], boundary, &TZEEditMulti::Action, OnText);
   Connect(entered->Outputs[1], hideValue, &TZEDoData::Emit);
   Connect(hideValue->OnEmit, Win(form), &ui::TZEWin::SetVisible);
 }

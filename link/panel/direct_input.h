@@ -1,6 +1,6 @@
-// The "Прямой ввод" window of the main panel: host action 0 shows it; Enter
-// in its edit sends the text on host event 0, hides the window and empties
-// the edit. The window is owned by the form given as the parent control.
+// The "Прямой ввод" window of the main panel: Show shows it; Enter in its
+// edit sends the text on OnText, hides the window and empties the edit. The
+// window is owned by the form given as the parent control.
 #pragma once
 
 #include "runtime/flow/hub.h"
@@ -14,6 +14,10 @@ class TClassChildForm_DirectInput : public TClassMultiBase {
  public:
   TClassChildForm_DirectInput(TZEMultiElement* host, TElement* parentControl,
                               TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { Show = 0 };
+  enum Event : uint16_t { OnText = 0 };
 
   TZEEditMulti* boundary;
   ui::TZEMainForm* form;

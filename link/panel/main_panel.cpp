@@ -10,6 +10,12 @@ namespace zorn {
 
 namespace {
 
+using Reconnect = TClassMultiElement_Reconnect;
+using StatusIcon = TClassMultiElement_StatusIcon;
+using DirectInput = TClassChildForm_DirectInput;
+using ReplyParser = TClassMultiElement_ReplyParser;
+using BlockMenu = TClassMultiElement_BlockMenu;
+
 // A tool-bar button; all share the default font and the 23 px height.
 auto Button(ui::TZEWin* parent, uint8_t align, int32_t width, const char* caption,
             const char* hint, bool enabled) {
@@ -88,56 +94,65 @@ TClassChildPanel_MainPanel::TClassChildPanel_MainPanel(TZEMultiElement* host,
   Bind(boundary, host);
 
   // Panel inputs.
-  Connect(boundary->InnerEvents[0], replyParser, &TZEMultiElement::Action, 0);
-  Connect(boundary->InnerEvents[1], statusIcon, &TZEMultiElement::Action, 0);
-  Connect(boundary->InnerEvents[2], reconnect, &TZEMultiElement::Action, 1);
-  Connect(boundary->InnerDataInputs[0], replyParser, &TZEMultiElement::DataOutput, 0);
-  Connect(boundary->InnerDataInputs[1], replyParser, &TZEMultiElement::DataOutput, 1);
+  Connect(boundary->InnerEvents[Line], replyParser, &TZEMultiElement::Action, ReplyParser::Line);
+  Connect(boundary->InnerEvents[Status], statusIcon, &TZEMultiElement::Action, StatusIcon::Status);
+  Connect(boundary->InnerEvents[Lost], reconnect, &TZEMultiElement::Action, Reconnect::Lost);
+  Connect(boundary->InnerDataInputs[InputBlocks], replyParser, &TZEMultiElement::DataOutput,
+          ReplyParser::InputBlocks);
+  Connect(boundary->InnerDataInputs[OutputBlocks], replyParser, &TZEMultiElement::DataOutput,
+          ReplyParser::OutputBlocks);
 
   // Start, stop and reconnection.
-  Connect(startStopButton->OnClick, reconnect, &TZEMultiElement::Action, 0);
-  Connect(reconnect->Events[0], boundary, &TZEEditMulti::Action, 0);
-  Connect(reconnect->Events[1], startStopButton, &ui::TzeButtonRush::SetCaption);
-  Connect(reconnect->Events[2], statusPicture, &ui::TZEImage::Load);
-  Connect(reconnect->Events[3], settingsButton, &ui::TzeButtonRush::SetEnabled);
-  Connect(settingsButton->OnClick, boundary, &TZEEditMulti::Action, 1);
-  Connect(resetButton->OnClick, boundary, &TZEEditMulti::Action, 3);
+  Connect(startStopButton->OnClick, reconnect, &TZEMultiElement::Action, Reconnect::Toggle);
+  Connect(reconnect->Events[Reconnect::OnConnect], boundary, &TZEEditMulti::Action, OnConnect);
+  Connect(reconnect->Events[Reconnect::OnCaption], startStopButton, &ui::TzeButtonRush::SetCaption);
+  Connect(reconnect->Events[Reconnect::OnPicture], statusPicture, &ui::TZEImage::Load);
+  Connect(reconnect->Events[Reconnect::OnSettingsEnabled], settingsButton,
+          &ui::TzeButtonRush::SetEnabled);
+  Connect(settingsButton->OnClick, boundary, &TZEEditMulti::Action, OnSettings);
+  Connect(resetButton->OnClick, boundary, &TZEEditMulti::Action, OnReset);
 
   // Status picture and the buttons that follow the live-link flag.
-  Connect(statusIcon->Events[0], statusPicture, &ui::TZEImage::Load);
-  Connect(statusIcon->Events[1], liveChanged, &TZEHub::Distribute);
+  Connect(statusIcon->Events[StatusIcon::OnPicture], statusPicture, &ui::TZEImage::Load);
+  Connect(statusIcon->Events[StatusIcon::OnLive], liveChanged, &TZEHub::Distribute);
   Connect(liveChanged->Outputs[0], rawSendButton, &ui::TzeButtonRush::SetEnabled);
   Connect(liveChanged->Outputs[1], serialLink, &TZEIf_else::Compare);
   Connect(serialLink->Op1Input, connectionType, &TZEGlobalVar::Value);
   Connect(serialLink->OnTrue, serialLive, &TZEHub::Distribute);
   Connect(serialLive->Outputs[0], resetButton, &ui::TzeButtonRush::SetEnabled);
-  Connect(serialLive->Outputs[1], boundary, &TZEEditMulti::Action, 8);
+  Connect(serialLive->Outputs[1], boundary, &TZEEditMulti::Action, OnLive);
 
   // Raw line.
-  Connect(rawSendButton->OnClick, directInput, &TZEMultiElement::Action, 0);
-  Connect(directInput->Events[0], boundary, &TZEEditMulti::Action, 5);
+  Connect(rawSendButton->OnClick, directInput, &TZEMultiElement::Action, DirectInput::Show);
+  Connect(directInput->Events[DirectInput::OnText], boundary, &TZEEditMulti::Action, OnRawText);
 
   // Operator windows on the left press, block menus on the right press.
   Connect(buttonsButton->OnMouseDown, buttonsPress, &TZEIndexToChanel::Route);
   Connect(buttonsPress->Channels[0], buttonWindow, &TZEDoData::Emit);
-  Connect(buttonsPress->Channels[1], blockMenuScheme, &TZEMultiElement::Action, 0);
+  Connect(buttonsPress->Channels[1], blockMenuScheme, &TZEMultiElement::Action,
+          BlockMenu::ShowOutputs);
   Connect(indicatorsButton->OnMouseDown, indicatorsPress, &TZEIndexToChanel::Route);
   Connect(indicatorsPress->Channels[0], indicatorWindow, &TZEDoData::Emit);
-  Connect(indicatorsPress->Channels[1], blockMenuScheme, &TZEMultiElement::Action, 1);
+  Connect(indicatorsPress->Channels[1], blockMenuScheme, &TZEMultiElement::Action,
+          BlockMenu::ShowInputs);
   Connect(eventsButton->OnClick, eventWindow, &TZEDoData::Emit);
-  Connect(buttonWindow->OnEmit, boundary, &TZEEditMulti::Action, 4);
-  Connect(indicatorWindow->OnEmit, boundary, &TZEEditMulti::Action, 4);
-  Connect(eventWindow->OnEmit, boundary, &TZEEditMulti::Action, 4);
+  Connect(buttonWindow->OnEmit, boundary, &TZEEditMulti::Action, OnShowWindow);
+  Connect(indicatorWindow->OnEmit, boundary, &TZEEditMulti::Action, OnShowWindow);
+  Connect(eventWindow->OnEmit, boundary, &TZEEditMulti::Action, OnShowWindow);
 
   // Block menu.
-  Connect(blockMenuScheme->DataInputs[0], replyParser, &TZEMultiElement::DataOutput, 0);
-  Connect(blockMenuScheme->DataInputs[1], replyParser, &TZEMultiElement::DataOutput, 1);
-  Connect(blockMenuScheme->Events[0], blockMenu, &ui::TzePopupMenuEx::Clear);
-  Connect(blockMenuScheme->Events[1], blockMenu, &ui::TzePopupMenuEx::AddItems);
-  Connect(blockMenuScheme->Events[2], blockMenu, &ui::TzePopupMenuEx::Popup);
-  Connect(blockMenuScheme->Events[3], boundary, &TZEEditMulti::Action, 6);
-  Connect(blockMenuScheme->Events[4], boundary, &TZEEditMulti::Action, 7);
-  Connect(blockMenu->OnClick, blockMenuScheme, &TZEMultiElement::Action, 2);
+  Connect(blockMenuScheme->DataInputs[BlockMenu::InputBlocks], replyParser,
+          &TZEMultiElement::DataOutput, ReplyParser::InputBlocks);
+  Connect(blockMenuScheme->DataInputs[BlockMenu::OutputBlocks], replyParser,
+          &TZEMultiElement::DataOutput, ReplyParser::OutputBlocks);
+  Connect(blockMenuScheme->Events[BlockMenu::OnClear], blockMenu, &ui::TzePopupMenuEx::Clear);
+  Connect(blockMenuScheme->Events[BlockMenu::OnItem], blockMenu, &ui::TzePopupMenuEx::AddItems);
+  Connect(blockMenuScheme->Events[BlockMenu::OnPopup], blockMenu, &ui::TzePopupMenuEx::Popup);
+  Connect(blockMenuScheme->Events[BlockMenu::OnInputBlock], boundary, &TZEEditMulti::Action,
+          OnAddIndicator);
+  Connect(blockMenuScheme->Events[BlockMenu::OnOutputBlock], boundary, &TZEEditMulti::Action,
+          OnAddButton);
+  Connect(blockMenu->OnClick, blockMenuScheme, &TZEMultiElement::Action, BlockMenu::Pick);
 
   // The inner schemes, last; the raw-line window belongs to the main form.
   for (TZEMultiElement* inner : {reconnect, statusIcon, directInput, replyParser, blockMenuScheme}) {

@@ -1,12 +1,6 @@
 // The main panel: the tool bar across the top of the main window, with the
 // start/stop, settings, reset and raw-send buttons, the operator-window
-// buttons and the link status picture. Host actions: 0 reply line, 1 link
-// status code, 2 serial link lost. Host events: 0 connect value, 1 open the
-// settings dialog, 2 never fired, 3 reset pulse, 4 show operator window
-// (0 buttons, 1 indicators, 2 event log), 5 raw text, 6 input block and
-// 7 output block picked from the block menu, 8 the live-link flag while
-// "type_connect" is 1. Host data outputs: 0 input-block list, 1 output-block
-// list (Arrays).
+// buttons and the link status picture.
 #pragma once
 
 #include "runtime/flow/compare.h"
@@ -25,6 +19,26 @@ class TClassChildPanel_MainPanel : public TClassMultiBase {
  public:
   TClassChildPanel_MainPanel(TZEMultiElement* host, TElement* parentControl,
                              TClassMultiBase* parentScheme);
+
+  // Host points.
+  // Line: a reply line; Status: the link status code; Lost: the serial link
+  // is lost. OnSend is never fired; OnShowWindow carries the window (0
+  // buttons, 1 indicators, 2 event log); OnAddIndicator and OnAddButton the
+  // input or output block picked from the block menu; OnLive the live-link
+  // flag while "type_connect" is 1. The block lists are Arrays.
+  enum Action : uint16_t { Line = 0, Status = 1, Lost = 2 };
+  enum Event : uint16_t {
+    OnConnect = 0,
+    OnSettings = 1,
+    OnSend = 2,
+    OnReset = 3,
+    OnShowWindow = 4,
+    OnRawText = 5,
+    OnAddIndicator = 6,
+    OnAddButton = 7,
+    OnLive = 8
+  };
+  enum DataOutput : uint16_t { InputBlocks = 0, OutputBlocks = 1 };
 
   TZEEditMulti* boundary;
   ui::TZEPanel* panel;

@@ -53,7 +53,7 @@ TClassMultiElement_Reconnect::TClassMultiElement_Reconnect(TZEMultiElement* host
   Bind(boundary, host);
 
   // The button toggles the switch; its two states carry the connect value.
-  Connect(boundary->InnerEvents[0], linkSwitch, &TZESwitch::Toggle);
+  Connect(boundary->InnerEvents[Toggle], linkSwitch, &TZESwitch::Toggle);
   Connect(linkSwitch->OnOn, switchedOn, &TZEHub::Distribute);
   Connect(switchedOn->Outputs[0], connectSent, &TZEHub::Distribute);
   Connect(switchedOn->Outputs[1], stopCaption, &TZEDoData::Emit);
@@ -62,15 +62,15 @@ TClassMultiElement_Reconnect::TClassMultiElement_Reconnect(TZEMultiElement* host
   Connect(switchedOff->Outputs[1], startCaption, &TZEDoData::Emit);
   Connect(switchedOff->Outputs[2], reconnectTimer, &TZETimer::Stop, 1);
   Connect(switchedOff->Outputs[3], stoppedPicture, &TZEDoData::Emit);
-  Connect(stopCaption->OnEmit, boundary, &TZEEditMulti::Action, 1);
-  Connect(startCaption->OnEmit, boundary, &TZEEditMulti::Action, 1);
+  Connect(stopCaption->OnEmit, boundary, &TZEEditMulti::Action, OnCaption);
+  Connect(startCaption->OnEmit, boundary, &TZEEditMulti::Action, OnCaption);
   Connect(stoppedPicture->DataInput, stoppedBitmap, &ui::TZEBitmap::Bitmap);
-  Connect(stoppedPicture->OnEmit, boundary, &TZEEditMulti::Action, 2);
+  Connect(stoppedPicture->OnEmit, boundary, &TZEEditMulti::Action, OnPicture);
 
   // A loss either waits and connects again, with the switch left on, or
   // switches off as a click would. Stopping first makes a second loss
   // restart the full 10 s wait.
-  Connect(boundary->InnerEvents[1], lossGate, &TZEIf_else::Compare);
+  Connect(boundary->InnerEvents[Lost], lossGate, &TZEIf_else::Compare);
   Connect(lossGate->Op1Input, reconnecting, &TZEGlobalVar::Value);
   Connect(lossGate->OnTrue, lost, &TZEHub::Distribute);
   Connect(lossGate->OnFalse, linkSwitch, &TZESwitch::SwitchOff);
@@ -80,16 +80,16 @@ TClassMultiElement_Reconnect::TClassMultiElement_Reconnect(TZEMultiElement* host
   Connect(lost->Outputs[3], waitingPicture, &TZEDoData::Emit);
   Connect(disconnectValue->OnEmit, connectSent, &TZEHub::Distribute);
   Connect(waitingPicture->DataInput, waitingBitmap, &ui::TZEBitmap::Bitmap);
-  Connect(waitingPicture->OnEmit, boundary, &TZEEditMulti::Action, 2);
+  Connect(waitingPicture->OnEmit, boundary, &TZEEditMulti::Action, OnPicture);
   Connect(reconnectTimer->OnTimer, connectValue, &TZEDoData::Emit);
   Connect(connectValue->OnEmit, connectSent, &TZEHub::Distribute);
 
   // Every connect value goes out and sets the settings button against it.
-  Connect(connectSent->Outputs[0], boundary, &TZEEditMulti::Action, 0);
+  Connect(connectSent->Outputs[0], boundary, &TZEEditMulti::Action, OnConnect);
   Connect(connectSent->Outputs[1], requested, &TZECase::Test);
-  Connect(requested->OnMatch, boundary, &TZEEditMulti::Action, 3);
+  Connect(requested->OnMatch, boundary, &TZEEditMulti::Action, OnSettingsEnabled);
   Connect(requested->OnElse, settingsOn, &TZEDoData::Emit);
-  Connect(settingsOn->OnEmit, boundary, &TZEEditMulti::Action, 3);
+  Connect(settingsOn->OnEmit, boundary, &TZEEditMulti::Action, OnSettingsEnabled);
 }
 
 }  // namespace zorn

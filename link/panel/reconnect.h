@@ -1,8 +1,8 @@
-// The start/stop scheme of the main panel. Host action 0 toggles the link
-// switch (the start/stop button), host action 1 reports a lost serial link.
-// Host events: 0 the connect value (1 connect, 0 disconnect), 1 the caption
-// of the start/stop button, 2 a status picture (Bitmap), 3 the enabled state
-// of the settings button (0 after a connect, 1 after a disconnect).
+// The start/stop scheme of the main panel. Toggle toggles the link switch
+// (the start/stop button), Lost reports a lost serial link. OnConnect: the
+// connect value (1 connect, 0 disconnect); OnCaption: the caption of the
+// start/stop button; OnPicture: a status picture (Bitmap);
+// OnSettingsEnabled: 0 after a connect, 1 after a disconnect.
 #pragma once
 
 #include "runtime/flow/compare.h"
@@ -19,6 +19,10 @@ class TClassMultiElement_Reconnect : public TClassMultiBase {
  public:
   TClassMultiElement_Reconnect(TZEMultiElement* host, TElement* parentControl,
                                TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { Toggle = 0, Lost = 1 };
+  enum Event : uint16_t { OnConnect = 0, OnCaption = 1, OnPicture = 2, OnSettingsEnabled = 3 };
 
   TZEEditMulti* boundary;
   TZESwitch* linkSwitch;

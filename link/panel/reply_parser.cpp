@@ -49,7 +49,7 @@ TClassMultiElement_ReplyParser::TClassMultiElement_ReplyParser(TZEMultiElement* 
 
   Bind(boundary, host);
 
-  Connect(boundary->InnerEvents[0], replyMask, &TZEStrMask::Check);
+  Connect(boundary->InnerEvents[Line], replyMask, &TZEStrMask::Check);
   Connect(replyMask->OnMatch, steps, &TZEHub::Distribute);
   Connect(steps->Outputs[0], valueCut, &TZEMultiStrData::SplitRight);
   Connect(steps->Outputs[1], blockText, &TZEDoData::Emit);
@@ -78,8 +78,8 @@ TClassMultiElement_ReplyParser::TClassMultiElement_ReplyParser(TZEMultiElement* 
   Connect(newOutput->OnTrue, outputBlocks, &TZEStrList::Add);
   Connect(outputBlocks->Str, valueCut, &TZEMultiStrData::Rest);
 
-  Connect(boundary->InnerDataInputs[0], inputBlocks, &TZEStrList::Array);
-  Connect(boundary->InnerDataInputs[1], outputBlocks, &TZEStrList::Array);
+  Connect(boundary->InnerDataInputs[InputBlocks], inputBlocks, &TZEStrList::Array);
+  Connect(boundary->InnerDataInputs[OutputBlocks], outputBlocks, &TZEStrList::Array);
 }
 
 }  // namespace zorn

@@ -1,9 +1,9 @@
-// The known-blocks scheme of the main panel. Host action 0 takes a reply
-// line; a line matching "#;*;*" has its type;block text (the line without
-// its last field) appended once to the input-block list (type below "5",
-// compared as text) or to the output-block list (type "5" and above). Host
-// data outputs 0 and 1: the Array of the input-block and of the output-block
-// list. Both lists start with one empty entry, from their initial CR LF.
+// The known-blocks scheme of the main panel. Line takes a reply line; a line
+// matching "#;*;*" has its type;block text (the line without its last field)
+// appended once to the input-block list (type below "5", compared as text)
+// or to the output-block list (type "5" and above). InputBlocks and
+// OutputBlocks answer the lists' Arrays. Both lists start with one empty
+// entry, from their initial CR LF.
 #pragma once
 
 #include "elements/array_find.h"
@@ -20,6 +20,10 @@ class TClassMultiElement_ReplyParser : public TClassMultiBase {
  public:
   TClassMultiElement_ReplyParser(TZEMultiElement* host, TElement* parentControl,
                                  TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { Line = 0 };
+  enum DataOutput : uint16_t { InputBlocks = 0, OutputBlocks = 1 };
 
   TZEEditMulti* boundary;
   TZEStrMask* replyMask;

@@ -59,7 +59,7 @@ TClassMultiElement_StatusIcon::TClassMultiElement_StatusIcon(TZEMultiElement* ho
 
   Bind(boundary, host);
 
-  Connect(boundary->InnerEvents[0], steps, &TZEHub::Distribute);
+  Connect(boundary->InnerEvents[Status], steps, &TZEHub::Distribute);
   Connect(steps->Outputs[0], bits, &TZEIntToBits::Split);
   Connect(steps->Outputs[1], pictureTable, &TZEIndexToChanel::Route);
 
@@ -74,7 +74,7 @@ TClassMultiElement_StatusIcon::TClassMultiElement_StatusIcon(TZEMultiElement* ho
     }
   }
   Connect(live->OnToggle, liveLink, &TZEGlobalVar::Write);
-  Connect(liveLink->OnWrite, boundary, &TZEEditMulti::Action, 1);
+  Connect(liveLink->OnWrite, boundary, &TZEEditMulti::Action, OnLive);
 
   // The picture: the code is the channel; codes without a picture have no
   // wire and leave the picture as it is.
@@ -83,7 +83,7 @@ TClassMultiElement_StatusIcon::TClassMultiElement_StatusIcon(TZEMultiElement* ho
       if (code >= 0) Connect(pictureTable->Channels[code], pictures[i], &TZEDoData::Emit);
     }
     Connect(pictures[i]->DataInput, bitmaps[i], &ui::TZEBitmap::Bitmap);
-    Connect(pictures[i]->OnEmit, boundary, &TZEEditMulti::Action, 0);
+    Connect(pictures[i]->OnEmit, boundary, &TZEEditMulti::Action, OnPicture);
   }
 }
 

@@ -1,8 +1,8 @@
-// The status scheme of the main panel. Host action 0 takes a link status
-// code (bit 0 connected, bit 1 sent, bit 2 received, bit 3 write error).
-// Host event 0: the status picture for the code (Bitmap), fired only for
-// codes that have one. Host event 1: the live-link flag "стат.  соед" (0 or
-// 1), fired on each change, through the write of the global.
+// The status scheme of the main panel. Status takes a link status code (bit
+// 0 connected, bit 1 sent, bit 2 received, bit 3 write error). OnPicture:
+// the status picture for the code (Bitmap), fired only for codes that have
+// one. OnLive: the live-link flag "стат.  соед" (0 or 1), fired on each
+// change, through the write of the global.
 #pragma once
 
 #include <array>
@@ -22,6 +22,10 @@ class TClassMultiElement_StatusIcon : public TClassMultiBase {
  public:
   TClassMultiElement_StatusIcon(TZEMultiElement* host, TElement* parentControl,
                                 TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { Status = 0 };
+  enum Event : uint16_t { OnPicture = 0, OnLive = 1 };
 
   TZEEditMulti* boundary;
   TZEHub* steps;

@@ -27,8 +27,8 @@ TClassMultiElement_TrayStatus::TClassMultiElement_TrayStatus(TZEMultiElement* ho
 
   Bind(boundary, host);
 
-  Connect(boundary->InnerEvents[0], steps, &TZEHub::Distribute);
-  Connect(steps->Outputs[0], boundary, &TZEEditMulti::Action, 1);
+  Connect(boundary->InnerEvents[Start], steps, &TZEHub::Distribute);
+  Connect(steps->Outputs[0], boundary, &TZEEditMulti::Action, OnShowIcon);
   Connect(steps->Outputs[1], live, &TZEIf_else::Compare);
   Connect(timer->OnTimer, live, &TZEIf_else::Compare);
   Connect(live->Op1Input, liveLink, &TZEGlobalVar::Value);
@@ -36,8 +36,8 @@ TClassMultiElement_TrayStatus::TClassMultiElement_TrayStatus(TZEMultiElement* ho
   Connect(live->OnFalse, idleEmitter, &TZEDoData::Emit);
   Connect(liveEmitter->DataInput, liveIcon, &ui::TZEIcon::Icon);
   Connect(idleEmitter->DataInput, idleIcon, &ui::TZEIcon::Icon);
-  Connect(liveEmitter->OnEmit, boundary, &TZEEditMulti::Action);
-  Connect(idleEmitter->OnEmit, boundary, &TZEEditMulti::Action);
+  Connect(liveEmitter->OnEmit, boundary, &TZEEditMulti::Action, OnIcon);
+  Connect(idleEmitter->OnEmit, boundary, &TZEEditMulti::Action, OnIcon);
 }
 
 }  // namespace zorn

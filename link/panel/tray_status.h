@@ -1,7 +1,7 @@
 // The tray-status scheme: a 200 ms timer shows the live-link flag
-// "стат.  соед" as the tray icon, "ICON5" while it is 1 and "ICON4"
-// otherwise (host event 0, an Icon value). Host action 0 first puts the icon
-// into the tray (host event 1), then sets the picture at once.
+// "стат.  соед" as the tray icon (OnIcon, an Icon value), "ICON5" while it
+// is 1 and "ICON4" otherwise. Start first puts the icon into the tray
+// (OnShowIcon), then sets the picture at once.
 #pragma once
 
 #include "runtime/flow/compare.h"
@@ -17,6 +17,10 @@ class TClassMultiElement_TrayStatus : public TClassMultiBase {
  public:
   TClassMultiElement_TrayStatus(TZEMultiElement* host, TElement* parentControl,
                                 TClassMultiBase* parentScheme);
+
+  // Host points.
+  enum Action : uint16_t { Start = 0 };
+  enum Event : uint16_t { OnIcon = 0, OnShowIcon = 1 };
 
   TZEEditMulti* boundary;
   TZEHub* steps;

@@ -18,6 +18,18 @@
 namespace zorn {
 namespace {
 
+using MainPanel = TClassChildPanel_MainPanel;
+using Link = TClassMultiElement_Link;
+using ButtonWindow = TClassChildForm_ButtonWindow;
+using ConfigLoader = TClassMultiElement_ConfigLoader;
+using LinkSettings = TClassChildForm_LinkSettings;
+using WindowVisibility = TClassMultiElement_WindowVisibility;
+using IndicatorWindow = TClassChildForm_IndicatorWindow;
+using MainList = TClassChildPanel_MainList;
+using TrayStatus = TClassMultiElement_TrayStatus;
+using EventWindow = TClassChildForm_EventWindow;
+using Editor = TEditorForm;
+
 // A host whose child is built when it is first addressed.
 auto OnDemandHost(size_t events, size_t dataInputs) {
   return [=](TZEMultiElement& host) {
@@ -106,83 +118,112 @@ TClassMainForm_Main::TClassMainForm_Main() : TClassMultiBase(nullptr) {
   Control = mainForm;
 
   // Start: load config.ini, then the start fan-out.
-  Connect(mainForm->OnStart, configLoader, &TZEMultiElement::Action, 0);
-  Connect(configLoader->Events[0], startFanOut, &TZEHub::Distribute);
+  Connect(mainForm->OnStart, configLoader, &TZEMultiElement::Action, ConfigLoader::Load);
+  Connect(configLoader->Events[ConfigLoader::OnDone], startFanOut, &TZEHub::Distribute);
   Connect(startFanOut->Outputs[0], connectionGate, &TZEIf_else::Compare);
-  Connect(startFanOut->Outputs[1], trayStatus, &TZEMultiElement::Action, 0);
-  Connect(startFanOut->Outputs[2], indicatorWindow, &TZEMultiElement::Action, 0);
-  Connect(startFanOut->Outputs[4], buttonWindow, &TZEMultiElement::Action, 0);
-  Connect(startFanOut->Outputs[5], mainList, &TZEMultiElement::Action, 0);
-  Connect(startFanOut->Outputs[8], eventWindow, &TZEMultiElement::Action, 0);
+  Connect(startFanOut->Outputs[1], trayStatus, &TZEMultiElement::Action, TrayStatus::Start);
+  Connect(startFanOut->Outputs[2], indicatorWindow, &TZEMultiElement::Action,
+          IndicatorWindow::Load);
+  Connect(startFanOut->Outputs[4], buttonWindow, &TZEMultiElement::Action, ButtonWindow::Reload);
+  Connect(startFanOut->Outputs[5], mainList, &TZEMultiElement::Action, MainList::Load);
+  Connect(startFanOut->Outputs[8], eventWindow, &TZEMultiElement::Action, EventWindow::Load);
   Connect(connectionGate->Op1Input, connectionType, &TZEGlobalVar::Value);
   Connect(connectionGate->OnTrue, showWindows, &TZEDoData::Emit);
-  Connect(connectionGate->OnFalse, settingsDialog, &TZEMultiElement::Action, 0);
-  Connect(settingsDialog->Events[0], showWindows, &TZEDoData::Emit);
-  Connect(settingsDialog->Events[1], configLoader, &TZEMultiElement::Action, 1);
-  Connect(settingsDialog->DataInputs[0], background, &ui::TZEImage::Bitmap);
-  Connect(showWindows->OnEmit, windowVisibility, &TZEMultiElement::Action, 0);
-  Connect(windowVisibility->Events[0], buttonWindow, &TZEMultiElement::Action, 1);
-  Connect(windowVisibility->Events[1], indicatorWindow, &TZEMultiElement::Action, 1);
-  Connect(windowVisibility->Events[2], eventWindow, &TZEMultiElement::Action, 2);
-  Connect(windowVisibility->DataInputs[0], Win(mainForm), &ui::TZEWin::Handle);
+  Connect(connectionGate->OnFalse, settingsDialog, &TZEMultiElement::Action, LinkSettings::Open);
+  Connect(settingsDialog->Events[LinkSettings::OnApply], showWindows, &TZEDoData::Emit);
+  Connect(settingsDialog->Events[LinkSettings::OnSave], configLoader, &TZEMultiElement::Action,
+          ConfigLoader::Save);
+  Connect(settingsDialog->DataInputs[LinkSettings::Picture], background, &ui::TZEImage::Bitmap);
+  Connect(showWindows->OnEmit, windowVisibility, &TZEMultiElement::Action,
+          WindowVisibility::Restore);
+  Connect(windowVisibility->Events[WindowVisibility::OnShowButtons], buttonWindow,
+          &TZEMultiElement::Action, ButtonWindow::SetShown);
+  Connect(windowVisibility->Events[WindowVisibility::OnShowIndicators], indicatorWindow,
+          &TZEMultiElement::Action, IndicatorWindow::Show);
+  Connect(windowVisibility->Events[WindowVisibility::OnShowEventLog], eventWindow,
+          &TZEMultiElement::Action, EventWindow::Show);
+  Connect(windowVisibility->DataInputs[WindowVisibility::Handle], Win(mainForm),
+          &ui::TZEWin::Handle);
 
   // Controller traffic: reply lines fan out to their readers; the link's
   // messages become tray balloons.
-  Connect(link->Events[0], replyFanOut, &TZEHub::Distribute);
+  Connect(link->Events[Link::OnLine], replyFanOut, &TZEHub::Distribute);
   Connect(replyFanOut->Outputs[1], replyWithoutCr, &TZEReplace::Replace);
   Connect(replyWithoutCr->OnResult, linkFanOut, &TZEHub::Distribute);
-  Connect(linkFanOut->Outputs[0], indicatorWindow, &TZEMultiElement::Action, 2);
-  Connect(linkFanOut->Outputs[2], mainList, &TZEMultiElement::Action, 1);
-  Connect(linkFanOut->Outputs[3], eventWindow, &TZEMultiElement::Action, 1);
-  Connect(link->Events[3], trayIcon, &ui::TZETrayIcon::Balloon);
-  Connect(replyFanOut->Outputs[0], mainPanel, &TZEMultiElement::Action, 0);
-  Connect(link->Events[1], mainPanel, &TZEMultiElement::Action, 1);
-  Connect(link->Events[2], mainPanel, &TZEMultiElement::Action, 2);
-  Connect(link->Events[4], buttonWindow, &TZEMultiElement::Action, 3);
+  Connect(linkFanOut->Outputs[0], indicatorWindow, &TZEMultiElement::Action, IndicatorWindow::Line);
+  Connect(linkFanOut->Outputs[2], mainList, &TZEMultiElement::Action, MainList::Line);
+  Connect(linkFanOut->Outputs[3], eventWindow, &TZEMultiElement::Action, EventWindow::Line);
+  Connect(link->Events[Link::OnMessage], trayIcon, &ui::TZETrayIcon::Balloon);
+  Connect(replyFanOut->Outputs[0], mainPanel, &TZEMultiElement::Action, MainPanel::Line);
+  Connect(link->Events[Link::OnStatus], mainPanel, &TZEMultiElement::Action, MainPanel::Status);
+  Connect(link->Events[Link::OnLost], mainPanel, &TZEMultiElement::Action, MainPanel::Lost);
+  Connect(link->Events[Link::OnClient], buttonWindow, &TZEMultiElement::Action,
+          ButtonWindow::Resync);
 
   // Commands of the main panel.
-  Connect(mainPanel->Events[0], link, &TZEMultiElement::Action, 0);
-  Connect(mainPanel->Events[1], settingsDialog, &TZEMultiElement::Action, 0);
-  Connect(mainPanel->Events[2], link, &TZEMultiElement::Action, 1);
-  Connect(mainPanel->Events[3], link, &TZEMultiElement::Action, 2);
-  Connect(mainPanel->Events[4], windowSelector, &TZEIndexToChanel::Route);
-  Connect(mainPanel->Events[5], link, &TZEMultiElement::Action, 3);
-  Connect(mainPanel->Events[6], indicatorWindow, &TZEMultiElement::Action, 3);
-  Connect(mainPanel->Events[7], buttonWindow, &TZEMultiElement::Action, 2);
-  Connect(mainPanel->Events[8], buttonWindow, &TZEMultiElement::Action, 3);
+  Connect(mainPanel->Events[MainPanel::OnConnect], link, &TZEMultiElement::Action,
+          Link::Connection);
+  Connect(mainPanel->Events[MainPanel::OnSettings], settingsDialog, &TZEMultiElement::Action,
+          LinkSettings::Open);
+  Connect(mainPanel->Events[MainPanel::OnSend], link, &TZEMultiElement::Action, Link::Send);
+  Connect(mainPanel->Events[MainPanel::OnReset], link, &TZEMultiElement::Action, Link::Reset);
+  Connect(mainPanel->Events[MainPanel::OnShowWindow], windowSelector, &TZEIndexToChanel::Route);
+  Connect(mainPanel->Events[MainPanel::OnRawText], link, &TZEMultiElement::Action, Link::RawText);
+  Connect(mainPanel->Events[MainPanel::OnAddIndicator], indicatorWindow, &TZEMultiElement::Action,
+          IndicatorWindow::AddIndicator);
+  Connect(mainPanel->Events[MainPanel::OnAddButton], buttonWindow, &TZEMultiElement::Action,
+          ButtonWindow::AddFromList);
+  Connect(mainPanel->Events[MainPanel::OnLive], buttonWindow, &TZEMultiElement::Action,
+          ButtonWindow::Resync);
   Connect(windowSelector->DataInput, showFlag, &TZEMemory::Value);
-  Connect(windowSelector->Channels[0], buttonWindow, &TZEMultiElement::Action, 1);
-  Connect(windowSelector->Channels[1], indicatorWindow, &TZEMultiElement::Action, 1);
-  Connect(windowSelector->Channels[2], eventWindow, &TZEMultiElement::Action, 2);
+  Connect(windowSelector->Channels[0], buttonWindow, &TZEMultiElement::Action,
+          ButtonWindow::SetShown);
+  Connect(windowSelector->Channels[1], indicatorWindow, &TZEMultiElement::Action,
+          IndicatorWindow::Show);
+  Connect(windowSelector->Channels[2], eventWindow, &TZEMultiElement::Action, EventWindow::Show);
 
   // The operator windows: commands to the link, edits through the editors,
   // the shared background and the main panel's block lists.
-  Connect(buttonWindow->Events[0], link, &TZEMultiElement::Action, 1);
-  Connect(buttonWindow->Events[1], buttonEditor, &TZEMultiElement::Action, 0);
-  Connect(buttonWindow->DataInputs[0], background, &ui::TZEImage::Bitmap);
-  Connect(buttonWindow->DataInputs[1], mainPanel, &TZEMultiElement::DataOutput, 1);
-  Connect(indicatorWindow->Events[0], indicatorEditor, &TZEMultiElement::Action, 0);
-  Connect(indicatorWindow->DataInputs[0], background, &ui::TZEImage::Bitmap);
-  Connect(indicatorWindow->DataInputs[1], mainPanel, &TZEMultiElement::DataOutput, 0);
-  Connect(mainList->Events[0], indicatorEditor, &TZEMultiElement::Action, 0);
-  Connect(mainList->DataInputs[0], background, &ui::TZEImage::Bitmap);
-  Connect(indicatorEditor->Events[0], mainList, &TZEMultiElement::Action, 0);
-  Connect(indicatorEditor->Events[1], indicatorWindow, &TZEMultiElement::Action, 0);
-  Connect(indicatorEditor->DataInputs[0], mainPanel, &TZEMultiElement::DataOutput, 0);
-  Connect(indicatorEditor->DataInputs[1], background, &ui::TZEImage::Bitmap);
-  Connect(buttonEditor->Events[1], buttonWindow, &TZEMultiElement::Action, 0);
-  Connect(buttonEditor->DataInputs[0], mainPanel, &TZEMultiElement::DataOutput, 1);
-  Connect(buttonEditor->DataInputs[1], background, &ui::TZEImage::Bitmap);
-  Connect(eventEditor->Events[1], eventWindow, &TZEMultiElement::Action, 0);
-  Connect(eventEditor->DataInputs[0], mainPanel, &TZEMultiElement::DataOutput, 0);
-  Connect(eventEditor->DataInputs[1], background, &ui::TZEImage::Bitmap);
-  Connect(eventWindow->Events[0], eventEditor, &TZEMultiElement::Action, 0);
+  Connect(buttonWindow->Events[ButtonWindow::OnSend], link, &TZEMultiElement::Action, Link::Send);
+  Connect(buttonWindow->Events[ButtonWindow::OnEdit], buttonEditor, &TZEMultiElement::Action,
+          Editor::Open);
+  Connect(buttonWindow->DataInputs[ButtonWindow::Picture], background, &ui::TZEImage::Bitmap);
+  Connect(buttonWindow->DataInputs[ButtonWindow::OutputBlocks], mainPanel,
+          &TZEMultiElement::DataOutput, MainPanel::OutputBlocks);
+  Connect(indicatorWindow->Events[IndicatorWindow::OnEdit], indicatorEditor,
+          &TZEMultiElement::Action, Editor::Open);
+  Connect(indicatorWindow->DataInputs[IndicatorWindow::Picture], background, &ui::TZEImage::Bitmap);
+  Connect(indicatorWindow->DataInputs[IndicatorWindow::InputBlocks], mainPanel,
+          &TZEMultiElement::DataOutput, MainPanel::InputBlocks);
+  Connect(mainList->Events[MainList::OnEdit], indicatorEditor, &TZEMultiElement::Action,
+          Editor::Open);
+  Connect(mainList->DataInputs[MainList::Picture], background, &ui::TZEImage::Bitmap);
+  Connect(indicatorEditor->Events[Editor::OnSaveMain], mainList, &TZEMultiElement::Action,
+          MainList::Load);
+  Connect(indicatorEditor->Events[Editor::OnSaveWindow], indicatorWindow, &TZEMultiElement::Action,
+          IndicatorWindow::Load);
+  Connect(indicatorEditor->DataInputs[Editor::Blocks], mainPanel, &TZEMultiElement::DataOutput,
+          MainPanel::InputBlocks);
+  Connect(indicatorEditor->DataInputs[Editor::Picture], background, &ui::TZEImage::Bitmap);
+  Connect(buttonEditor->Events[Editor::OnSaveWindow], buttonWindow, &TZEMultiElement::Action,
+          ButtonWindow::Reload);
+  Connect(buttonEditor->DataInputs[Editor::Blocks], mainPanel, &TZEMultiElement::DataOutput,
+          MainPanel::OutputBlocks);
+  Connect(buttonEditor->DataInputs[Editor::Picture], background, &ui::TZEImage::Bitmap);
+  Connect(eventEditor->Events[Editor::OnSaveWindow], eventWindow, &TZEMultiElement::Action,
+          EventWindow::Load);
+  Connect(eventEditor->DataInputs[Editor::Blocks], mainPanel, &TZEMultiElement::DataOutput,
+          MainPanel::InputBlocks);
+  Connect(eventEditor->DataInputs[Editor::Picture], background, &ui::TZEImage::Bitmap);
+  Connect(eventWindow->Events[EventWindow::OnEdit], eventEditor, &TZEMultiElement::Action,
+          Editor::Open);
 
   // Tray: the status picture, left click restores, right click opens the menu.
-  Connect(trayStatus->Events[0], trayIcon, &ui::TZETrayIcon::SetIcon);
-  Connect(trayStatus->Events[1], trayIcon, &ui::TZETrayIcon::Show);
+  Connect(trayStatus->Events[TrayStatus::OnIcon], trayIcon, &ui::TZETrayIcon::SetIcon);
+  Connect(trayStatus->Events[TrayStatus::OnShowIcon], trayIcon, &ui::TZETrayIcon::Show);
   Connect(trayIcon->OnClick, trayClickSelector, &TZEIndexToChanel::Route);
-  Connect(trayClickSelector->Channels[0], windowVisibility, &TZEMultiElement::Action, 1);
+  Connect(trayClickSelector->Channels[0], windowVisibility, &TZEMultiElement::Action,
+          WindowVisibility::TrayRestore);
   Connect(trayClickSelector->Channels[1], trayMenu, &ui::TzePopupMenuEx::Popup);
   Connect(trayMenu->OnClick, trayMenuSelector, &TZEIndexToChanel::Route);
   Connect(trayMenuSelector->Channels[0], mainForm, &ui::TZEMainForm::Close, 3);

@@ -3,11 +3,13 @@
 // four kinds of buttons and the lines they send, re-sending after a
 // connect, the flow of the panels, the popup menu and its commands, adding
 // from the controller's block list and the search for a free key.
+#include "app/button_window/button_window.h"
+
 #include <memory>
 #include <sstream>
 
 #include "app/button_window/button_item.h"
-#include "app/button_window/button_window.h"
+#include "app/button_window/button_records.h"
 #include "elements/str_list.h"
 #include "support/main_form.h"
 
@@ -33,10 +35,10 @@ class ButtonWindowTest : public MainFormTest {
     outputBlocks = std::make_unique<TZEStrList>();
     outputBlocks->SetStrings("\r\n");  // the main panel's list starts so
     host = Host(2, 2);
-    host->Events[0] = MakeWire(0, &TProbe::Take, &sent);
-    host->Events[1] = MakeWire(1, &TProbe::Take, &edits);
-    host->DataInputs[0] = PictureOutput();
-    host->DataInputs[1] = MakeWire(0, &TZEStrList::Array, outputBlocks.get());
+    host->Events[Window::OnSend] = MakeWire(0, &TProbe::Take, &sent);
+    host->Events[Window::OnEdit] = MakeWire(1, &TProbe::Take, &edits);
+    host->DataInputs[Window::Picture] = PictureOutput();
+    host->DataInputs[Window::OutputBlocks] = MakeWire(0, &TZEStrList::Array, outputBlocks.get());
     host->SetFactory(&SchemeFactory<Window>);
     StartDispatch();
   }
@@ -50,14 +52,14 @@ class ButtonWindowTest : public MainFormTest {
   size_t Panels() { return Win().buttons->Instances.size(); }
   Item& Panel(size_t i) { return *static_cast<Item*>(Win().buttons->Instances.at(i)->Scheme); }
   void Act(uint16_t action, TData value) { Fire(MakeWire(action, &TZEMultiElement::Action, host.get()), value); }
-  void Reload() { Act(0, TData{}); }
+  void Reload() { Act(Window::Reload, TData{}); }
   void Int(uint16_t action, int32_t v) { FireInt(MakeWire(action, &TZEMultiElement::Action, host.get()), v); }
   void Str(uint16_t action, const std::string& s) { FireStr(MakeWire(action, &TZEMultiElement::Action, host.get()), s); }
 
   // Writes [buttonForm] of user_settings.ini with these lines, shows the
   // window (hidden controls take no input) and reloads.
   void Load(const Values& lines) {
-    if (!W(*Win().form).Visible()) Int(1, 1);
+    if (!W(*Win().form).Visible()) Int(Window::SetShown, 1);
     std::string text = "[buttonForm]\r\n";
     for (const auto& line : lines) text += line + "\r\n";
     folder.Write("user_settings.ini", text);
@@ -143,7 +145,7 @@ TEST_F(ButtonWindowTest, ReloadKeepsTheMatchingLinesInFileOrder) {
   ASSERT_EQ(Panels(), 3u);
   EXPECT_EQ(ArrayTexts([&] {
               TData a;
-              Win().records->DataOutput(a, 0);
+              Win().records->DataOutput(a, TClassMultiElement_ButtonRecords::Records);
               return a;
             }()),
             (Values{"unit_3;5;12;1;0;Pump;70;0", "Unit_5;6;7;255;2;Hold;80;0", "unit_8;5;12;1;0;Pu;mp;70;0"}));
@@ -257,10 +259,10 @@ TEST_F(ButtonWindowTest, ToggleSendsTheStateItIsAboutToTake) {
   Reload();
   EXPECT_FALSE(W(*Panel(0).toggle).Checked());
   EXPECT_TRUE(sent.Seen.empty());
-  Int(3, 1);
+  Int(Window::Resync, 1);
   EXPECT_EQ(sent.Seen, (Values{"str 0;9"}));
   W(*Panel(0).toggle).Click();
-  Int(3, 1);
+  Int(Window::Resync, 1);
   EXPECT_EQ(sent.Seen, (Values{"str 0;9", "str 1;9", "str 1;9"}));
 }
 
@@ -295,7 +297,7 @@ TEST_F(ButtonWindowTest, SetValueButtonEditsItsValueInPlace) {
   EXPECT_EQ(sent.Seen.size(), 1u);
   // The cancelled text is gone: the field and a resync keep the value sent last.
   EXPECT_EQ(field.Text(), "55");
-  Int(3, 1);
+  Int(Window::Resync, 1);
   EXPECT_EQ(sent.Seen, (Values{"str 55;3", "str 55;3"}));
   EXPECT_EQ(button.Text(), "Speed: 55");
   button.DoubleClick();
@@ -310,17 +312,17 @@ TEST_F(ButtonWindowTest, SetValueButtonEditsItsValueInPlace) {
 TEST_F(ButtonWindowTest, ResyncSendsTogglesAndSetValuesInListOrder) {
   Load({"unit_1=5;1;1;0;P;70;0", "unit_2=5;2;1;1;T;70;0", "unit_3=5;3;1;2;H;70;0",
         "unit_4=6;4;40;3;S;70;0"});
-  Int(3, 0);
-  Int(3, 2);
+  Int(Window::Resync, 0);
+  Int(Window::Resync, 2);
   EXPECT_TRUE(sent.Seen.empty());
-  Int(3, 1);
+  Int(Window::Resync, 1);
   EXPECT_EQ(sent.Seen, (Values{"str 0;2", "str 40;4"}));
 
   // An open value field is closed and its text sent, caption refreshed.
   Item& s = Panel(3);
   W(*s.setValueButton).DoubleClick();
   ReplaceField(s, "41");
-  Int(3, 1);
+  Int(Window::Resync, 1);
   EXPECT_EQ(sent.Seen.back(), "str 41;4");
   EXPECT_FALSE(W(*s.valueField).Visible());
   EXPECT_TRUE(W(*s.setValueButton).Visible());
@@ -427,7 +429,7 @@ TEST_F(ButtonWindowTest, ALeftPressOnTheWindowDragsIt) {
 }
 
 TEST_F(ButtonWindowTest, ShowingAndClosingWriteTheFlag) {
-  Int(1, 1);
+  Int(Window::SetShown, 1);
   EXPECT_TRUE(W(*Win().form).Visible());
   EXPECT_EQ(ToInt(Global("visible_button")), 1);
   EXPECT_NE(folder.Read("config.ini").find("visible=1"), std::string::npos);
@@ -443,7 +445,7 @@ TEST_F(ButtonWindowTest, ShowingAndClosingWriteTheFlag) {
 
 TEST_F(ButtonWindowTest, AddFromListWritesTheDefaultRecordAndAsksForTheEditorLater) {
   Load(Units({1, 2, 4}));
-  Str(2, "5;12");
+  Str(Window::AddFromList, "5;12");
   std::string file = folder.Read("user_settings.ini");
   EXPECT_NE(file.find("unit_3=5;12;1;0;12;70;0"), std::string::npos) << file;
   loop.Advance(9);
@@ -455,7 +457,7 @@ TEST_F(ButtonWindowTest, AddFromListWritesTheDefaultRecordAndAsksForTheEditorLat
   EXPECT_EQ(edits.Seen.size(), 1u);
 
   // A text without both numbers makes no record.
-  Str(2, "12");
+  Str(Window::AddFromList, "12");
   loop.Advance(20);
   EXPECT_EQ(edits.Seen.size(), 1u);
   EXPECT_EQ(folder.Read("user_settings.ini"), file);
@@ -470,7 +472,7 @@ TEST_F(ButtonWindowTest, WithEveryKeyTakenAddingIsRefused) {
   outputBlocks->SetStrings("\r\n5;12");
   MenuOn(*Panel(0).pulseButton);
   EXPECT_TRUE(Menu().Pick(1));
-  Str(2, "5;12");
+  Str(Window::AddFromList, "5;12");
   loop.Advance(50);
   EXPECT_TRUE(edits.Seen.empty());
   EXPECT_EQ(folder.Read("user_settings.ini"), file);

@@ -10,6 +10,8 @@
 namespace zorn::test {
 namespace {
 
+using ConfigLoader = TClassMultiElement_ConfigLoader;
+
 TData& Global(const char* name) { return TZEGlobalVar::Variable(name); }
 
 class ConfigLoaderTest : public RuntimeTest {
@@ -19,14 +21,14 @@ class ConfigLoaderTest : public RuntimeTest {
     host = std::make_unique<TZEMultiElement>();
     host->SetEventCount(1);
     host->SetFactory(&SchemeFactory<TClassMultiElement_ConfigLoader>);
-    host->Events[0] = MakeWire(0, &TCall::Take, &done);
+    host->Events[ConfigLoader::OnDone] = MakeWire(0, &TCall::Take, &done);
   }
   void TearDown() override {
     host.reset();
     RuntimeTest::TearDown();
   }
-  void Load() { FireNull(MakeWire(0, &TZEMultiElement::Action, host.get())); }
-  void Save() { FireNull(MakeWire(1, &TZEMultiElement::Action, host.get())); }
+  void Load() { FireNull(MakeWire(ConfigLoader::Load, &TZEMultiElement::Action, host.get())); }
+  void Save() { FireNull(MakeWire(ConfigLoader::Save, &TZEMultiElement::Action, host.get())); }
 
   TProgramFolder folder;
   std::unique_ptr<TZEMultiElement> host;

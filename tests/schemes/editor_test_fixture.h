@@ -51,8 +51,8 @@ class EditorTest : public UiTest {
     host->CreateOnDemand = true;
     host->ParentControl = mainForm.get();
     for (uint16_t i = 0; i < 2; ++i) host->Events[i] = MakeWire(i, &TCall::Take, &reported);
-    host->DataInputs[0] = MakeWire(0, &TZEStrList::Array, blocks.get());
-    host->DataInputs[1] = MakeWire(0, &ui::TZEImage::Bitmap, background.get());
+    host->DataInputs[TEditorForm::Blocks] = MakeWire(0, &TZEStrList::Array, blocks.get());
+    host->DataInputs[TEditorForm::Picture] = MakeWire(0, &ui::TZEImage::Bitmap, background.get());
     host->SetFactory(&SchemeFactory<Dialog>);
     StartDispatch();
   }
@@ -69,7 +69,9 @@ class EditorTest : public UiTest {
   void Reported(const Values& items) {
     for (const std::string& item : items) FireStr(MakeWire(0, &TZEStrList::Add, blocks.get()), item);
   }
-  void Open(const std::string& text) { FireStr(MakeWire(0, &TZEMultiElement::Action, host.get()), text); }
+  void Open(const std::string& text) {
+    FireStr(MakeWire(TEditorForm::Open, &TZEMultiElement::Action, host.get()), text);
+  }
   Dialog& D() { return *static_cast<Dialog*>(host->Child->Scheme); }
   template <class S>
   static S& Inner(TZEMultiElement* inner) {

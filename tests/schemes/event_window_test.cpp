@@ -3,13 +3,15 @@
 // and skipped records, the conditions and their edges, the log rows and the
 // 200-row store, filtering, the popup menu, editing and adding, and every
 // action through the recording sound and system-action services.
+#include "app/event_window/event_window.h"
+
 #include <algorithm>
 #include <memory>
 #include <regex>
 #include <vector>
 
 #include "app/event_window/event_rule.h"
-#include "app/event_window/event_window.h"
+#include "app/event_window/log_store.h"
 #include "app/event_window/rule_bar.h"
 #include "elements/time.h"
 #include "platform/sound.h"
@@ -19,6 +21,8 @@
 
 namespace zorn::test {
 namespace {
+
+using EventWindow = TClassChildForm_EventWindow;
 
 using platform::SystemRequests;
 using platform::TSystemRequest;
@@ -33,7 +37,7 @@ class EventWindowTest : public MainFormTest {
     MainFormTest::SetUp();
     SystemRequests().clear();
     host = Host(1, 0);
-    host->Events[0] = MakeWire(0, &TCall::Take, &editor);
+    host->Events[EventWindow::OnEdit] = MakeWire(0, &TCall::Take, &editor);
     host->SetFactory(&SchemeFactory<TClassChildForm_EventWindow>);
     StartDispatch();
   }
@@ -54,9 +58,11 @@ class EventWindowTest : public MainFormTest {
     folder.Write("user_settings.ini", "[eventForm]\r\n" + lines);
     Load();
   }
-  void Load() { FireNull(MakeWire(0, &TZEMultiElement::Action, host.get())); }
-  void Line(const std::string& line) { Act(1, line); }
-  void Show(int32_t v) { FireInt(MakeWire(2, &TZEMultiElement::Action, host.get()), v); }
+  void Load() { FireNull(MakeWire(EventWindow::Load, &TZEMultiElement::Action, host.get())); }
+  void Line(const std::string& line) { Act(EventWindow::Line, line); }
+  void Show(int32_t v) {
+    FireInt(MakeWire(EventWindow::Show, &TZEMultiElement::Action, host.get()), v);
+  }
 
   // A row without its time stamp.
   static std::string Unstamped(const std::string& row) { return row.substr(row.find(';') + 1); }
@@ -67,7 +73,7 @@ class EventWindowTest : public MainFormTest {
   }
   Values Store() {
     TData array;
-    E().logStore->DataOutput(array, 0);
+    E().logStore->DataOutput(array, TClassMultiElement_EventLogStore::Rows);
     Values rows;
     for (const std::string& row : ArrayTexts(array)) rows.push_back(Unstamped(row));
     return rows;

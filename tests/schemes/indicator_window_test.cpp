@@ -2,10 +2,13 @@
 // its settings in a private program folder: loading, the state of each
 // indicator by its condition, the look and its blinking, the change sound,
 // the popup menu and its commands, and adding indicators.
+#include "app/indicator_window/indicator_window.h"
+
 #include <memory>
 
+#include "app/indicator_window/indicator_free_key.h"
 #include "app/indicator_window/indicator_item.h"
-#include "app/indicator_window/indicator_window.h"
+#include "app/indicator_window/indicator_loader.h"
 #include "elements/str_list.h"
 #include "platform/resources.h"
 #include "platform/sound.h"
@@ -13,6 +16,10 @@
 
 namespace zorn::test {
 namespace {
+
+using IndicatorWindow = TClassChildForm_IndicatorWindow;
+using Loader = TClassMultiElement_IndicatorLoader;
+using FreeKey = TClassMultiElement_IndicatorFreeKey;
 
 using ui::headless::THeadlessBitmap;
 using ui::headless::THeadlessMenu;
@@ -28,9 +35,9 @@ class IndicatorWindowTest : public MainFormTest {
     MainFormTest::SetUp();
     blocks.SetStrings("\r\n");  // the block list before any report: one empty entry
     host = Host(1, 2);
-    host->Events[0] = MakeWire(0, &TProbe::Take, &edits);
-    host->DataInputs[0] = PictureOutput();
-    host->DataInputs[1] = MakeWire(0, &TZEStrList::Array, &blocks);
+    host->Events[IndicatorWindow::OnEdit] = MakeWire(0, &TProbe::Take, &edits);
+    host->DataInputs[IndicatorWindow::Picture] = PictureOutput();
+    host->DataInputs[IndicatorWindow::InputBlocks] = MakeWire(0, &TZEStrList::Array, &blocks);
     host->SetFactory(&SchemeFactory<TClassChildForm_IndicatorWindow>);
     StartDispatch();
   }
@@ -41,10 +48,12 @@ class IndicatorWindowTest : public MainFormTest {
   void Act(uint16_t action, const std::string& text) {
     FireStr(MakeWire(action, &TZEMultiElement::Action, host.get()), text);
   }
-  void Load() { FireNull(MakeWire(0, &TZEMultiElement::Action, host.get())); }
-  void Show(int32_t v) { FireInt(MakeWire(1, &TZEMultiElement::Action, host.get()), v); }
-  void Line(const std::string& line) { Act(2, line); }
-  void AddIndicator(const std::string& block) { Act(3, block); }
+  void Load() { FireNull(MakeWire(IndicatorWindow::Load, &TZEMultiElement::Action, host.get())); }
+  void Show(int32_t v) {
+    FireInt(MakeWire(IndicatorWindow::Show, &TZEMultiElement::Action, host.get()), v);
+  }
+  void Line(const std::string& line) { Act(IndicatorWindow::Line, line); }
+  void AddIndicator(const std::string& block) { Act(IndicatorWindow::AddIndicator, block); }
 
   // Writes [indicatorForm] of user_settings.ini and loads.
   void Records(const std::string& lines) {
@@ -142,7 +151,7 @@ TEST_F(IndicatorWindowTest, LoadKeepsMatchingRecordsInFileOrder) {
                     "Текущее значение: \"\"");
   // The record list behind the panels, with "=" turned into ";".
   TData list;
-  Window().loader->DataOutput(list, 0);
+  Window().loader->DataOutput(list, Loader::Records);
   EXPECT_EQ(ArrayTexts(list), (Values{"unit_4;1;12;9;2;Давление;80;1", "Unit_5;0;3;1;0;Насос;60;0",
                                       "unit_6;2;7;abc;3;Строка;90;0"}));
   // In rows: 80 + 10 + 60 is wider than the window, so the second panel
@@ -351,18 +360,18 @@ TEST_F(IndicatorWindowTest, DeleteRemovesTheSelectedKeyAndReloads) {
   // but the window still loads again.
   folder.Write("user_settings.ini", "[indicatorForm]\r\nunit_1=1;12;5;0;A;60;0\r\n"
                                     "unit_2=1;12;5;0;New;60;0\r\n");
-  FireNull(MakeWire(2, &TZEMultiElement::Action, Window().loader));
+  FireNull(MakeWire(Loader::Delete, &TZEMultiElement::Action, Window().loader));
   EXPECT_EQ(Texts(), (Values{"A", "New"}));
   EXPECT_NE(folder.Read("user_settings.ini").find("unit_2="), std::string::npos);
 }
 
 TEST_F(IndicatorWindowTest, WithoutASelectionEditAndDeleteFindNoRecord) {
   Records("unit_1=1;12;5;0;A;60;0\r\n");
-  FireNull(MakeWire(1, &TZEMultiElement::Action, Window().loader));  // edit
+  FireNull(MakeWire(Loader::Edit, &TZEMultiElement::Action, Window().loader));
   EXPECT_TRUE(edits.Seen.empty());
   folder.Write("user_settings.ini", "[indicatorForm]\r\nunit_1=1;12;5;0;A;60;0\r\n"
                                     "unit_2=1;12;5;0;B;60;0\r\n");
-  FireNull(MakeWire(2, &TZEMultiElement::Action, Window().loader));  // delete
+  FireNull(MakeWire(Loader::Delete, &TZEMultiElement::Action, Window().loader));
   EXPECT_EQ(Texts(), (Values{"A", "B"}));
   EXPECT_NE(folder.Read("user_settings.ini").find("unit_1="), std::string::npos);
 }
@@ -412,12 +421,12 @@ TEST_F(IndicatorWindowTest, TheFreeKeySearchEndsWhenEveryKeyIsTaken) {
   std::string lines;
   for (int n = 1; n <= 100; ++n) lines += "unit_" + std::to_string(n) + "=1;12;5;0;A;60;0\r\n";
   Records(lines);
-  FireNull(MakeWire(0, &TZEMultiElement::Action, Window().freeKey));
+  FireNull(MakeWire(FreeKey::Find, &TZEMultiElement::Action, Window().freeKey));
   EXPECT_EQ(edits.Seen, (Values{"str 1;unit_0"}));  // after 100 the counter wraps to 0
 
   Records(lines + "unit_0=1;12;5;0;A;60;0\r\n");
   std::string before = folder.Read("user_settings.ini");
-  FireNull(MakeWire(0, &TZEMultiElement::Action, Window().freeKey));
+  FireNull(MakeWire(FreeKey::Find, &TZEMultiElement::Action, Window().freeKey));
   AddIndicator("1;27");
   loop.Advance(100);
   EXPECT_EQ(edits.Seen.size(), 1u);

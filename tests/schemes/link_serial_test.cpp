@@ -32,6 +32,8 @@
 namespace zorn::test {
 namespace {
 
+using Link = TClassMultiElement_Link;
+
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
@@ -165,8 +167,8 @@ class LinkSerialTest : public RuntimeTest {
   }
   // Read-timer steps until `count` lines came out, at most 40 of them.
   bool ReadLines(size_t count) {
-    for (int i = 0; i < 40 && out[0].Seen.size() < count; ++i) loop.Advance(500);
-    return out[0].Seen.size() >= count;
+    for (int i = 0; i < 40 && out[Link::OnLine].Seen.size() < count; ++i) loop.Advance(500);
+    return out[Link::OnLine].Seen.size() >= count;
   }
   static std::string Wave0() {
     platform::TResourceBytes wave = platform::FindResource("WAVE0", platform::UserResourceType);
@@ -206,9 +208,9 @@ TEST_F(LinkSerialTest, TalksToPlcsimThroughAPseudoTerminal) {
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   auto wire = [&](size_t atLeast) { return plcsim_test::wait_for_file(log, atLeast, 3000); };
 
-  Input(0, 1);
+  Input(Link::Connection, 1);
   EXPECT_EQ(Var("CON_C"), "int 1");
-  EXPECT_EQ(out[1].Seen, Lines{"int 1"});
+  EXPECT_EQ(out[Link::OnStatus].Seen, Lines{"int 1"});
   EXPECT_TRUE(Com().port->IsOpen());
   EXPECT_EQ(Var("com_port_speed"), "int 9600") << "set when the scheme was made";
 
@@ -220,16 +222,17 @@ TEST_F(LinkSerialTest, TalksToPlcsimThroughAPseudoTerminal) {
   EXPECT_EQ(wire(5), "scan\n");
   EXPECT_EQ(Var("tx ok"), "int 1");
   EXPECT_EQ(Var("error"), "int 0");
-  EXPECT_EQ(out[1].Seen.back(), "int 3");
+  EXPECT_EQ(out[Link::OnStatus].Seen.back(), "int 3");
 
   // The answer, read at the next tick, without its CRs; the tx-ok timer
   // drops its flag on the same tick.
   ASSERT_TRUE(cable.WaitToPanel(32));
   loop.Advance(500);
-  EXPECT_EQ(out[0].Seen, (Lines{"str 0;1;1", "str 1;3;12", "str 2;5;pump", "str 5;4;0"}));
+  EXPECT_EQ(out[Link::OnLine].Seen,
+            (Lines{"str 0;1;1", "str 1;3;12", "str 2;5;pump", "str 5;4;0"}));
   EXPECT_EQ(Var("rx ok"), "int 1");
   EXPECT_EQ(Var("tx ok"), "int 0");
-  EXPECT_EQ(out[1].Seen.back(), "int 5");
+  EXPECT_EQ(out[Link::OnStatus].Seen.back(), "int 5");
 
   // The poll every time_refresh seconds; rx ok drops 500 ms after the last line.
   loop.Advance(500);
@@ -237,80 +240,80 @@ TEST_F(LinkSerialTest, TalksToPlcsimThroughAPseudoTerminal) {
   EXPECT_EQ(Var("rx ok"), "int 0");
   ASSERT_TRUE(cable.WaitToPanel(32 + 25));
   loop.Advance(500);
-  EXPECT_EQ(out[0].Seen.size(), 7u);
+  EXPECT_EQ(out[Link::OnLine].Seen.size(), 7u);
 
   // Command 1;4 framed as 0D 31 3B 34 0A; raw text unchanged; the ERROR
   // reply becomes the operator's message.
-  Input(1, "1;4");
+  Input(Link::Send, "1;4");
   EXPECT_EQ(wire(15).substr(10), "\x0d\x31\x3b\x34\x0a");
   ASSERT_TRUE(cable.WaitToPanel(57 + 7));
   loop.Advance(500);
-  EXPECT_EQ(out[0].Seen.back(), "str 5;4;1");
-  Input(3, "1;9\n");
+  EXPECT_EQ(out[Link::OnLine].Seen.back(), "str 5;4;1");
+  Input(Link::RawText, "1;9\n");
   EXPECT_EQ(wire(19).substr(15), "1;9\n");
   ASSERT_TRUE(cable.WaitToPanel(64 + 9));
   loop.Advance(500);
-  EXPECT_EQ(out[3].Seen, Lines{"str Ошибка доставки блоку выхода № 9"});
-  EXPECT_EQ(out[0].Seen.size(), 8u);
+  EXPECT_EQ(out[Link::OnMessage].Seen, Lines{"str Ошибка доставки блоку выхода № 9"});
+  EXPECT_EQ(out[Link::OnLine].Seen.size(), 8u);
 
   // Disconnected: the port closes, polls and commands are dropped.
-  Input(0, 0);
+  Input(Link::Connection, 0);
   EXPECT_EQ(Var("CON_C"), "int 0");
   EXPECT_FALSE(Com().port->IsOpen());
   EXPECT_FALSE(Com().readTimer->Enabled());
-  EXPECT_EQ(out[1].Seen.back(), "int 4") << "rx ok still set from the ERROR reply";
+  EXPECT_EQ(out[Link::OnStatus].Seen.back(), "int 4") << "rx ok still set from the ERROR reply";
   loop.Advance(6000);
-  Input(1, "1;4");
+  Input(Link::Send, "1;4");
   std::this_thread::sleep_for(std::chrono::milliseconds(50));
   EXPECT_EQ(plcsim_test::read_file(log).size(), 19u);
-  EXPECT_TRUE(out[2].Seen.empty());
+  EXPECT_TRUE(out[Link::OnLost].Seen.empty());
   EXPECT_TRUE(platform::SoundRequests().empty());
   fs::remove_all(dir);
 }
 
 TEST_F(LinkSerialTest, FailedWritesCountUpAndSignalTheLossWithTheAlarm) {
   SetVar("com_port", kComMissing);
-  Input(0, 1);
+  Input(Link::Connection, 1);
   EXPECT_EQ(Var("CON_C"), "int 1") << "the request succeeds on its face";
   EXPECT_FALSE(Com().port->IsOpen());
 
   // Before any write the count is 0: the scan request fails, the first failure.
   loop.Advance(2000);
   EXPECT_EQ(Var("error"), "int 1");
-  EXPECT_EQ(out[1].Seen, (Lines{"int 1", "int 9"}));
-  EXPECT_TRUE(out[2].Seen.empty());
+  EXPECT_EQ(out[Link::OnStatus].Seen, (Lines{"int 1", "int 9"}));
+  EXPECT_TRUE(out[Link::OnLost].Seen.empty());
 
   // The second failure signals the loss, and so does every further one.
-  Input(1, "ref");
-  EXPECT_EQ(out[2].Seen, Lines{"int 2"});
+  Input(Link::Send, "ref");
+  EXPECT_EQ(out[Link::OnLost].Seen, Lines{"int 2"});
   EXPECT_TRUE(AlarmsPlayed(1));
-  Input(1, "ref");
-  EXPECT_EQ(out[2].Seen, (Lines{"int 2", "int 3"}));
+  Input(Link::Send, "ref");
+  EXPECT_EQ(out[Link::OnLost].Seen, (Lines{"int 2", "int 3"}));
   EXPECT_TRUE(AlarmsPlayed(2));
 
   // A connect request starts the count again.
-  Input(0, 1);
-  Input(1, "ref");
-  EXPECT_EQ(out[2].Seen.size(), 2u);
-  Input(1, "ref");
-  EXPECT_EQ(out[2].Seen.back(), "int 2");
+  Input(Link::Connection, 1);
+  Input(Link::Send, "ref");
+  EXPECT_EQ(out[Link::OnLost].Seen.size(), 2u);
+  Input(Link::Send, "ref");
+  EXPECT_EQ(out[Link::OnLost].Seen.back(), "int 2");
 
   // After 100 the count wraps to 0, which is no loss.
-  for (int i = 0; i < 98; ++i) Input(1, "ref");
-  EXPECT_EQ(out[2].Seen.back(), "int 100");
-  size_t signals = out[2].Seen.size();
-  Input(1, "ref");
-  Input(1, "ref");
-  EXPECT_EQ(out[2].Seen.size(), signals);
-  Input(1, "ref");
-  EXPECT_EQ(out[2].Seen.back(), "int 2");
-  EXPECT_EQ(out[2].Seen.size(), signals + 1);
+  for (int i = 0; i < 98; ++i) Input(Link::Send, "ref");
+  EXPECT_EQ(out[Link::OnLost].Seen.back(), "int 100");
+  size_t signals = out[Link::OnLost].Seen.size();
+  Input(Link::Send, "ref");
+  Input(Link::Send, "ref");
+  EXPECT_EQ(out[Link::OnLost].Seen.size(), signals);
+  Input(Link::Send, "ref");
+  EXPECT_EQ(out[Link::OnLost].Seen.back(), "int 2");
+  EXPECT_EQ(out[Link::OnLost].Seen.size(), signals + 1);
 }
 
 TEST_F(LinkSerialTest, AWriteThatDidNotHappenCountsAsFailed) {
   TPtyPair device;
   platform::SetSerialDevicePath(kCom, device.SlavePath);
-  Input(0, 1);
+  Input(Link::Connection, 1);
   loop.Advance(2000);
   EXPECT_EQ(device.Receive(5), "scan\n");
   EXPECT_EQ(Var("error"), "int 0");
@@ -318,8 +321,8 @@ TEST_F(LinkSerialTest, AWriteThatDidNotHappenCountsAsFailed) {
   // A pending scan request outlives the disconnect and meets a closed
   // port: nothing is written, which is a failed write, whatever the count
   // of the write before.
-  Input(0, 1);
-  Input(0, 0);
+  Input(Link::Connection, 1);
+  Input(Link::Connection, 0);
   loop.Advance(2000);
   EXPECT_EQ(Var("tx ok"), "int 0");
   EXPECT_EQ(Var("error"), "int 1");
@@ -330,7 +333,7 @@ TEST_F(LinkSerialTest, APortGoneAfterARunOfPollsIsNeverTakenForLive) {
   TPtyPair device;
   platform::SetSerialDevicePath(kCom, device.SlavePath);
   SetVar("time_refresh", 1);
-  Input(0, 1);
+  Input(Link::Connection, 1);
   std::string wire;
   for (int i = 0; i < 5; ++i) {
     loop.Advance(1000);
@@ -345,46 +348,46 @@ TEST_F(LinkSerialTest, APortGoneAfterARunOfPollsIsNeverTakenForLive) {
   // opens it again, which now fails.
   device.CloseMaster();
   platform::SetSerialDevicePath(kCom, "/nonexistent/zorn-gone");
-  Input(0, 0);
+  Input(Link::Connection, 0);
   loop.Advance(600);  // past the last poll's "tx ok" flash
   ASSERT_EQ(Var("tx ok"), "int 0");
-  out[1].Seen.clear();
-  Input(0, 1);
+  out[Link::OnStatus].Seen.clear();
+  Input(Link::Connection, 1);
   ASSERT_FALSE(Com().port->IsOpen());
   loop.Advance(5000);
   // The scan request and the polls all fail: never "tx ok", never a status
   // with the sent bit, and the loss is signalled.
   EXPECT_EQ(Var("tx ok"), "int 0");
-  for (const std::string& code : out[1].Seen) {
+  for (const std::string& code : out[Link::OnStatus].Seen) {
     EXPECT_EQ(std::stoi(code.substr(4)) & 2, 0) << code;
   }
-  EXPECT_FALSE(out[2].Seen.empty());
+  EXPECT_FALSE(out[Link::OnLost].Seen.empty());
 }
 
 TEST_F(LinkSerialTest, ADeviceThatHangsUpMakesWritesFailAndSignalsTheLoss) {
   TPtyPair device;
   platform::SetSerialDevicePath(kCom, device.SlavePath);
-  Input(0, 1);
+  Input(Link::Connection, 1);
   loop.Advance(2000);
   ASSERT_EQ(device.Receive(5), "scan\n");
   // Every CR is dropped wherever it stands; an LF alone is an empty line,
   // which the reply check drops.
   ASSERT_TRUE(device.Send("1;\r3;12\r\n\n"));
   loop.Advance(500);
-  EXPECT_EQ(out[0].Seen, Lines{"str 1;3;12"});
+  EXPECT_EQ(out[Link::OnLine].Seen, Lines{"str 1;3;12"});
 
   device.CloseMaster();
   loop.Advance(500);
-  Input(1, "1;4");
+  Input(Link::Send, "1;4");
   EXPECT_EQ(Var("error"), "int 1");
-  EXPECT_TRUE(out[2].Seen.empty());
-  Input(1, "1;4");
-  EXPECT_EQ(out[2].Seen, Lines{"int 2"});
+  EXPECT_TRUE(out[Link::OnLost].Seen.empty());
+  Input(Link::Send, "1;4");
+  EXPECT_EQ(out[Link::OnLost].Seen, Lines{"int 2"});
   EXPECT_TRUE(AlarmsPlayed(1));
   loop.Advance(5000);
-  Input(0, 0);
+  Input(Link::Connection, 0);
   EXPECT_FALSE(Com().port->IsOpen());
-  EXPECT_EQ(out[0].Seen.size(), 1u);
+  EXPECT_EQ(out[Link::OnLine].Seen.size(), 1u);
 }
 
 TEST_F(LinkSerialTest, ReadsABurstOfAnyLengthAtConstantStackDepth) {
@@ -395,10 +398,10 @@ TEST_F(LinkSerialTest, ReadsABurstOfAnyLengthAtConstantStackDepth) {
   TCall handler([&](TData& d, uint16_t) {
     volatile char marker = 0;
     depth.push_back(reinterpret_cast<uintptr_t>(&marker));
-    out[0].Take(d, 0);
+    out[Link::OnLine].Take(d, 0);
   });
-  host->Events[0] = MakeWire(0, &TCall::Take, &handler);
-  Input(0, 1);
+  host->Events[Link::OnLine] = MakeWire(0, &TCall::Take, &handler);
+  Input(Link::Connection, 1);
 
   // As many lines as the pseudo-terminal takes before it is read.
   const std::string line = "1;3;12\r\n";
@@ -407,8 +410,8 @@ TEST_F(LinkSerialTest, ReadsABurstOfAnyLengthAtConstantStackDepth) {
     ++lines;
   ASSERT_GT(lines, 1000u);
   ASSERT_TRUE(ReadLines(lines));
-  EXPECT_EQ(out[0].Seen.size(), lines);
-  EXPECT_EQ(out[0].Seen.back(), "str 1;3;12");
+  EXPECT_EQ(out[Link::OnLine].Seen.size(), lines);
+  EXPECT_EQ(out[Link::OnLine].Seen.back(), "str 1;3;12");
   auto [low, high] = std::minmax_element(depth.begin(), depth.end());
   EXPECT_LT(*high - *low, 1024u) << "the stack grew with the burst";
 }
@@ -416,7 +419,7 @@ TEST_F(LinkSerialTest, ReadsABurstOfAnyLengthAtConstantStackDepth) {
 TEST_F(LinkSerialTest, CapsALineAtSixtyFourKilobytes) {
   TPtyPair device;
   platform::SetSerialDevicePath(kCom, device.SlavePath);
-  Input(0, 1);
+  Input(Link::Connection, 1);
   const std::string big = "1;3;" + std::string(70000, 'x');
   // The device writes from its own thread: the line is more than the
   // pseudo-terminal holds.
@@ -424,8 +427,8 @@ TEST_F(LinkSerialTest, CapsALineAtSixtyFourKilobytes) {
   bool read = ReadLines(2);
   writer.join();
   ASSERT_TRUE(read);
-  EXPECT_EQ(out[0].Seen[0], "str " + big.substr(0, TZELineAssembler::DefaultMaxLength));
-  EXPECT_EQ(out[0].Seen[1], "str 0;1;1");
+  EXPECT_EQ(out[Link::OnLine].Seen[0], "str " + big.substr(0, TZELineAssembler::DefaultMaxLength));
+  EXPECT_EQ(out[Link::OnLine].Seen[1], "str 0;1;1");
   EXPECT_EQ(Com().lineBuffer->Pending(), 0u);
 }
 

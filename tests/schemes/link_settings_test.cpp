@@ -18,6 +18,9 @@
 namespace zorn::test {
 namespace {
 
+using LinkSettings = TClassChildForm_LinkSettings;
+using ConfigLoader = TClassMultiElement_ConfigLoader;
+
 using ui::headless::THeadlessBitmap;
 using ui::headless::vkDelete;
 using ui::headless::vkHome;
@@ -53,7 +56,7 @@ class LinkSettingsTest : public UiTest {
     host->CreateOnDemand = true;
     host->ParentControl = mainForm.get();
     for (uint16_t i = 0; i < 2; ++i) host->Events[i] = MakeWire(i, &TCall::Take, &reported);
-    host->DataInputs[0] = MakeWire(0, &ui::TZEImage::Bitmap, background.get());
+    host->DataInputs[LinkSettings::Picture] = MakeWire(0, &ui::TZEImage::Bitmap, background.get());
     host->SetFactory(&SchemeFactory<TClassChildForm_LinkSettings>);
     StartDispatch();
   }
@@ -76,7 +79,7 @@ class LinkSettingsTest : public UiTest {
     MakeInt(Global("time_refresh"), refresh);
     MakeInt(Global("reconnecting"), reconnecting);
   }
-  void Open() { FireNull(MakeWire(0, &TZEMultiElement::Action, host.get())); }
+  void Open() { FireNull(MakeWire(LinkSettings::Open, &TZEMultiElement::Action, host.get())); }
   TClassChildForm_LinkSettings& D() {
     return *static_cast<TClassChildForm_LinkSettings*>(host->Child->Scheme);
   }
@@ -359,7 +362,8 @@ class LinkSettingsSaveTest : public LinkSettingsTest {
     loader = std::make_unique<TZEMultiElement>();
     loader->SetEventCount(1);
     loader->SetFactory(&SchemeFactory<TClassMultiElement_ConfigLoader>);
-    host->Events[1] = MakeWire(1, &TZEMultiElement::Action, loader.get());
+    host->Events[LinkSettings::OnSave] =
+        MakeWire(ConfigLoader::Save, &TZEMultiElement::Action, loader.get());
   }
   void TearDown() override {
     loader.reset();
@@ -371,7 +375,7 @@ class LinkSettingsSaveTest : public LinkSettingsTest {
 
 TEST_F(LinkSettingsSaveTest, SavingWritesEverySixKeysEvenUnchanged) {
   folder.Write("config.ini", "[config]\r\ntype_connect=2\r\ntcp_port=6000\r\ntime_refresh=3\r\n");
-  FireNull(MakeWire(0, &TZEMultiElement::Action, loader.get()));  // load
+  FireNull(MakeWire(ConfigLoader::Load, &TZEMultiElement::Action, loader.get()));  // load
   Open();
   W(*D().saveButton).Click();
   std::string ini = folder.Read("config.ini");
@@ -393,7 +397,8 @@ TEST_F(LinkSettingsSaveTest, SavingWritesEverySixKeysEvenUnchanged) {
 }
 
 TEST_F(LinkSettingsSaveTest, AFirstSaveWithoutEditsStoresWhatTheDialogShows) {
-  FireNull(MakeWire(0, &TZEMultiElement::Action, loader.get()));  // no config.ini yet
+  FireNull(
+      MakeWire(ConfigLoader::Load, &TZEMultiElement::Action, loader.get()));  // no config.ini yet
   Open();
   EXPECT_TRUE(W(*D().tcpChoice).Click());
   EXPECT_EQ(W(*D().tcpPort).Text(), "4455");

@@ -15,6 +15,9 @@
 namespace zorn::test {
 namespace {
 
+using MainList = TClassChildPanel_MainList;
+using IndicatorWindow = TClassChildForm_IndicatorWindow;
+
 using ui::headless::THeadlessBitmap;
 using ui::headless::THeadlessMenu;
 using ui::headless::THeadlessWidget;
@@ -38,8 +41,8 @@ class MainListTest : public MainFormTest {
     topPanel->Height = 27;
     topPanel->Init();
     host = Host(1, 1);
-    host->Events[0] = MakeWire(0, &TProbe::Take, &edits);
-    host->DataInputs[0] = PictureOutput();
+    host->Events[MainList::OnEdit] = MakeWire(0, &TProbe::Take, &edits);
+    host->DataInputs[MainList::Picture] = PictureOutput();
     host->SetFactory(&SchemeFactory<TClassChildPanel_MainList>);
     windowHost = Host(1, 2);
     windowHost->SetFactory(&SchemeFactory<TClassChildForm_IndicatorWindow>);
@@ -60,13 +63,13 @@ class MainListTest : public MainFormTest {
     return *static_cast<TClassChildForm_IndicatorWindow*>(windowHost->Child->Scheme);
   }
   void Load() {
-    FireNull(MakeWire(0, &TZEMultiElement::Action, host.get()));
-    FireNull(MakeWire(0, &TZEMultiElement::Action, windowHost.get()));
+    FireNull(MakeWire(MainList::Load, &TZEMultiElement::Action, host.get()));
+    FireNull(MakeWire(IndicatorWindow::Load, &TZEMultiElement::Action, windowHost.get()));
   }
   // A reply line as the main window hands it on: window first, then list.
   void Line(const std::string& line) {
-    FireStr(MakeWire(2, &TZEMultiElement::Action, windowHost.get()), line);
-    FireStr(MakeWire(1, &TZEMultiElement::Action, host.get()), line);
+    FireStr(MakeWire(IndicatorWindow::Line, &TZEMultiElement::Action, windowHost.get()), line);
+    FireStr(MakeWire(MainList::Line, &TZEMultiElement::Action, host.get()), line);
   }
   void Settings(const std::string& text) {
     folder.Write("user_settings.ini", text);

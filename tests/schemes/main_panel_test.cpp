@@ -16,6 +16,8 @@
 namespace zorn::test {
 namespace {
 
+using MainPanel = TClassChildPanel_MainPanel;
+
 using ui::headless::THeadlessBitmap;
 using ui::headless::THeadlessMenu;
 using Values = std::vector<std::string>;
@@ -49,9 +51,13 @@ class MainPanelTest : public UiTest {
   TClassChildPanel_MainPanel& Panel() {
     return *static_cast<TClassChildPanel_MainPanel*>(host->Child->Scheme);
   }
-  void Reply(const std::string& line) { FireStr(MakeWire(0, &TZEMultiElement::Action, host.get()), line); }
-  void Status(int32_t code) { FireInt(MakeWire(1, &TZEMultiElement::Action, host.get()), code); }
-  void Lost() { FireNull(MakeWire(2, &TZEMultiElement::Action, host.get())); }
+  void Reply(const std::string& line) {
+    FireStr(MakeWire(MainPanel::Line, &TZEMultiElement::Action, host.get()), line);
+  }
+  void Status(int32_t code) {
+    FireInt(MakeWire(MainPanel::Status, &TZEMultiElement::Action, host.get()), code);
+  }
+  void Lost() { FireNull(MakeWire(MainPanel::Lost, &TZEMultiElement::Action, host.get())); }
   static void SetGlobal(const char* name, int32_t value) { MakeInt(TZEGlobalVar::Variable(name), value); }
   static int32_t LiveFlag() { return ToInt(TZEGlobalVar::Variable("стат.  соед")); }
 
@@ -121,18 +127,18 @@ TEST_F(MainPanelTest, StartStopTogglesTheLinkAndLocksTheSettings) {
   W(*p.startStopButton).Click();
   EXPECT_EQ(W(*p.startStopButton).Text(), "Стоп");
   EXPECT_FALSE(W(*p.settingsButton).Enabled());
-  EXPECT_EQ(outputs[0].Seen, (Values{"int 1"}));
+  EXPECT_EQ(outputs[MainPanel::OnConnect].Seen, (Values{"int 1"}));
   EXPECT_EQ(Picture(), "BITMAP0");
 
   W(*p.startStopButton).Click();
   EXPECT_EQ(W(*p.startStopButton).Text(), "Старт");
   EXPECT_TRUE(W(*p.settingsButton).Enabled());
-  EXPECT_EQ(outputs[0].Seen, (Values{"int 1", "int 0"}));
+  EXPECT_EQ(outputs[MainPanel::OnConnect].Seen, (Values{"int 1", "int 0"}));
   EXPECT_EQ(Picture(), "BITMAP6");
 
   W(*p.settingsButton).Click();
-  EXPECT_EQ(outputs[1].Seen, (Values{"null"}));
-  EXPECT_TRUE(outputs[2].Seen.empty());
+  EXPECT_EQ(outputs[MainPanel::OnSettings].Seen, (Values{"null"}));
+  EXPECT_TRUE(outputs[MainPanel::OnSend].Seen.empty());
 }
 
 TEST_F(MainPanelTest, ALossWithReconnectingWaitsTenSecondsAndConnectsAgain) {
@@ -141,37 +147,38 @@ TEST_F(MainPanelTest, ALossWithReconnectingWaitsTenSecondsAndConnectsAgain) {
   W(*p.startStopButton).Click();
   loop.Advance(3000);
   Lost();
-  EXPECT_EQ(outputs[0].Seen, (Values{"int 1", "int 0"}));
+  EXPECT_EQ(outputs[MainPanel::OnConnect].Seen, (Values{"int 1", "int 0"}));
   EXPECT_EQ(Picture(), "BITMAP8");
   EXPECT_EQ(W(*p.startStopButton).Text(), "Стоп");
   EXPECT_TRUE(W(*p.settingsButton).Enabled());  // follows the disconnect
 
   loop.Advance(9999);
-  EXPECT_EQ(outputs[0].Seen.size(), 2u);
+  EXPECT_EQ(outputs[MainPanel::OnConnect].Seen.size(), 2u);
   loop.Advance(1);
-  EXPECT_EQ(outputs[0].Seen, (Values{"int 1", "int 0", "int 1"}));
+  EXPECT_EQ(outputs[MainPanel::OnConnect].Seen, (Values{"int 1", "int 0", "int 1"}));
   EXPECT_FALSE(W(*p.settingsButton).Enabled());
   EXPECT_EQ(W(*p.startStopButton).Text(), "Стоп");
   loop.Advance(30000);  // one shot
-  EXPECT_EQ(outputs[0].Seen.size(), 3u);
+  EXPECT_EQ(outputs[MainPanel::OnConnect].Seen.size(), 3u);
 
   // A second loss during the wait starts the 10 s over.
   Lost();
   loop.Advance(6000);
   Lost();
   loop.Advance(9999);
-  EXPECT_EQ(outputs[0].Seen, (Values{"int 1", "int 0", "int 1", "int 0", "int 0"}));
+  EXPECT_EQ(outputs[MainPanel::OnConnect].Seen,
+            (Values{"int 1", "int 0", "int 1", "int 0", "int 0"}));
   loop.Advance(1);
-  EXPECT_EQ(outputs[0].Seen.back(), "int 1");
+  EXPECT_EQ(outputs[MainPanel::OnConnect].Seen.back(), "int 1");
 
   // Stopping during a wait cancels the reconnection.
   Lost();
   W(*p.startStopButton).Click();
   EXPECT_EQ(W(*p.startStopButton).Text(), "Старт");
   EXPECT_EQ(Picture(), "BITMAP6");
-  size_t sent = outputs[0].Seen.size();
+  size_t sent = outputs[MainPanel::OnConnect].Seen.size();
   loop.Advance(20000);
-  EXPECT_EQ(outputs[0].Seen.size(), sent);
+  EXPECT_EQ(outputs[MainPanel::OnConnect].Seen.size(), sent);
 }
 
 TEST_F(MainPanelTest, ALossWithoutReconnectingSwitchesOff) {
@@ -179,15 +186,15 @@ TEST_F(MainPanelTest, ALossWithoutReconnectingSwitchesOff) {
   auto& p = Panel();
   W(*p.startStopButton).Click();
   Lost();
-  EXPECT_EQ(outputs[0].Seen, (Values{"int 1", "int 0"}));
+  EXPECT_EQ(outputs[MainPanel::OnConnect].Seen, (Values{"int 1", "int 0"}));
   EXPECT_EQ(W(*p.startStopButton).Text(), "Старт");
   EXPECT_EQ(Picture(), "BITMAP6");
   EXPECT_TRUE(W(*p.settingsButton).Enabled());
   loop.Advance(20000);
-  EXPECT_EQ(outputs[0].Seen.size(), 2u);
+  EXPECT_EQ(outputs[MainPanel::OnConnect].Seen.size(), 2u);
   // The next click starts again.
   W(*p.startStopButton).Click();
-  EXPECT_EQ(outputs[0].Seen.back(), "int 1");
+  EXPECT_EQ(outputs[MainPanel::OnConnect].Seen.back(), "int 1");
 }
 
 TEST_F(MainPanelTest, StatusCodesChooseThePicture) {
@@ -217,24 +224,24 @@ TEST_F(MainPanelTest, TheLiveFlagFollowsSendsReceiptsAndErrorsOverSerial) {
   EXPECT_FALSE(W(*p.rawSendButton).Enabled());
   EXPECT_EQ(Picture(), "BITMAP7");
 
-  outputs[8].Seen.clear();
+  outputs[MainPanel::OnLive].Seen.clear();
   Status(5);
   EXPECT_EQ(LiveFlag(), 1);
   EXPECT_TRUE(W(*p.rawSendButton).Enabled());
   EXPECT_TRUE(W(*p.resetButton).Enabled());
-  EXPECT_EQ(outputs[8].Seen, (Values{"int 1"}));
+  EXPECT_EQ(outputs[MainPanel::OnLive].Seen, (Values{"int 1"}));
   Status(7);  // no change, nothing emitted
   Status(1);
-  EXPECT_EQ(outputs[8].Seen, (Values{"int 1"}));
+  EXPECT_EQ(outputs[MainPanel::OnLive].Seen, (Values{"int 1"}));
   Status(9);
   EXPECT_EQ(LiveFlag(), 0);
   EXPECT_FALSE(W(*p.rawSendButton).Enabled());
   EXPECT_FALSE(W(*p.resetButton).Enabled());
-  EXPECT_EQ(outputs[8].Seen, (Values{"int 1", "int 0"}));
+  EXPECT_EQ(outputs[MainPanel::OnLive].Seen, (Values{"int 1", "int 0"}));
   Status(3);
   Status(0);
   EXPECT_EQ(LiveFlag(), 0);
-  EXPECT_EQ(outputs[8].Seen, (Values{"int 1", "int 0", "int 1", "int 0"}));
+  EXPECT_EQ(outputs[MainPanel::OnLive].Seen, (Values{"int 1", "int 0", "int 1", "int 0"}));
 }
 
 TEST_F(MainPanelTest, OverTcpTheResetButtonStaysOffAndOutputEightSilent) {
@@ -246,12 +253,12 @@ TEST_F(MainPanelTest, OverTcpTheResetButtonStaysOffAndOutputEightSilent) {
   EXPECT_FALSE(W(*p.resetButton).Enabled());
   Status(0);
   EXPECT_FALSE(W(*p.rawSendButton).Enabled());
-  EXPECT_TRUE(outputs[8].Seen.empty());
+  EXPECT_TRUE(outputs[MainPanel::OnLive].Seen.empty());
 }
 
 TEST_F(MainPanelTest, ReplyLinesRecordEachBlockOnceByType) {
-  EXPECT_EQ(BlockList(0), (Values{""}));
-  EXPECT_EQ(BlockList(1), (Values{""}));
+  EXPECT_EQ(BlockList(MainPanel::InputBlocks), (Values{""}));
+  EXPECT_EQ(BlockList(MainPanel::OutputBlocks), (Values{""}));
   Reply("1;4;0");
   Reply("1;4;1");
   Reply("6;2;15");
@@ -261,8 +268,8 @@ TEST_F(MainPanelTest, ReplyLinesRecordEachBlockOnceByType) {
   Reply("ERROR;3;1");
   Reply("12;3;1");
   Reply("1;4");
-  EXPECT_EQ(BlockList(0), (Values{"", "1;4", "0;12"}));
-  EXPECT_EQ(BlockList(1), (Values{"", "6;2", "5;1"}));
+  EXPECT_EQ(BlockList(MainPanel::InputBlocks), (Values{"", "1;4", "0;12"}));
+  EXPECT_EQ(BlockList(MainPanel::OutputBlocks), (Values{"", "6;2", "5;1"}));
 }
 
 TEST_F(MainPanelTest, TheRightPressShowsTheBlockMenuAndAPickSendsTheBlock) {
@@ -275,24 +282,24 @@ TEST_F(MainPanelTest, TheRightPressShowsTheBlockMenuAndAPickSendsTheBlock) {
   W(*p.buttonsButton).Release(ui::TMouseButton::Right);
   EXPECT_TRUE(Menu().Open());
   EXPECT_EQ(MenuTexts(), (Values{"Выход:(int) №2", "Выход:(bool) №7"}));
-  EXPECT_TRUE(outputs[4].Seen.empty());  // the right press shows no window
+  EXPECT_TRUE(outputs[MainPanel::OnShowWindow].Seen.empty());  // the right press shows no window
   Menu().Pick(1);
-  EXPECT_EQ(outputs[7].Seen, (Values{"str 5;7"}));
-  EXPECT_TRUE(outputs[6].Seen.empty());
+  EXPECT_EQ(outputs[MainPanel::OnAddButton].Seen, (Values{"str 5;7"}));
+  EXPECT_TRUE(outputs[MainPanel::OnAddIndicator].Seen.empty());
 
   W(*p.indicatorsButton).Press(ui::TMouseButton::Right);
   W(*p.indicatorsButton).Release(ui::TMouseButton::Right);
   EXPECT_EQ(MenuTexts(), (Values{"Вход:(int) №4", "Вход:(str) №9"}));
   Menu().Pick(0);
-  EXPECT_EQ(outputs[6].Seen, (Values{"str 1;4"}));
-  EXPECT_EQ(outputs[7].Seen.size(), 1u);
+  EXPECT_EQ(outputs[MainPanel::OnAddIndicator].Seen, (Values{"str 1;4"}));
+  EXPECT_EQ(outputs[MainPanel::OnAddButton].Seen.size(), 1u);
 
   // A block reported later shows the next time.
   Reply("7;3;x");
   W(*p.buttonsButton).Press(ui::TMouseButton::Right);
   EXPECT_EQ(MenuTexts(), (Values{"Выход:(int) №2", "Выход:(bool) №7", "Выход:(str) №3"}));
   Menu().Pick(2);
-  EXPECT_EQ(outputs[7].Seen.back(), "str 7;3");
+  EXPECT_EQ(outputs[MainPanel::OnAddButton].Seen.back(), "str 7;3");
   EXPECT_EQ(Menu().Popups(), 3);
 }
 
@@ -304,11 +311,11 @@ TEST_F(MainPanelTest, BlocksOfUnnamedTypesKeepTheMenuAlignedWithTheList) {
   W(*p.buttonsButton).Press(ui::TMouseButton::Right);
   EXPECT_EQ(MenuTexts(), (Values{"Выход:() №1", "Выход:(int) №2"}));
   Menu().Pick(1);
-  EXPECT_EQ(outputs[7].Seen, (Values{"str 6;2"}));
+  EXPECT_EQ(outputs[MainPanel::OnAddButton].Seen, (Values{"str 6;2"}));
   W(*p.indicatorsButton).Press(ui::TMouseButton::Right);
   EXPECT_EQ(MenuTexts(), (Values{"Вход:() №5"}));
   Menu().Pick(0);
-  EXPECT_EQ(outputs[6].Seen, (Values{"str 3;5"}));
+  EXPECT_EQ(outputs[MainPanel::OnAddIndicator].Seen, (Values{"str 3;5"}));
 }
 
 TEST_F(MainPanelTest, BlockListsIgnoreCaseAsEveryListSearchDoes) {
@@ -316,8 +323,8 @@ TEST_F(MainPanelTest, BlockListsIgnoreCaseAsEveryListSearchDoes) {
   Reply("1;a1;1");
   Reply("6;Б2;0");
   Reply("6;б2;0");
-  EXPECT_EQ(BlockList(0), (Values{"", "1;A1"}));
-  EXPECT_EQ(BlockList(1), (Values{"", "6;Б2"}));
+  EXPECT_EQ(BlockList(MainPanel::InputBlocks), (Values{"", "1;A1"}));
+  EXPECT_EQ(BlockList(MainPanel::OutputBlocks), (Values{"", "6;Б2"}));
 }
 
 TEST_F(MainPanelTest, AnEmptyListGivesAnEmptyMenu) {
@@ -329,13 +336,15 @@ TEST_F(MainPanelTest, AnEmptyListGivesAnEmptyMenu) {
 TEST_F(MainPanelTest, LeftPressesAndTheEventsClickShowOperatorWindows) {
   auto& p = Panel();
   W(*p.buttonsButton).Press();
-  EXPECT_EQ(outputs[4].Seen, (Values{"int 0"}));  // on the press, before the release
+  EXPECT_EQ(outputs[MainPanel::OnShowWindow].Seen,
+            (Values{"int 0"}));  // on the press, before the release
   W(*p.buttonsButton).Release();
   W(*p.indicatorsButton).Click();
   W(*p.eventsButton).Press();
-  EXPECT_EQ(outputs[4].Seen.size(), 2u);  // the events button waits for the click
+  EXPECT_EQ(outputs[MainPanel::OnShowWindow].Seen.size(),
+            2u);  // the events button waits for the click
   W(*p.eventsButton).Release();
-  EXPECT_EQ(outputs[4].Seen, (Values{"int 0", "int 1", "int 2"}));
+  EXPECT_EQ(outputs[MainPanel::OnShowWindow].Seen, (Values{"int 0", "int 1", "int 2"}));
   EXPECT_FALSE(Menu().Open());
 }
 
@@ -352,7 +361,7 @@ TEST_F(MainPanelTest, TheRawLineWindowSendsWhatEnterFinds) {
   W(*p.rawSendButton).Click();
   EXPECT_TRUE(W(*window.form).Visible());
   W(*window.line).Key(ui::headless::vkReturn);
-  EXPECT_EQ(outputs[5].Seen, (Values{"str stroka"}));
+  EXPECT_EQ(outputs[MainPanel::OnRawText].Seen, (Values{"str stroka"}));
   EXPECT_EQ(W(*window.line).Text(), "");
   EXPECT_FALSE(W(*window.form).Visible());
 
@@ -361,17 +370,17 @@ TEST_F(MainPanelTest, TheRawLineWindowSendsWhatEnterFinds) {
   W(*window.line).Key(ui::headless::vkReturn);
   W(*p.rawSendButton).Click();
   EXPECT_TRUE(W(*window.line).Key(ui::headless::vkReturn));  // empty: an empty text
-  EXPECT_EQ(outputs[5].Seen, (Values{"str stroka", "str 1;4", "str "}));
+  EXPECT_EQ(outputs[MainPanel::OnRawText].Seen, (Values{"str stroka", "str 1;4", "str "}));
 }
 
 TEST_F(MainPanelTest, ResetClickFiresTheResetOutputWhenEnabled) {
   SetGlobal("type_connect", 1);
   auto& p = Panel();
   W(*p.resetButton).Click();  // disabled until the link is live
-  EXPECT_TRUE(outputs[3].Seen.empty());
+  EXPECT_TRUE(outputs[MainPanel::OnReset].Seen.empty());
   Status(5);
   W(*p.resetButton).Click();
-  EXPECT_EQ(outputs[3].Seen, (Values{"null"}));
+  EXPECT_EQ(outputs[MainPanel::OnReset].Seen, (Values{"null"}));
 }
 
 }  // namespace

@@ -284,7 +284,7 @@ TEST_F(MainSchemeTest, TheLinksOperatorMessageBecomesATrayBalloon) {
   auto& tcp = *static_cast<TClassMultiElement_TcpLink*>(link.tcpLink->Child->Scheme);
   tcp.server->Address = "127.0.0.1";  // tests listen on loopback only
   // The main panel's start button would send this connect request.
-  FireInt(MakeWire(0, &TZEMultiElement::Action, scheme->link), 1);
+  FireInt(MakeWire(TClassMultiElement_Link::Connection, &TZEMultiElement::Action, scheme->link), 1);
   TPeer controller;
   ASSERT_TRUE(controller.Connect(port));
   ASSERT_TRUE(loop.RunUntil([&] { return !Tray().Balloons().empty(); }, std::chrono::seconds(5)));
@@ -327,9 +327,12 @@ TEST_F(MainSchemeTest, TheStartButtonOpensTheLinkAndRepliesReachThePanel) {
     scheme->mainPanel->DataOutput(array, list);
     return ArrayTexts(array);
   };
-  ASSERT_TRUE(loop.RunUntil([&] { return blocks(1).size() == 2; }, std::chrono::seconds(5)));
-  EXPECT_EQ(blocks(0), (std::vector<std::string>{"", "1;4"}));
-  EXPECT_EQ(blocks(1), (std::vector<std::string>{"", "6;2"}));
+  ASSERT_TRUE(
+      loop.RunUntil([&] { return blocks(TClassChildPanel_MainPanel::OutputBlocks).size() == 2; },
+                    std::chrono::seconds(5)));
+  EXPECT_EQ(blocks(TClassChildPanel_MainPanel::InputBlocks), (std::vector<std::string>{"", "1;4"}));
+  EXPECT_EQ(blocks(TClassChildPanel_MainPanel::OutputBlocks),
+            (std::vector<std::string>{"", "6;2"}));
 
   // The poll follows every second; "Стоп" closes the link.
   controller.Received.clear();

@@ -12,6 +12,8 @@
 #include "app/event_window/event_window.h"
 #include "app/indicator_window/indicator_item.h"
 #include "app/indicator_window/indicator_window.h"
+#include "app/main_list/main_list.h"
+#include "app/settings/link_settings.h"
 #include "link/controller_link.h"
 #include "link/panel/main_panel.h"
 #include "link/tcp_link.h"
@@ -138,14 +140,14 @@ TEST_F(OperatorWindowsTest, EditorsOpenFromTheirWindowsAndTheirSavesReloadThem) 
   ASSERT_TRUE(controller.Send("0;6;1\r\n"));  // an input block the editors can offer
   ASSERT_TRUE(loop.RunUntil([&] {
     TData blocks;
-    scheme->mainPanel->DataOutput(blocks, 0);
+    scheme->mainPanel->DataOutput(blocks, TClassChildPanel_MainPanel::InputBlocks);
     return ArrayTexts(blocks).size() == 2;
   }, 5s));
 
   // A block handed to the indicator window becomes a record its editor opens.
   TData block;
   MakeStr(block, "0;6");
-  scheme->indicatorWindow->Action(block, 3);
+  scheme->indicatorWindow->Action(block, TClassChildForm_IndicatorWindow::AddIndicator);
   loop.Advance(10);
   ASSERT_NE(scheme->indicatorEditor->Child, nullptr);
   EXPECT_NE(FindForm("Редактирование индикатора"), nullptr);
@@ -156,7 +158,7 @@ TEST_F(OperatorWindowsTest, EditorsOpenFromTheirWindowsAndTheirSavesReloadThem) 
   // The main list edits its own section through the same editor.
   TData edit;
   MakeStr(edit, "0;unit_1");
-  Fire(scheme->mainList->Events[0], edit);
+  Fire(scheme->mainList->Events[TClassChildPanel_MainList::OnEdit], edit);
   W(*indicatorEditor.caption).SetText("");
   ASSERT_TRUE(W(*indicatorEditor.caption).Type("Итог: "));
   ASSERT_TRUE(W(*ChildOf<TClassChildPanel_IndicatorEditorSave>(indicatorEditor.saveBar).save).Click());
@@ -164,7 +166,7 @@ TEST_F(OperatorWindowsTest, EditorsOpenFromTheirWindowsAndTheirSavesReloadThem) 
 
   // The button window's editor reloads the button window.
   MakeStr(edit, "1;unit_1");
-  Fire(scheme->buttonWindow->Events[1], edit);
+  Fire(scheme->buttonWindow->Events[TClassChildForm_ButtonWindow::OnEdit], edit);
   auto& buttonEditor = ChildOf<TClassChildForm_ButtonEditor>(scheme->buttonEditor);
   W(*buttonEditor.caption).SetText("");
   ASSERT_TRUE(W(*buttonEditor.caption).Type("Помпа"));
@@ -173,7 +175,7 @@ TEST_F(OperatorWindowsTest, EditorsOpenFromTheirWindowsAndTheirSavesReloadThem) 
 
   // The event window's editor: a new rule on the reported block.
   MakeStr(edit, "1;event_2");
-  Fire(scheme->eventWindow->Events[0], edit);
+  Fire(scheme->eventWindow->Events[TClassChildForm_EventWindow::OnEdit], edit);
   auto& eventEditor = ChildOf<TClassChildForm_EventEditor>(scheme->eventEditor);
   ASSERT_TRUE(W(*ChildOf<TClassChildPanel_EventEditorSave>(eventEditor.saveBar).save).Click());
   EXPECT_NE(folder.Read("user_settings.ini").find("event_2=0;6;"), std::string::npos);
@@ -185,12 +187,12 @@ TEST_F(OperatorWindowsTest, NoControlIsSqueezedToNothingBeforeOrAfterAMinimise) 
   StartConnected();
   TData edit;
   MakeStr(edit, "0;unit_1");
-  Fire(scheme->mainList->Events[0], edit);
+  Fire(scheme->mainList->Events[TClassChildPanel_MainList::OnEdit], edit);
   MakeStr(edit, "1;unit_1");
-  Fire(scheme->buttonWindow->Events[1], edit);
+  Fire(scheme->buttonWindow->Events[TClassChildForm_ButtonWindow::OnEdit], edit);
   MakeStr(edit, "1;event_1");
-  Fire(scheme->eventWindow->Events[0], edit);
-  scheme->settingsDialog->Action(edit, 0);
+  Fire(scheme->eventWindow->Events[TClassChildForm_EventWindow::OnEdit], edit);
+  scheme->settingsDialog->Action(edit, TClassChildForm_LinkSettings::Open);
   auto squeezed = [&] {
     std::vector<std::string> found;
     for (THeadlessWidget* w : backend.Widgets()) {

@@ -8,6 +8,8 @@
 namespace zorn::test {
 namespace {
 
+using PollTimer = TClassMultiElement_PollTimer;
+
 class PollTimerTest : public RuntimeTest {
  protected:
   void SetUp() override {
@@ -16,7 +18,7 @@ class PollTimerTest : public RuntimeTest {
     host = std::make_unique<TZEMultiElement>();
     host->SetEventCount(1);
     host->SetFactory(&SchemeFactory<TClassMultiElement_PollTimer>);
-    host->Events[0] = MakeWire(0, &TProbe::Take, &polls);
+    host->Events[PollTimer::OnPoll] = MakeWire(0, &TProbe::Take, &polls);
   }
   void TearDown() override {
     host.reset();  // its timer leaves the loop it runs on
@@ -24,7 +26,9 @@ class PollTimerTest : public RuntimeTest {
     RuntimeTest::TearDown();
   }
   void SetPeriod(TData value) { CopyValue(TZEGlobalVar::Variable("time_refresh"), value); }
-  void Send(int32_t v) { FireInt(MakeWire(0, &TZEMultiElement::Action, host.get()), v); }
+  void Send(int32_t v) {
+    FireInt(MakeWire(PollTimer::Poll, &TZEMultiElement::Action, host.get()), v);
+  }
   TZETimer& Timer() {
     return *static_cast<TClassMultiElement_PollTimer*>(host->Child->Scheme)->timer;
   }

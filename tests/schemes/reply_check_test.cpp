@@ -5,16 +5,20 @@
 namespace zorn::test {
 namespace {
 
+using ReplyCheck = TClassMultiElement_ReplyCheck;
+
 class ReplyCheckTest : public RuntimeTest {
  protected:
   void SetUp() override {
     RuntimeTest::SetUp();
     host.SetEventCount(2);
     host.SetFactory(&SchemeFactory<TClassMultiElement_ReplyCheck>);
-    host.Events[0] = MakeWire(0, &TProbe::Take, &accepted);
-    host.Events[1] = MakeWire(0, &TProbe::Take, &errors);
+    host.Events[ReplyCheck::OnLine] = MakeWire(0, &TProbe::Take, &accepted);
+    host.Events[ReplyCheck::OnMessage] = MakeWire(0, &TProbe::Take, &errors);
   }
-  void Line(const std::string& text) { FireStr(MakeWire(0, &TZEMultiElement::Action, &host), text); }
+  void Line(const std::string& text) {
+    FireStr(MakeWire(ReplyCheck::Line, &TZEMultiElement::Action, &host), text);
+  }
 
   TZEMultiElement host;
   TProbe accepted, errors;

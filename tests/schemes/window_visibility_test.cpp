@@ -10,6 +10,8 @@
 namespace zorn::test {
 namespace {
 
+using Visibility = TClassMultiElement_WindowVisibility;
+
 class WindowVisibilityTest : public UiTest {
  protected:
   void SetUp() override {
@@ -22,7 +24,8 @@ class WindowVisibilityTest : public UiTest {
     host->SetEventCount(3);
     host->SetDataInputCount(1);
     host->SetFactory(&SchemeFactory<TClassMultiElement_WindowVisibility>);
-    host->DataInputs[0] = MakeWire(0, &ui::TZEWin::Handle, static_cast<ui::TZEWin*>(form.get()));
+    host->DataInputs[Visibility::Handle] =
+        MakeWire(0, &ui::TZEWin::Handle, static_cast<ui::TZEWin*>(form.get()));
     for (uint16_t i = 0; i < 3; ++i) host->Events[i] = MakeWire(i, &TCall::Take, &window);
   }
   void TearDown() override {
@@ -31,8 +34,12 @@ class WindowVisibilityTest : public UiTest {
     platform::SetEventLoop(nullptr);
     UiTest::TearDown();
   }
-  void Restore(int32_t v) { FireInt(MakeWire(0, &TZEMultiElement::Action, host.get()), v); }
-  void TrayRestore() { FireNull(MakeWire(1, &TZEMultiElement::Action, host.get())); }
+  void Restore(int32_t v) {
+    FireInt(MakeWire(Visibility::Restore, &TZEMultiElement::Action, host.get()), v);
+  }
+  void TrayRestore() {
+    FireNull(MakeWire(Visibility::TrayRestore, &TZEMultiElement::Action, host.get()));
+  }
   void Flags(int32_t button, int32_t indicator, int32_t graph) {
     MakeInt(TZEGlobalVar::Variable("visible_button"), button);
     MakeInt(TZEGlobalVar::Variable("visible_indicator"), indicator);
