@@ -1,6 +1,5 @@
 #include "link/com_link.h"
 
-
 namespace zorn {
 
 TClassMultiElement_ComLink::TClassMultiElement_ComLink(TZEMultiElement* host, TElement*,

@@ -1,6 +1,5 @@
 #include "link/controller_link.h"
 
-
 namespace zorn {
 namespace {
 

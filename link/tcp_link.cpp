@@ -1,6 +1,5 @@
 #include "link/tcp_link.h"
 
-
 namespace zorn {
 
 TClassMultiElement_TcpLineSplitter::TClassMultiElement_TcpLineSplitter(

@@ -15,7 +15,6 @@
 
 namespace zorn::editor_setup {
 
-
 // Place and hint of a control on the dialog; the font is the default one.
 template <class T>
 void Place(T& c, ui::TZEWin* parent, int32_t left, int32_t top, int32_t width, int32_t height,

@@ -1,6 +1,5 @@
 #include "app/event_window/event_rule.h"
 
-
 namespace zorn {
 
 namespace {

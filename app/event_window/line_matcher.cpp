@@ -1,6 +1,5 @@
 #include "app/event_window/line_matcher.h"
 
-
 namespace zorn {
 
 namespace {

@@ -1,6 +1,5 @@
 #include "app/event_window/log_store.h"
 
-
 namespace zorn {
 
 TClassMultiElement_EventLogStore::TClassMultiElement_EventLogStore(TZEMultiElement* host, TElement*,

@@ -1,6 +1,5 @@
 #include "app/event_window/rule_finder.h"
 
-
 namespace zorn {
 
 namespace {

@@ -1,6 +1,5 @@
 #include "app/event_window/rule_loader.h"
 
-
 namespace zorn {
 
 TClassMultiElement_EventRuleLoader::TClassMultiElement_EventRuleLoader(TZEMultiElement* host,

@@ -1,6 +1,5 @@
 #include "app/event_window/rule_text.h"
 
-
 namespace zorn {
 
 namespace {

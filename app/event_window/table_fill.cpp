@@ -1,6 +1,5 @@
 #include "app/event_window/table_fill.h"
 
-
 namespace zorn {
 
 namespace {

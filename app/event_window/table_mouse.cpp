@@ -1,6 +1,5 @@
 #include "app/event_window/table_mouse.h"
 
-
 namespace zorn {
 
 TClassMultiElement_EventTableMouse::TClassMultiElement_EventTableMouse(TZEMultiElement* host,

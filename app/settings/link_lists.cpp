@@ -1,6 +1,5 @@
 #include "app/settings/link_lists.h"
 
-
 namespace zorn {
 
 namespace {

@@ -1,6 +1,5 @@
 #include "link/panel/block_menu.h"
 
-
 namespace zorn {
 
 namespace {

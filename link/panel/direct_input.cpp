@@ -1,6 +1,5 @@
 #include "link/panel/direct_input.h"
 
-
 namespace zorn {
 
 TClassChildForm_DirectInput::TClassChildForm_DirectInput(TZEMultiElement* host,

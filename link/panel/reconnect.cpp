@@ -1,6 +1,5 @@
 #include "link/panel/reconnect.h"
 
-
 namespace zorn {
 
 namespace {

@@ -1,6 +1,5 @@
 #include "link/panel/reply_parser.h"
 
-
 namespace zorn {
 
 namespace {

@@ -1,6 +1,5 @@
 #include "link/panel/status_icon.h"
 
-
 namespace zorn {
 
 namespace {
