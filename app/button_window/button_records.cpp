@@ -3,6 +3,7 @@
 #include "app/button_window/button_record_add.h"
 #include "app/button_window/button_record_file.h"
 #include "app/button_window/button_row_text.h"
+#include "app/record_reading.h"
 
 namespace zorn {
 namespace {
@@ -20,19 +21,10 @@ TClassMultiElement_ButtonRecords::TClassMultiElement_ButtonRecords(TZEMultiEleme
   records = Make<TZEStrList>();
   section = Make<TZEini>(ButtonRecordFile);
   reloadSteps = Make<TZEHub>(Outputs(4));
-  recordMask = Make<TZEStrMask>([](auto& m) {
-    m.Mask = "unit*=#;*;*;#;*;*;#";
-    m.IgnoreCase = true;
-  });
-  keySeparator = Make<TZEReplace>([](auto& r) {
-    r.SubStr = "=";
-    r.NewStr = ";";
-  });
+  recordMask = Make<TZEStrMask>(RecordMask(kUnitRecordMask));
+  keySeparator = Make<TZEReplace>(KeyAsField);
   lineSteps = Make<TZEHub>(Outputs(3));
-  position = Make<TZEMath>([](auto& m) {
-    m.Operation = moSubtract;
-    m.Op2 = 1;
-  });
+  position = Make<TZEMath>(CountLessOne);
   editRecord = Make<TZEArrayRW>();
   editKey = Make<TZEMultiStrPart>(Parts(1));
   editText = Make<TZEFormatStr>(Format("1;%1", 1));
@@ -55,21 +47,14 @@ TClassMultiElement_ButtonRecords::TClassMultiElement_ButtonRecords(TZEMultiEleme
   Connect(reloadSteps->Outputs[1], boundary, &TZEEditMulti::Action, OnClear);
   Connect(reloadSteps->Outputs[2], section, &TZEini::ReadSection);
   Connect(reloadSteps->Outputs[3], boundary, &TZEEditMulti::Action, OnArrange);
-  Connect(section->OnLine, recordMask, &TZEStrMask::Check);
-  Connect(recordMask->OnMatch, keySeparator, &TZEReplace::Replace);
-  Connect(keySeparator->OnResult, lineSteps, &TZEHub::Distribute);
-  Connect(lineSteps->Outputs[0], records, &TZEStrList::Add);
-  Connect(lineSteps->Outputs[1], position, &TZEMath::Calc);
-  Connect(position->Op1Input, records, &TZEStrList::Count);
+  ConnectRecordReading(section, recordMask, keySeparator, lineSteps, records, position);
   Connect(lineSteps->Outputs[2], rowText, &TZEMultiElement::Action, RowText::Record);
   Connect(rowText->DataInputs[RowText::Position], position, &TZEMath::Result);
   Connect(rowText->Events[RowText::OnRow], boundary, &TZEEditMulti::Action, OnRow);
 
   // Edit: the chosen record's key goes to the editor.
   Connect(boundary->InnerEvents[Edit], editRecord, &TZEArrayRW::Read);
-  Connect(editRecord->Array, records, &TZEStrList::Array);
-  Connect(editRecord->IndexInput, boundary, &TZEEditMulti::DataOutput, Chosen);
-  Connect(editRecord->OnRead, editKey, &TZEMultiStrPart::Split);
+  ConnectChosenKey(editRecord, editKey, records, boundary, Chosen);
   Connect(editKey->OnSplit, editText, &TZEFormatStr::Format);
   Connect(editText->Args[0], editKey, &TZEMultiStrPart::Part, 0);
   Connect(editText->OnResult, boundary, &TZEEditMulti::Action, OnEdit);
@@ -85,9 +70,7 @@ TClassMultiElement_ButtonRecords::TClassMultiElement_ButtonRecords(TZEMultiEleme
 
   // Delete: remove the chosen record's key, then reload everything.
   Connect(boundary->InnerEvents[Delete], deleteRecord, &TZEArrayRW::Read);
-  Connect(deleteRecord->Array, records, &TZEStrList::Array);
-  Connect(deleteRecord->IndexInput, boundary, &TZEEditMulti::DataOutput, Chosen);
-  Connect(deleteRecord->OnRead, deleteKey, &TZEMultiStrPart::Split);
+  ConnectChosenKey(deleteRecord, deleteKey, records, boundary, Chosen);
   Connect(deleteKey->OnSplit, deleteSteps, &TZEHub::Distribute);
   Connect(deleteSteps->Outputs[0], deleteFile, &TZEini::DeleteKey);
   Connect(deleteFile->KeyInput, deleteKey, &TZEMultiStrPart::Part, 0);

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/editors/block_entry.h"
+#include "elements/block_entry.h"
 #include "runtime/flow/hub.h"
 #include "runtime/flow/routing.h"
 #include "runtime/flow/state.h"

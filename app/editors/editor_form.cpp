@@ -126,7 +126,7 @@ void TEditorForm::WireShared() {
 
   Connect(block->OnSelect, blockReader, &TZEMultiElement::Action, TEditorBlockScheme::Read);
   Connect(blockReader->DataInputs[TEditorBlockScheme::IntegerField], intValue,
-          &TZENumberEdit::Shown);
+          &ui::TZEEdit::Shown);
   Connect(blockReader->DataInputs[TEditorBlockScheme::TextField], textValue, &ui::TZEEdit::Value);
 
   // Saving: the checks, then the record, written under the section and
@@ -142,7 +142,7 @@ void TEditorForm::WireShared() {
     Connect(valueByType->Channels[code], checked, &TZEHub::Distribute);
   }
   Connect(valueByType->Channels[flow_.IntegerType], valueCheck, &TZEDecimalCheck::Check);
-  Connect(valueCheck->Text, intValue, &TZENumberEdit::Shown);
+  Connect(valueCheck->Text, intValue, &ui::TZEEdit::Shown);
   Connect(valueCheck->OnValid, checked, &TZEHub::Distribute);
   Connect(valueCheck->OnInvalid, valueReason, &TZEDoData::Emit);
   Explain(valueReason);
@@ -201,11 +201,11 @@ TPanelEditorForm::TPanelEditorForm(TZEMultiElement* host, TElement* parentContro
   caption = Make<ui::TZEEdit>(
       Edit(form, 5, ui::emText, "Имя", "Надпись на элементе (СИМВОЛЫ '=' и ';' НЕ ИСПОЛЬЗОВАТЬ)"));
   widthLabel = Make<ui::TZELabel>(Label(form, 5, 30, 91, 20, "Ширина:"));
-  width = Make<TZENumberEdit>(Edit(form, 30, ui::emUnsigned, "50", "Ширина элемента"));
+  width = Make<ui::TZEEdit>(Edit(form, 30, ui::emUnsigned, "50", "Ширина элемента"));
   blockLabel = Make<ui::TZELabel>(Label(form, 5, 55, 75, 20, "Блок:"));
   block = Make<ui::TZEComboBox>(List(form, 55, TListData::Text, 20, "bit\r\nint\r\nstr", "Блок", "bit"));
   valueLabel = Make<ui::TZELabel>(Label(form, 5, 80, 75, 20, "Значение:"));
-  intValue = Make<TZENumberEdit>(
+  intValue = Make<ui::TZEEdit>(
       Edit(form, 80, ui::emInteger, "1", "Значение с которым сравнивается "));
   textValue = Make<ui::TZEEdit>(
       Edit(form, 80, ui::emText, "Значение", "Значение с которым сравнивается "));
@@ -246,13 +246,13 @@ void TPanelEditorForm::WirePanelShared() {
   Connect(widthEdited->Op1Input, widthOrigin, &TZEMemory::Value);
   Connect(widthEdited->OnTrue, widthCheck, &TZEDecimalCheck::Check);
   Connect(widthEdited->OnFalse, saving, &TZEHub::Distribute);
-  Connect(widthCheck->Text, width, &TZENumberEdit::Shown);
+  Connect(widthCheck->Text, width, &ui::TZEEdit::Shown);
   Connect(widthCheck->OnValid, saving, &TZEHub::Distribute);
   Connect(widthCheck->OnInvalid, widthReason, &TZEDoData::Emit);
   Explain(widthReason);
 
   Connect(record->Args[4], caption, &ui::TZEEdit::Value);
-  Connect(record->Args[5], width, &TZENumberEdit::Shown);
+  Connect(record->Args[5], width, &ui::TZEEdit::Shown);
 }
 
 }  // namespace zorn

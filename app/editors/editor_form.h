@@ -84,7 +84,7 @@ class TEditorForm : public TClassMultiBase {
   ui::TZELabel* blockLabel = nullptr;
   ui::TZEComboBox* block = nullptr;
   ui::TZELabel* valueLabel = nullptr;
-  TZENumberEdit* intValue = nullptr;
+  ui::TZEEdit* intValue = nullptr;
   ui::TZEEdit* textValue = nullptr;
   // Opening: section and key, the stored value, the parse, the fields.
   TZEHub* opening = nullptr;
@@ -151,7 +151,7 @@ class TPanelEditorForm : public TEditorForm {
   ui::TZELabel* captionLabel;
   ui::TZEEdit* caption;
   ui::TZELabel* widthLabel;
-  TZENumberEdit* width;
+  ui::TZEEdit* width;
   TZEHub* widthShown = nullptr;
   TZEMemory* widthOrigin = nullptr;  // the origin digit: "0" hides the width
   TZEIf_else* widthEdited = nullptr;

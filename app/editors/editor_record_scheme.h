@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/editors/block_entry.h"
+#include "elements/block_entry.h"
 #include "elements/array_ops.h"
 #include "elements/str_join.h"
 #include "elements/str_mask.h"

@@ -32,7 +32,7 @@ TClassChildForm_EventEditor::TClassChildForm_EventEditor(TZEMultiElement* host,
   condition = Make<ui::TZEComboBox>(List(form, 55, TListData::Index, 8, "Все изменения\r\n=\r\n!=\r\n>\r\n<",
                                          "Условие", "Условие выполнения события"));
   valueLabel = Make<ui::TZELabel>(Label(form, 5, 80, 75, 20, "Значение:"));
-  intValue = Make<TZENumberEdit>(Edit(form, 80, ui::emInteger, "1", ""));
+  intValue = Make<ui::TZEEdit>(Edit(form, 80, ui::emInteger, "1", ""));
   textValue = Make<ui::TZEEdit>(Edit(form, 80, ui::emText, "", "Значение"));
   bitValue = Make<ui::TZEComboBox>(List(form, 80, TListData::Text, 8, "0\r\n1", "бит", "Значение"));
   actionLabel = Make<ui::TZELabel>(Label(form, 5, 105, 75, 20, "Действие:"));

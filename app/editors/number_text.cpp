@@ -28,8 +28,4 @@ void TZEDecimalCheck::Check(TData& data, uint16_t) {
   ForwardCopy(data, IsDecimalIn(text, Min, Max) ? OnValid : OnInvalid, received);
 }
 
-void TZENumberEdit::Shown(TData& data, uint16_t) {
-  MakeStr(data, widget_ ? widget_->Text() : Text);
-}
-
 }  // namespace zorn

@@ -7,7 +7,6 @@
 #include <string>
 
 #include "runtime/wire.h"
-#include "ui/elements/edit.h"
 
 namespace zorn {
 
@@ -31,15 +30,6 @@ class TZEDecimalCheck : public TElement {
 
   TWire OnValid;
   TWire OnInvalid;
-};
-
-// TZENumberEdit: an edit box in a number mode whose text is what a record
-// stores. Value still answers the number of the mode; Shown answers the
-// text as it stands in the box, so nothing is converted on the way.
-class TZENumberEdit : public ui::TZEEdit {
- public:
-  // Data output: the text in the box (Str).
-  void Shown(TData& data, uint16_t index);
 };
 
 }  // namespace zorn

@@ -1,6 +1,6 @@
 #include "app/indicator_window/indicator_free_key.h"
 
-#include "app/indicator_window/indicator_records.h"
+#include "app/record_reading.h"
 
 namespace zorn {
 

@@ -1,7 +1,7 @@
 #include "app/indicator_window/indicator_loader.h"
 
-#include "app/indicator_window/indicator_records.h"
 #include "app/indicator_window/indicator_text.h"
+#include "app/record_reading.h"
 
 namespace zorn {
 namespace {
@@ -21,20 +21,11 @@ TClassMultiElement_IndicatorLoader::TClassMultiElement_IndicatorLoader(
   boundary = Make<TZEEditMulti>([&](auto& b) { b.SetCounts(setup.Actions, 1); });
   records = Make<TZEStrList>();
   section = Make<TZEini>(UserSettings(setup.Section));
-  mask = Make<TZEStrMask>([](auto& m) {
-    m.Mask = kUnitRecordMask;
-    m.IgnoreCase = true;
-  });
-  replace = Make<TZEReplace>([](auto& r) {
-    r.SubStr = "=";
-    r.NewStr = ";";
-  });
+  mask = Make<TZEStrMask>(RecordMask(kUnitRecordMask));
+  replace = Make<TZEReplace>(KeyAsField);
   loadSteps = Make<TZEHub>(Outputs(4));
   lineSteps = Make<TZEHub>(Outputs(3));
-  index = Make<TZEMath>([](auto& m) {
-    m.Operation = moSubtract;
-    m.Op2 = 1;
-  });
+  index = Make<TZEMath>(CountLessOne);
   text = Make<TZEMultiElement>([](auto& t) {
     t.SetEventCount(1);
     t.SetDataInputCount(1);
@@ -56,21 +47,14 @@ TClassMultiElement_IndicatorLoader::TClassMultiElement_IndicatorLoader(
   Connect(loadSteps->Outputs[1], boundary, &TZEEditMulti::Action, OnClear);
   Connect(loadSteps->Outputs[2], section, &TZEini::ReadSection);
   Connect(loadSteps->Outputs[3], boundary, &TZEEditMulti::Action, OnArrange);
-  Connect(section->OnLine, mask, &TZEStrMask::Check);
-  Connect(mask->OnMatch, replace, &TZEReplace::Replace);
-  Connect(replace->OnResult, lineSteps, &TZEHub::Distribute);
-  Connect(lineSteps->Outputs[0], records, &TZEStrList::Add);
-  Connect(lineSteps->Outputs[1], index, &TZEMath::Calc);
-  Connect(index->Op1Input, records, &TZEStrList::Count);
+  ConnectRecordReading(section, mask, replace, lineSteps, records, index);
   Connect(lineSteps->Outputs[2], text, &TZEMultiElement::Action, Text::Record);
   Connect(text->DataInputs[Text::Index], index, &TZEMath::Result);
   Connect(text->Events[Text::OnLine], boundary, &TZEEditMulti::Action, OnAdd);
 
   // Edit: the key of the selected record; no record, no edit.
   Connect(boundary->InnerEvents[Edit], editRecord, &TZEArrayRW::Read);
-  Connect(editRecord->Array, records, &TZEStrList::Array);
-  Connect(editRecord->IndexInput, boundary, &TZEEditMulti::DataOutput, Selected);
-  Connect(editRecord->OnRead, editKey, &TZEMultiStrPart::Split);
+  ConnectChosenKey(editRecord, editKey, records, boundary, Selected);
   Connect(editKey->OnSplit, editText, &TZEFormatStr::Format);
   Connect(editText->Args[0], editKey, &TZEMultiStrPart::Part, 0);
   Connect(editText->OnResult, boundary, &TZEEditMulti::Action, OnEdit);
@@ -78,9 +62,7 @@ TClassMultiElement_IndicatorLoader::TClassMultiElement_IndicatorLoader(
   // Delete: remove the selected record's key, then load again in any case.
   Connect(boundary->InnerEvents[Delete], deleteSteps, &TZEHub::Distribute);
   Connect(deleteSteps->Outputs[0], deleteRecord, &TZEArrayRW::Read);
-  Connect(deleteRecord->Array, records, &TZEStrList::Array);
-  Connect(deleteRecord->IndexInput, boundary, &TZEEditMulti::DataOutput, Selected);
-  Connect(deleteRecord->OnRead, deleteKey, &TZEMultiStrPart::Split);
+  ConnectChosenKey(deleteRecord, deleteKey, records, boundary, Selected);
   Connect(deleteKey->OnSplit, section, &TZEini::DeleteKey);
   Connect(section->KeyInput, deleteKey, &TZEMultiStrPart::Part, 0);
   Connect(deleteSteps->Outputs[1], reload, &TZEDoData::Emit);

@@ -81,4 +81,8 @@ void TZEEdit::Value(TData& data, uint16_t) {
   ValueOf(Mode, widget_ ? widget_->Text() : Text, data);
 }
 
+void TZEEdit::Shown(TData& data, uint16_t) {
+  MakeStr(data, widget_ ? widget_->Text() : Text);
+}
+
 }  // namespace zorn::ui

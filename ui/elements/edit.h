@@ -24,8 +24,10 @@ class TZEEdit : public TZEWin {
   // Actions: SetText keeps the caret and fires nothing.
   void SetText(TData& data, uint16_t index);
   void Clear(TData& data, uint16_t index);
-  // Data output: the value in the current mode.
+  // Data outputs: the value in the current mode; the text as it stands in
+  // the box (Str), for records that keep a number as the operator wrote it.
   void Value(TData& data, uint16_t index);
+  void Shown(TData& data, uint16_t index);
 
   TWire OnChange;  // a valid change by the user; carries the value
   TWire OnEnter;   // the Enter key; carries the value

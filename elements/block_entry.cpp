@@ -1,4 +1,4 @@
-#include "app/editors/block_entry.h"
+#include "elements/block_entry.h"
 
 namespace zorn {
 
