@@ -157,6 +157,16 @@ TEST_F(MainSchemeTest, TheTrayIconShowsTheLiveLinkFlag) {
   MakeInt(TZEGlobalVar::Variable("стат.  соед"), 0);
   loop.Advance(200);
   EXPECT_EQ(icon(), "ICON4");
+
+  // Only a change reaches the shell: a minute of ticks on an unchanged flag
+  // modifies nothing, one change modifies once.
+  const int32_t modifies = Tray().Modifies();
+  loop.Advance(60000);
+  EXPECT_EQ(Tray().Modifies(), modifies);
+  MakeInt(TZEGlobalVar::Variable("стат.  соед"), 1);
+  loop.Advance(60000);
+  EXPECT_EQ(Tray().Modifies(), modifies + 1);
+  EXPECT_EQ(icon(), "ICON5");
 }
 
 TEST_F(MainSchemeTest, TrayLeftClickRestoresRightClickMenuCloseEndsTheProgram) {

@@ -69,18 +69,22 @@ void TZETrayIcon::Hide(TData&, uint16_t) {
   Place(hidden_);
 }
 
+// The shell is told only of a change: schemes set the icon on every tick of
+// a status timer, and each modification costs the shell a redraw.
 void TZETrayIcon::SetIcon(TData& data, uint16_t) {
-  if (data.Kind == dtIcon && data.Object) {
-    icon_ = static_cast<IIcon*>(data.Object)->weak_from_this().lock();
-  } else {
-    icon_ = FormIcon();
-  }
+  std::shared_ptr<IIcon> icon = data.Kind == dtIcon && data.Object
+                                    ? static_cast<IIcon*>(data.Object)->weak_from_this().lock()
+                                    : FormIcon();
+  if (icon == icon_) return;
+  icon_ = std::move(icon);
   if (tray_ && inTray_) tray_->Modify(icon_, Tip);
 }
 
 void TZETrayIcon::SetTip(TData& data, uint16_t) {
-  Tip = ToStr(data);
-  if (Tip.size() > kTipLimit) Tip.resize(kTipLimit);
+  std::string tip = ToStr(data);
+  if (tip.size() > kTipLimit) tip.resize(kTipLimit);
+  if (tip == Tip) return;
+  Tip = std::move(tip);
   if (tray_ && inTray_) tray_->Modify(icon_, Tip);
 }
 

@@ -68,6 +68,7 @@ void THeadlessTray::Add(std::shared_ptr<IIcon> icon, const std::string& tip) {
 void THeadlessTray::Modify(std::shared_ptr<IIcon> icon, const std::string& tip) {
   icon_ = std::move(icon);
   tip_ = tip;
+  ++modifies_;
 }
 
 void THeadlessTray::ShowBalloon(const std::string& title, const std::string& text,

@@ -92,12 +92,14 @@ class THeadlessTray : public ITrayIcon {
   const std::vector<TBalloon>& Balloons() const { return balloons_; }
   IWidget* Form() const { return form_; }
   int32_t Adds() const { return adds_; }
+  int32_t Modifies() const { return modifies_; }
 
  private:
   THeadlessBackend& backend_;
   IWidget* form_;
   bool added_ = false;
   int32_t adds_ = 0;
+  int32_t modifies_ = 0;
   std::shared_ptr<IIcon> icon_;
   std::string tip_;
   std::vector<TBalloon> balloons_;
