@@ -15,6 +15,20 @@ std::string UpToZero(std::string text) {
   return text;
 }
 
+// The item, up to its first byte of code 0 and folded unless `caseSensitive`,
+// equals the prepared key; compared in place, without a copy of the item.
+bool SameText(const std::string& item, const std::string& key, bool caseSensitive) {
+  size_t length = item.find('\0');
+  if (length == std::string::npos) length = item.size();
+  if (length != key.size()) return false;
+  if (caseSensitive) return item.compare(0, length, key) == 0;
+  const unsigned char* fold = LowerCyrillicTable();
+  for (size_t i = 0; i < length; ++i) {
+    if (fold[static_cast<unsigned char>(item[i])] != static_cast<unsigned char>(key[i])) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 void TZEArrayFind::FindText(TData& data, uint16_t) { Find(data, TMatch::Text); }
@@ -47,6 +61,8 @@ void TZEArrayFind::Find(TData& data, TMatch match) {
       bool hit;
       if (match == TMatch::Int) {
         hit = ToInt(item) == keyInt;
+      } else if (!Partial && item.Kind == dtStr) {
+        hit = SameText(item.StrValue.str(), key, CaseSensitive);
       } else {
         std::string text = UpToZero(ToStr(item));
         if (!CaseSensitive) text = LowerCyrillic(text);

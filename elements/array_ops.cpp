@@ -1,5 +1,7 @@
 #include "elements/array_ops.h"
 
+#include <utility>
+
 namespace zorn {
 
 void TZEArrayRW::Read(TData& data, uint16_t) {
@@ -33,7 +35,8 @@ void TZEArrayEnum::Enum(TData& data, uint16_t) {
     MakeInt(at, i);
     TData value;
     if (!array->Get(array->Self, at, value)) break;
-    CopyValue(item_, value);
+    item_ = std::move(value);
+    CopyValue(item_, item_);  // detached from any chain
     FireCopy(OnItem, item_);
     i += Reverse ? -1 : 1;
     if (stop_) break;

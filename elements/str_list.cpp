@@ -11,6 +11,12 @@ std::string CutAtZero(std::string text) {
   return text;
 }
 
+// The same on a shared text, which is kept when it has no such byte.
+TStr CutAtZero(TStr text) {
+  if (text.str().find('\0') == std::string::npos) return text;
+  return TStr(CutAtZero(text.str()));
+}
+
 }  // namespace
 
 std::vector<std::string> TextToLines(const std::string& text) {
@@ -29,10 +35,15 @@ std::vector<std::string> TextToLines(const std::string& text) {
   return lines;
 }
 
-void TZEStrList::SetStrings(const std::string& text) { items_ = TextToLines(CutAtZero(text)); }
+void TZEStrList::SetStrings(const std::string& text) {
+  items_.clear();
+  for (std::string& line : TextToLines(CutAtZero(text))) items_.emplace_back(std::move(line));
+}
+
+std::vector<std::string> TZEStrList::Items() const { return {items_.begin(), items_.end()}; }
 
 void TZEStrList::Add(TData& data, uint16_t) {
-  items_.push_back(CutAtZero(ReadStr(data, Str, "")));
+  items_.push_back(CutAtZero(ReadText(data, Str, TStr())));
   MakeNull(data);
   ForwardNull(data, OnChange);
 }
@@ -53,8 +64,8 @@ void TZEStrList::Delete(TData& data, uint16_t) {
 
 void TZEStrList::Text(TData& data, uint16_t) {
   std::string text;
-  for (const std::string& item : items_) {
-    text += item;
+  for (const TStr& item : items_) {
+    text += item.str();
     text += "\r\n";
   }
   MakeStr(data, std::move(text));
@@ -84,14 +95,17 @@ int32_t TZEStrList::ValidIndex(const TData& index) const {
 void TZEStrList::ArraySet(void* self, const TData& index, const TData& value) {
   auto* list = static_cast<TZEStrList*>(self);
   int32_t i = list->ValidIndex(index);
-  if (i >= 0) list->items_[i] = CutAtZero(ToStr(value));
+  if (i >= 0) list->items_[i] = CutAtZero(ToText(value));
 }
 
 bool TZEStrList::ArrayGet(void* self, const TData& index, TData& value) {
   auto* list = static_cast<TZEStrList*>(self);
   int32_t i = list->ValidIndex(index);
   if (i < 0) return false;
-  MakeStr(value, list->items_[i]);
+  value.Kind = dtStr;
+  value.StrValue = list->items_[i];  // shared, without a temporary
+  value.ForwardWire = nullptr;
+  value.Next = nullptr;
   return true;
 }
 
@@ -100,7 +114,7 @@ int32_t TZEStrList::ArrayCount(void* self) {
 }
 
 void TZEStrList::ArrayAdd(void* self, const TData& value) {
-  static_cast<TZEStrList*>(self)->items_.push_back(CutAtZero(ToStr(value)));
+  static_cast<TZEStrList*>(self)->items_.push_back(CutAtZero(ToText(value)));
 }
 
 }  // namespace zorn

@@ -38,7 +38,8 @@ class TZEStrList : public TElement {
 
   TWire OnChange;
 
-  const std::vector<std::string>& Items() const { return items_; }
+  // A copy of the items, for inspection.
+  std::vector<std::string> Items() const;
 
  private:
   static void ArraySet(void* self, const TData& index, const TData& value);
@@ -49,7 +50,9 @@ class TZEStrList : public TElement {
   // The item position named by `index`, or -1 when there is none.
   int32_t ValidIndex(const TData& index) const;
 
-  std::vector<std::string> items_;
+  // Shared texts: a reader gets an item without a copy, and a text split
+  // once keeps its split (TStr::Split) until the item is replaced.
+  std::vector<TStr> items_;
   std::unique_ptr<TArrayIntf> array_;
 };
 

@@ -127,9 +127,10 @@ bool MaskMatches(std::string_view text, std::string_view mask, TCaseMode mode) {
 }
 
 void TZEStrMask::Check(TData& data, uint16_t) {
-  std::string text = ReadStr(data, Text, std::string());
+  // The text goes on shared, so the receivers of one line split it once.
+  TStr text = ReadText(data, Text, TStr());
   const bool hit =
-      MaskMatches(text, Mask, IgnoreCase ? TCaseMode::IgnoreCase : TCaseMode::Exact);
+      MaskMatches(text.str(), Mask, IgnoreCase ? TCaseMode::IgnoreCase : TCaseMode::Exact);
   ForwardStr(data, hit ? OnMatch : OnNoMatch, std::move(text));
 }
 

@@ -97,26 +97,34 @@ void TZEStr_Enum::EnumFields(const std::string& text, char delimiter) {
   }
 }
 
-void TZEMultiStrPart::SetCount(int32_t count) { parts_.assign(std::max(count, 0), TStr()); }
+void TZEMultiStrPart::SetCount(int32_t count) {
+  count_ = std::max(count, 0);
+  split_ = nullptr;
+}
 
 void TZEMultiStrPart::Split(TData& data, uint16_t) {
-  for (TStr& part : parts_) part.clear();
-  std::string text = ReadStr(data, Text, std::string());
-  if (!HasDelimiter(text, Delimiter)) {
-    ForwardStr(data, OnNoDelimiter, std::move(text));
+  split_ = nullptr;
+  text_ = ReadText(data, Text, TStr());
+  if (!HasDelimiter(text_, Delimiter)) {
+    ForwardStr(data, OnNoDelimiter, std::move(text_));
+    text_.clear();
     return;
   }
-  TFieldCutter cutter(text, Delimiter[0]);
-  for (int32_t i = 0; i < Skip && !cutter.Empty(); ++i) cutter.CutLeft();
-  for (TStr& part : parts_) {
-    if (cutter.Empty()) break;
-    part = TStr(std::string(cutter.CutLeft()));
-  }
-  ForwardStr(data, OnSplit, std::string(cutter.Rest()));
+  // A text split before (a list item visited again) hands back its parts.
+  split_ = text_.Split(Delimiter[0], Skip, count_);
+  ForwardStr(data, OnSplit, split_->Rest);
 }
 
 void TZEMultiStrPart::Part(TData& data, uint16_t index) {
-  MakeStr(data, index < parts_.size() ? parts_[index] : TStr());
+  if (split_ && index < split_->Parts.size()) {
+    // The stored part itself, shared, without a temporary.
+    data.Kind = dtStr;
+    data.StrValue = split_->Parts[index];
+    data.ForwardWire = nullptr;
+    data.Next = nullptr;
+  } else {
+    MakeStr(data, TStr());
+  }
 }
 
 void TZEMultiStrData::SetCount(int32_t count) { OnPart.assign(std::max(count, 0), TWire{}); }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -44,7 +45,7 @@ class TZEMultiStrPart : public TElement {
   std::string Delimiter;
   int32_t Skip = 0;  // leading fields thrown away
   void SetCount(int32_t count);
-  int32_t Count() const { return static_cast<int32_t>(parts_.size()); }
+  int32_t Count() const { return count_; }
   TWire Text;
 
   // Empties every part and reads Text (no default). Without the delimiter
@@ -59,7 +60,11 @@ class TZEMultiStrPart : public TElement {
   TWire OnSplit;
 
  private:
-  std::vector<TStr> parts_;
+  int32_t count_ = 0;
+  // The text last split and the split it keeps (TStr::Split); null while
+  // every part is empty.
+  TStr text_;
+  const TStrSplit* split_ = nullptr;
 };
 
 // Cuts a text into Count fields sent on OnPart1, OnPart2, …

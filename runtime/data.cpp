@@ -1,12 +1,51 @@
 // The value record: shared text, constructors, tests and multi-value chains.
 #include "runtime/data.h"
 
+#include <string_view>
 #include <utility>
 
 namespace zorn {
 
 TStr::TStr(std::string s) {
-  if (!s.empty()) text_ = std::make_shared<const std::string>(std::move(s));
+  if (!s.empty()) block_ = new TStrBlock{1, std::move(s), {}};
+}
+
+void TStr::Destroy(TStrBlock* block) noexcept { delete block; }
+
+const TStrSplit* TStr::Split(char delimiter, int32_t skip, int32_t count) const {
+  if (!block_) return nullptr;
+  const size_t parts = count < 0 ? 0 : static_cast<size_t>(count);
+  for (const auto& split : block_->Splits) {
+    if (split->Delimiter == delimiter && split->Skip == skip && split->Parts.size() == parts) {
+      return split.get();
+    }
+  }
+  // Fields are cut from the left: each ends before the next delimiter, or
+  // takes the whole rest when there is none; an empty rest cuts no more.
+  const std::string_view text = block_->Text;
+  size_t lo = 0;
+  auto cut = [&] {
+    std::string_view rest = text.substr(lo);
+    size_t p = rest.find(delimiter);
+    if (p == std::string_view::npos) {
+      lo = text.size();
+      return rest;
+    }
+    lo += p + 1;
+    return rest.substr(0, p);
+  };
+  auto split = std::make_unique<TStrSplit>();
+  split->Delimiter = delimiter;
+  split->Skip = skip;
+  split->Parts.resize(parts);
+  for (int32_t i = 0; i < skip && lo < text.size(); ++i) cut();
+  for (TStr& part : split->Parts) {
+    if (lo >= text.size()) break;
+    part = TStr(std::string(cut()));
+  }
+  split->Rest = TStr(std::string(text.substr(lo)));
+  block_->Splits.push_back(std::move(split));
+  return block_->Splits.back().get();
 }
 
 const std::string& TStr::Empty() {
@@ -66,6 +105,8 @@ void CopyValue(TData& dst, const TData& src) {
 }
 
 void* ToIcon(const TData& v) { return v.Kind == dtIcon ? v.Object : nullptr; }
+
+TStr ToText(const TData& v) { return v.Kind == dtStr ? v.StrValue : TStr(ToStr(v)); }
 
 bool IsTrue(const TData& v) { return !(v.Kind == dtInt && v.IntValue == 0); }
 

@@ -133,6 +133,17 @@ std::string ReadStr(TData& data, const TWire& wire, const std::string& def) {
   return result;
 }
 
+TStr ReadText(TData& data, const TWire& wire, const TStr& def) {
+  if (wire.Wired()) {
+    TData answer;
+    if (AskSource(wire, answer)) return ToText(answer);
+  }
+  if (!def.empty() || data.Kind == dtNull) return def;
+  TStr result = ToText(data);
+  Consume(data);
+  return result;
+}
+
 int32_t ReadInt(TData& data, const TWire& wire, int32_t def) {
   TData answer;
   if (AskSource(wire, answer)) return ToInt(answer);

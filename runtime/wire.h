@@ -62,6 +62,8 @@ void ForwardStr(TData& data, const TWire& wire, TStr s);
 void ReadRaw(const TWire& wire, TData& data);
 int32_t ReadIntPlain(const TWire& wire);
 std::string ReadStr(TData& data, const TWire& wire, const std::string& def);
+// ReadStr that shares the text of a Str answer instead of copying it.
+TStr ReadText(TData& data, const TWire& wire, const TStr& def);
 int32_t ReadInt(TData& data, const TWire& wire, int32_t def);
 double ReadReal(TData& data, const TWire& wire, double def);
 void ReadValue(TData& data, const TWire& wire, const TData* def, TData& result);

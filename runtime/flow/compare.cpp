@@ -1,6 +1,7 @@
 #include "runtime/flow/compare.h"
 
 #include <string>
+#include <utility>
 
 #include "runtime/text.h"
 
@@ -34,7 +35,10 @@ bool CompareValues(const TData& a, const TData& b, uint8_t mode) {
       return Holds(mode, a.RealValue, ToReal(b));
     case dtStr: {
       const std::string& x = a.StrValue.str();
-      std::string y = ToStr(b);
+      // A Str b is compared in place; others are converted first.
+      std::string converted;
+      if (b.Kind != dtStr) converted = ToStr(b);
+      const std::string& y = b.Kind == dtStr ? b.StrValue.str() : converted;
       // Equality is byte-exact; only the ordering folds a-z.
       if (mode == cmEqual || mode == cmNotEqual) return Holds(mode, x, y);
       return Holds(mode, CompareTextAscii(x, y), 0);
@@ -57,12 +61,53 @@ void TZECase::Test(TData& data, uint16_t) {
   }
 }
 
+namespace {
+
+// The value read of one operand, in two steps, so that the received record
+// is copied only when an operand falls back to it. AskSource: the wired
+// source's answer, true unless it is NoSource.
+bool AskSource(const TWire& wire, TData& answer) {
+  if (!wire.Wired()) return false;
+  ReadRaw(wire, answer);
+  return answer.Kind != dtNoSource;
+}
+
+// Without an answer: the default when it is not Null, else the head of the
+// received record, which is consumed.
+void FallBack(TData& data, const TData& def, TData& operand) {
+  if (def.Kind != dtNull) {
+    CopyValue(operand, def);
+  } else if (data.Kind == dtNull) {
+    MakeNull(operand);
+  } else {
+    CopyValue(operand, data);
+    if (data.Next) {
+      data = *data.Next;
+    } else {
+      MakeNull(data);
+    }
+  }
+}
+
+}  // namespace
+
 void TZEIf_else::Compare(TData& data, uint16_t) {
-  TData received = data;
+  // Both sources are asked first, in the order Op1, Op2; falling back takes
+  // nothing from a source, so the order of the reads is that of two value
+  // reads.
   TData a, b;
-  ReadValue(data, Op1Input, &Op1, a);
-  ReadValue(data, Op2Input, &Op2, b);
-  ForwardCopy(data, CompareValues(a, b, Type) ? OnTrue : OnFalse, received);
+  const bool answeredA = AskSource(Op1Input, a);
+  const bool answeredB = AskSource(Op2Input, b);
+  if (answeredA && answeredB) {
+    ForwardTo(data, CompareValues(a, b, Type) ? OnTrue : OnFalse);
+    return;
+  }
+  TData received = data;
+  if (!answeredA) FallBack(data, Op1, a);
+  if (!answeredB) FallBack(data, Op2, b);
+  const TWire& out = CompareValues(a, b, Type) ? OnTrue : OnFalse;
+  data = std::move(received);
+  ForwardTo(data, out);
 }
 
 }  // namespace zorn
