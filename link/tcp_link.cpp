@@ -58,6 +58,12 @@ TClassMultiElement_TcpLink::TClassMultiElement_TcpLink(TZEMultiElement* host,
   readSteps = Make<TZEHub>(Outputs(4));
   rxOn = Make<TZEDoData>(IntValue(1));
   rxOff = Make<TZEDoData>(IntValue(0));
+  bindAddress = Make<TZEGlobalVar>([](auto& g) { g.SetName("tcp_bind"); });
+  allowList = Make<TZEGlobalVar>([](auto& g) { g.SetName("tcp_allow"); });
+  refusalGate = Make<TZEOncePerKey>([](auto& o) { o.IntervalMs = 60000; });
+  refusalMessage = Make<TZEStrCat>([](auto& c) { c.Str1 = "Отклонено подключение: "; });
+  addressMessage = Make<TZEStrCat>(
+      [](auto& c) { c.Str1 = "Сервер не запущен: адрес tcp_bind не подходит: "; });
 
   Bind(boundary, host);
 
@@ -66,6 +72,8 @@ TClassMultiElement_TcpLink::TClassMultiElement_TcpLink(TZEMultiElement* host,
   Connect(openOrClose->Channels[0], server, &TZETCP_Server::Close, 1);
   Connect(openOrClose->Channels[1], server, &TZETCP_Server::Open, 0);
   Connect(server->PortInput, portNumber, &TZEGlobalVar::Value);
+  Connect(server->AddressInput, bindAddress, &TZEGlobalVar::Value);
+  Connect(server->AllowInput, allowList, &TZEGlobalVar::Value);
   Connect(server->OnStart, connectedOn, &TZEDoData::Emit);
   Connect(server->OnStop, connectedOff, &TZEDoData::Emit);
   Connect(connectedOn->OnEmit, connected, &TZEGlobalVar::Write);
@@ -92,6 +100,14 @@ TClassMultiElement_TcpLink::TClassMultiElement_TcpLink(TZEMultiElement* host,
   Connect(scanText->OnEmit, sendGate, &TZEIf_else::Compare);
   Connect(settleTimer->OnTimer, settled, &TZEDoData::Emit);
   Connect(settled->OnEmit, boundary, &TZEEditMulti::Action, OnClient);
+
+  // A refused client is only a message, at most once a minute per address;
+  // so is an address to listen on that does not do.
+  Connect(server->OnRefuse, refusalGate, &TZEOncePerKey::Pass);
+  Connect(refusalGate->OnPass, refusalMessage, &TZEStrCat::Concat);
+  Connect(refusalMessage->OnResult, boundary, &TZEEditMulti::Action, OnMessage);
+  Connect(server->OnAddressError, addressMessage, &TZEStrCat::Concat);
+  Connect(addressMessage->OnResult, boundary, &TZEEditMulti::Action, OnMessage);
 
   // Received chunks: the shared line buffer, then "rx ok".
   Connect(server->OnRead, readSteps, &TZEHub::Distribute);

@@ -1,13 +1,17 @@
 // The TCP link scheme and its line splitter. TcpLink: Listen with 1 listens
-// on "tcp_port", 0 stops; Send: text sent to every client while "CON_T" is
-// 1. OnLine: a received line (a CR stays in it); OnMessage: "Подключение: "
-// and the address of a client that came; OnClient: Int 1 one second after a
+// on "tcp_port" at "tcp_bind" and takes the clients "tcp_allow" admits, 0
+// stops; Send: text sent to every client while "CON_T" is 1. OnLine: a
+// received line (a CR stays in it); OnMessage: "Подключение: " and the
+// address of a client that came, "Отклонено подключение: " and the address
+// of a client refused (once a minute per address), or the news that
+// "tcp_bind" cannot be listened on; OnClient: Int 1 one second after a
 // client came.
 #pragma once
 
 #include "elements/bits.h"
 #include "elements/str_join.h"
 #include "link/line_assembler.h"
+#include "link/once_per_key.h"
 #include "link/tcp_server.h"
 #include "runtime/flow/compare.h"
 #include "runtime/flow/hub.h"
@@ -69,6 +73,12 @@ class TClassMultiElement_TcpLink : public TClassMultiBase {
   TZEHub* readSteps;
   TZEDoData* rxOn;
   TZEDoData* rxOff;
+  // Who may connect, and the operator's messages about it.
+  TZEGlobalVar* bindAddress;
+  TZEGlobalVar* allowList;
+  TZEOncePerKey* refusalGate;
+  TZEStrCat* refusalMessage;
+  TZEStrCat* addressMessage;
 };
 
 }  // namespace zorn

@@ -35,7 +35,11 @@ bool TSocket::Bind(uint16_t port, const std::string& address) {
   // A fresh listener each time, on the loop installed now.
   platform::ITcpListenerEvents& events = *this;
   auto listener = std::make_unique<platform::TTcpListener>(events);
-  if (!listener->Bind(port, address)) return false;
+  if (!listener->Bind(port, address)) {
+    bindFailure_ = listener->BindFailure();
+    return false;
+  }
+  bindFailure_ = platform::TBindFailure::None;
   listener_ = std::move(listener);
   clients_.clear();
   open_ = true;
@@ -101,10 +105,19 @@ void TSocket::ClearHooks() {
   OnClose = nullptr;
   OnAccept = nullptr;
   OnClientClose = nullptr;
+  Admits = nullptr;
+  OnRefuse = nullptr;
 }
 
 void TSocket::OnTcpAccept(std::unique_ptr<platform::TTcpConnection> connection) {
   if (!open_) return;
+  if (Admits && !Admits(connection->PeerAddress())) {
+    // Closed before it is watched: nothing of it is read, nothing sent.
+    std::string peer = connection->PeerAddress();
+    connection.reset();
+    if (OnRefuse) OnRefuse(peer);
+    return;
+  }
   std::unique_ptr<TSocket> client(new TSocket(this, std::move(connection)));
   TSocket* c = client.get();
   c->OnData = OnData;
@@ -149,6 +162,8 @@ TZETCP_Server::TZETCP_Server() {
   socket_.OnData = [this](TSocket& client, const uint8_t* bytes, size_t count) {
     Received(client, bytes, count);
   };
+  socket_.Admits = [this](const std::string& peer) { return allow_.Allows(peer); };
+  socket_.OnRefuse = [this](const std::string& peer) { FireStr(OnRefuse, peer); };
 }
 
 TZETCP_Server::~TZETCP_Server() {
@@ -159,10 +174,26 @@ TZETCP_Server::~TZETCP_Server() {
 void TZETCP_Server::Open(TData& data, uint16_t) {
   if (socket_.IsOpen()) return;
   int32_t port = ReadInt(data, PortInput, Port);
+  // An input that gives the empty text leaves its property in force.
+  TData none;
+  std::string address = ReadStr(none, AddressInput, "");
+  if (address.empty()) address = Address;
+  std::string allow = ReadStr(none, AllowInput, "");
+  if (allow.empty()) allow = Allow;
   // htons would fold a port out of range onto another; 0 would listen on a
   // port nobody knows.
   if (port < 1 || port > 65535) return;
-  if (!socket_.Bind(static_cast<uint16_t>(port), Address)) return;
+  // Only the plain dotted form: inet_addr would also take "127.1" or a
+  // hexadecimal text and listen somewhere the operator did not mean.
+  if (!address.empty() && !ParseDottedIpv4(address)) {
+    FireStr(OnAddressError, address);
+    return;
+  }
+  allow_ = TAllowList::Parse(allow);
+  if (!socket_.Bind(static_cast<uint16_t>(port), address)) {
+    if (socket_.BindFailure() == platform::TBindFailure::NotLocal) FireStr(OnAddressError, address);
+    return;
+  }
   // Bound but unable to listen: nobody could ever connect, so it closes
   // again (OnStop) rather than claim to listen.
   if (socket_.IsOpen() && !socket_.Listen(Backlog)) socket_.Close();

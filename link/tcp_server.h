@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "link/allow_list.h"
 #include "platform/tcp_server.h"
 #include "runtime/stream.h"
 #include "runtime/wire.h"
@@ -22,6 +23,8 @@ class TSocket final : private platform::ITcpListenerEvents,
  public:
   using TDataHook = std::function<void(TSocket& socket, const uint8_t* bytes, size_t count)>;
   using THook = std::function<void(TSocket& socket)>;
+  using TAddressTest = std::function<bool(const std::string& peer)>;
+  using TAddressHook = std::function<void(const std::string& peer)>;
 
   // A listening socket, closed.
   TSocket() = default;
@@ -33,8 +36,10 @@ class TSocket final : private platform::ITcpListenerEvents,
 
   // Binds a new stream socket to `port` on `address` (dotted decimal; empty
   // for every local address), only while closed. On success the client list
-  // starts empty and OnListen is called. A failure reports nothing.
+  // starts empty and OnListen is called. A failure reports nothing;
+  // BindFailure says why it failed.
   bool Bind(uint16_t port, const std::string& address = "");
+  platform::TBindFailure BindFailure() const { return bindFailure_; }
   // Starts accepting clients.
   bool Listen(int backlog);
   bool IsOpen() const { return open_; }
@@ -71,6 +76,12 @@ class TSocket final : private platform::ITcpListenerEvents,
   THook OnClose;
   THook OnAccept;
   THook OnClientClose;
+  // Listening socket only. A connection whose peer address Admits rejects
+  // is closed as soon as it is accepted, before anything is read from it or
+  // sent to it; it never becomes a client, and OnRefuse is called with the
+  // address instead of OnAccept. Unset: every connection is admitted.
+  TAddressTest Admits;
+  TAddressHook OnRefuse;
 
  private:
   TSocket(TSocket* parent, std::unique_ptr<platform::TTcpConnection> connection);
@@ -90,6 +101,7 @@ class TSocket final : private platform::ITcpListenerEvents,
   std::unique_ptr<platform::TTcpConnection> connection_;
   std::string peer_;
   bool open_ = false;
+  platform::TBindFailure bindFailure_ = platform::TBindFailure::None;
   std::shared_ptr<char> life_ = std::make_shared<char>();
 };
 
@@ -116,13 +128,22 @@ class TZETCP_Server : public TElement {
   // A TTcpDataType; other values send and receive nothing.
   uint8_t DataType = tdInteger;
   // The local address to listen on, dotted decimal; empty for all of them.
+  // Taken when AddressInput is unwired or gives the empty text.
   std::string Address;
+  // The clients taken, as TAllowList::Parse reads them; empty for every
+  // client. Taken when AllowInput is unwired or gives the empty text.
+  std::string Allow;
 
   TWire DataInput;
   TWire PortInput;
+  TWire AddressInput;
+  TWire AllowInput;
 
-  // 0: unless listening, reads PortInput (integer, default Port), binds on
-  // that port and listens; OnStart reports success, a failure nothing.
+  // 0: unless listening, reads PortInput (integer, default Port),
+  // AddressInput and AllowInput, binds on that port and address and
+  // listens; OnStart reports success. An address that is not dotted decimal
+  // or not of this machine fires OnAddressError; any other failure (a port
+  // in use) fires nothing.
   void Open(TData& data, uint16_t index);
   // 1: if listening, closes every client, last accepted first (OnDisconnect
   // for each), then the listening socket (OnStop).
@@ -140,6 +161,11 @@ class TZETCP_Server : public TElement {
   TWire OnRead;
   // Stream mode: the size reached by the stream being received.
   TWire OnProgress;
+  // The address of a client that the allow list did not admit; it was
+  // closed at once and never was a client.
+  TWire OnRefuse;
+  // The local address text that Open could not listen on.
+  TWire OnAddressError;
 
   bool Listening() const { return socket_.IsOpen(); }
   const TSocket& Socket() const { return socket_; }
@@ -159,6 +185,8 @@ class TZETCP_Server : public TElement {
   void Deliver(const TSocket& client, TData& value);
 
   TSocket socket_;
+  // The allow list of the current listening session, read by Open.
+  TAllowList allow_;
   std::map<const TSocket*, TAssembly> assemblies_;
 };
 

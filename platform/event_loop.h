@@ -70,6 +70,9 @@ class TEventLoop {
   // Runs until Quit is called.
   virtual void Run() = 0;
   virtual void Quit() = 0;
+  // Milliseconds on the clock the loop's timers run on, from an arbitrary
+  // start; it never goes back. The virtual loop's clock in tests.
+  virtual uint64_t NowMs() const = 0;
 };
 
 // The loop the program's elements use: the one installed with SetEventLoop,

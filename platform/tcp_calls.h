@@ -33,8 +33,8 @@ void ReleaseLibrary();
 // parse. The empty text is every local address.
 bool ParseAddress(const std::string& text, uint32_t& address);
 // A stream socket bound to address:port; kNoSocket when it cannot be made or
-// bound.
-TSocketHandle BindStream(uint32_t address, uint16_t port);
+// bound, with `notLocal` set when the address is no address of this machine.
+TSocketHandle BindStream(uint32_t address, uint16_t port, bool& notLocal);
 bool StartListening(TSocketHandle socket, int backlog);
 uint16_t LocalPort(TSocketHandle socket);
 // Accepts one waiting connection into `accepted`, with the peer's address

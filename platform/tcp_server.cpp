@@ -205,8 +205,15 @@ TTcpListener::~TTcpListener() {
 bool TTcpListener::Bind(uint16_t port, const std::string& address) {
   if (IsOpen()) return false;
   uint32_t a = 0;
-  if (!net::ParseAddress(address, a)) return false;
-  socket_ = net::BindStream(a, port);
+  if (!net::ParseAddress(address, a)) {
+    bindFailure_ = TBindFailure::BadAddress;
+    return false;
+  }
+  bool notLocal = false;
+  socket_ = net::BindStream(a, port, notLocal);
+  bindFailure_ = IsOpen() ? TBindFailure::None
+                 : notLocal ? TBindFailure::NotLocal
+                            : TBindFailure::Other;
   return IsOpen();
 }
 

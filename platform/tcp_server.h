@@ -107,6 +107,14 @@ class TTcpConnection final : private ISocketClient {
   std::shared_ptr<char> life_ = std::make_shared<char>();
 };
 
+// Why the last Bind of a listener failed.
+enum class TBindFailure : uint8_t {
+  None,
+  BadAddress,  // the address text does not parse
+  NotLocal,    // the address is no address of this machine
+  Other,       // for example a port in use
+};
+
 class TTcpListener final : private ISocketClient, private ITimerClient {
  public:
   // Waiting time after the OS refused an accept for lack of resources.
@@ -120,8 +128,10 @@ class TTcpListener final : private ISocketClient, private ITimerClient {
   // Makes a stream socket bound to `port` on `address`, dotted decimal text,
   // or on every local address when it is empty. Port 0 takes a free port
   // (see LocalPort). False, with nothing open, when the address does not
-  // parse or the socket cannot be bound (a port in use).
+  // parse or the socket cannot be bound (a port in use); BindFailure says
+  // which.
   bool Bind(uint16_t port, const std::string& address);
+  TBindFailure BindFailure() const { return bindFailure_; }
   // Starts accepting, with room for `backlog` waiting connections.
   bool Listen(int backlog);
   bool IsOpen() const { return socket_ != kNoSocket; }
@@ -141,6 +151,7 @@ class TTcpListener final : private ISocketClient, private ITimerClient {
   TSocketHandle socket_ = kNoSocket;
   bool listening_ = false;
   bool paused_ = false;
+  TBindFailure bindFailure_ = TBindFailure::None;
   std::shared_ptr<char> life_ = std::make_shared<char>();
 };
 

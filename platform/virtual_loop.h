@@ -43,6 +43,7 @@ class TVirtualLoop : public TEventLoop {
   bool RunUntil(const std::function<bool()>& done, std::chrono::milliseconds realTimeout);
   bool SocketWatched(TSocketHandle socket) const { return sockets_.Contains(socket); }
   uint64_t Now() const { return now_; }
+  uint64_t NowMs() const override { return now_; }
   bool TimerRunning(const ITimerClient* client) const;
 
  private:

@@ -39,6 +39,7 @@ class TPosixLoop final : public TEventLoop {
     sockets_.Watch(socket, interest, client);
   }
   void UnwatchSocket(TSocketHandle socket) override { sockets_.Unwatch(socket); }
+  uint64_t NowMs() const override { return MonotonicMs(TRounding::Down); }
 
   void Run() override {
     while (!quit_) {

@@ -38,7 +38,8 @@ bool ParseAddress(const std::string& text, uint32_t& address) {
   return address != INADDR_NONE;
 }
 
-TSocketHandle BindStream(uint32_t address, uint16_t port) {
+TSocketHandle BindStream(uint32_t address, uint16_t port, bool& notLocal) {
+  notLocal = false;
   int fd = socket(AF_INET, SOCK_STREAM, 0);
   if (fd < 0) return kNoSocket;
   // A restarted server binds again while connections of the last one linger
@@ -50,6 +51,7 @@ TSocketHandle BindStream(uint32_t address, uint16_t port) {
   sa.sin_port = htons(port);
   sa.sin_addr.s_addr = address;
   if (!MakeNonBlocking(fd) || bind(fd, reinterpret_cast<sockaddr*>(&sa), sizeof sa) != 0) {
+    notLocal = errno == EADDRNOTAVAIL;
     close(fd);
     return kNoSocket;
   }

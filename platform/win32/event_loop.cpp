@@ -23,11 +23,14 @@ constexpr UINT kSocketFirst = WM_APP + 0x100;
 constexpr UINT kSocketCount = 0x3000;
 constexpr wchar_t kClassName[] = L"ZornLoopWindow";
 // Wine has been seen to drop an FD_ACCEPT under load, after which a
-// listener never hears of waiting connections again. While a listener is
-// watched, this timer asks it to look every half second; an accept with
-// nothing waiting just reports that it would block.
+// listener never hears of waiting connections again. So half a second after
+// each accept notification the listeners are looked at once more, and again
+// as long as a look finds a connection waiting: a burst of connects ends
+// with every one taken. An idle listener costs only a rare look, a select()
+// without waiting, as the last guard; nothing else runs while nobody calls.
 constexpr UINT_PTR kAcceptRecheckTimer = ~UINT_PTR{0};  // never a client timer id
 constexpr UINT kAcceptRecheckMs = 500;
+constexpr UINT kAcceptIdleCheckMs = 10000;
 
 long SelectEvents(uint8_t interest) {
   long events = FD_CLOSE;
@@ -137,6 +140,8 @@ class TWin32Loop final : public TEventLoop {
     PostQuitMessage(0);
   }
 
+  uint64_t NowMs() const override { return GetTickCount64(); }
+
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     auto* self = reinterpret_cast<TWin32Loop*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
@@ -155,35 +160,51 @@ class TWin32Loop final : public TEventLoop {
     return DefWindowProcW(hwnd, msg, wp, lp);
   }
 
-  void UpdateAcceptRecheck() {
+  // The look's timer runs while a listener is watched: soon after an accept
+  // notification or a look that found work, rarely otherwise.
+  void ScheduleAcceptRecheck(UINT periodMs) {
     bool listening = false;
     for (const auto& [socket, watch] : sockets_) listening |= (watch.Interest & seAccept) != 0;
-    if (listening == recheckRunning_) return;
-    recheckRunning_ = listening;
-    if (listening) {
-      ::SetTimer(window_, kAcceptRecheckTimer, kAcceptRecheckMs, nullptr);
-    } else {
-      ::KillTimer(window_, kAcceptRecheckTimer);
+    if (!listening) {
+      if (recheckMs_ != 0) ::KillTimer(window_, kAcceptRecheckTimer);
+      recheckMs_ = 0;
+      return;
     }
+    if (periodMs == recheckMs_) return;
+    recheckMs_ = periodMs;
+    ::SetTimer(window_, kAcceptRecheckTimer, periodMs, nullptr);
+  }
+  void UpdateAcceptRecheck() {
+    ScheduleAcceptRecheck(recheckMs_ != 0 ? recheckMs_ : kAcceptIdleCheckMs);
   }
 
-  // Listeners are asked one by one; each may unwatch itself or others.
-  void RecheckAccepts() {
+  // Only a listener with a connection waiting is told, one by one; each may
+  // unwatch itself or others. True when one was told.
+  bool RecheckAccepts() {
     std::vector<SOCKET> listeners;
     for (const auto& [socket, watch] : sockets_) {
       if (watch.Interest & seAccept) listeners.push_back(socket);
     }
+    bool found = false;
     for (SOCKET s : listeners) {
+      fd_set waiting;
+      FD_ZERO(&waiting);
+      FD_SET(s, &waiting);
+      timeval now{0, 0};
+      if (select(0, &waiting, nullptr, nullptr, &now) != 1) continue;
       auto it = sockets_.find(s);
       if (it != sockets_.end() && (it->second.Interest & seAccept)) {
+        found = true;
         it->second.Client->OnSocketReady(s, seAccept);
       }
     }
+    return found;
   }
 
   void Tick(UINT_PTR id) {
     if (id == kAcceptRecheckTimer) {
-      RecheckAccepts();
+      bool found = RecheckAccepts();
+      ScheduleAcceptRecheck(found ? kAcceptRecheckMs : kAcceptIdleCheckMs);
       return;
     }
     auto it = clients_.find(id);
@@ -194,7 +215,11 @@ class TWin32Loop final : public TEventLoop {
     auto it = sockets_.find(socket);
     if (it == sockets_.end() || it->second.Message != message) return;
     uint8_t events = ReadyEvents(selected) & (it->second.Interest | seClose);
-    if (events != 0) it->second.Client->OnSocketReady(socket, events);
+    if (events == 0) return;
+    ISocketClient* client = it->second.Client;
+    // A look soon after, in case the next notification of a burst is lost.
+    if (events & seAccept) ScheduleAcceptRecheck(kAcceptRecheckMs);
+    client->OnSocketReady(socket, events);
   }
 
   // Runs the tasks queued so far; those they post wait for the next wake-up,
@@ -224,7 +249,7 @@ class TWin32Loop final : public TEventLoop {
   UINT_PTR nextId_ = 1;
   std::deque<std::function<void()>> tasks_;
   bool wakePosted_ = false;
-  bool recheckRunning_ = false;
+  UINT recheckMs_ = 0;  // the look's period; 0 while no listener is watched
   bool quit_ = false;
 };
 

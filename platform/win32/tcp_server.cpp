@@ -39,7 +39,8 @@ bool ParseAddress(const std::string& text, uint32_t& address) {
   return address != INADDR_NONE;
 }
 
-TSocketHandle BindStream(uint32_t address, uint16_t port) {
+TSocketHandle BindStream(uint32_t address, uint16_t port, bool& notLocal) {
+  notLocal = false;
   SOCKET s = socket(AF_INET, SOCK_STREAM, 0);
   if (s == INVALID_SOCKET) return kNoSocket;
   u_long on = 1;
@@ -49,6 +50,7 @@ TSocketHandle BindStream(uint32_t address, uint16_t port) {
   sa.sin_addr.s_addr = address;
   if (ioctlsocket(s, FIONBIO, &on) != 0 ||
       bind(s, reinterpret_cast<sockaddr*>(&sa), sizeof sa) != 0) {
+    notLocal = WSAGetLastError() == WSAEADDRNOTAVAIL;
     closesocket(s);
     return kNoSocket;
   }

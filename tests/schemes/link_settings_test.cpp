@@ -396,6 +396,30 @@ TEST_F(LinkSettingsSaveTest, SavingWritesEverySixKeysEvenUnchanged) {
   }
 }
 
+// The TCP server's address and allow list are not the dialog's: saving
+// leaves them in config.ini as they were, and the layout stays the same.
+TEST_F(LinkSettingsSaveTest, SavingKeepsTheTcpAddressAndAllowList) {
+  folder.Write("config.ini",
+               "[config]\r\ntype_connect=2\r\ntcp_port=6000\r\ntcp_bind=127.0.0.1\r\n"
+               "tcp_allow=127.0.0.2, 192.168.1.0/24\r\n");
+  FireNull(MakeWire(ConfigLoader::Load, &TZEMultiElement::Action, loader.get()));
+  Open();
+  EXPECT_TRUE(W(*D().saveButton).Click());
+  std::string ini = folder.Read("config.ini");
+  for (const char* line : {"tcp_port=6000", "tcp_bind=127.0.0.1\r\n",
+                           "tcp_allow=127.0.0.2, 192.168.1.0/24\r\n"}) {
+    EXPECT_NE(ini.find(line), std::string::npos) << line << " in " << ini;
+  }
+  // Saved again after the globals were emptied: still the file's own.
+  MakeStr(TZEGlobalVar::Variable("tcp_bind"), "");
+  MakeStr(TZEGlobalVar::Variable("tcp_allow"), "");
+  Open();
+  EXPECT_TRUE(W(*D().saveButton).Click());
+  ini = folder.Read("config.ini");
+  EXPECT_NE(ini.find("tcp_bind=127.0.0.1\r\n"), std::string::npos) << ini;
+  EXPECT_NE(ini.find("tcp_allow=127.0.0.2, 192.168.1.0/24\r\n"), std::string::npos) << ini;
+}
+
 TEST_F(LinkSettingsSaveTest, AFirstSaveWithoutEditsStoresWhatTheDialogShows) {
   FireNull(
       MakeWire(ConfigLoader::Load, &TZEMultiElement::Action, loader.get()));  // no config.ini yet

@@ -29,10 +29,11 @@ class TPeer {
   TPeer& operator=(const TPeer&) = delete;
   ~TPeer() { Close(); }
 
-  // Connects to 127.0.0.1:port from `local`; a receive buffer of
+  // Connects to `to`:port from `local`; a receive buffer of
   // `receiveBuffer` bytes when not 0. The kernel completes the connection
   // before the server accepts it, so this returns without the loop running.
-  bool Connect(uint16_t port, const char* local = "127.0.0.1", int receiveBuffer = 0) {
+  bool Connect(uint16_t port, const char* local = "127.0.0.1", int receiveBuffer = 0,
+               const char* to = "127.0.0.1") {
     Close();
     fd_ = socket(AF_INET, SOCK_STREAM, 0);
     if (fd_ < 0) return false;
@@ -47,12 +48,12 @@ class TPeer {
     sockaddr_in from{};
     from.sin_family = AF_INET;
     from.sin_addr.s_addr = inet_addr(local);
-    sockaddr_in to{};
-    to.sin_family = AF_INET;
-    to.sin_port = htons(port);
-    to.sin_addr.s_addr = inet_addr("127.0.0.1");
+    sockaddr_in target{};
+    target.sin_family = AF_INET;
+    target.sin_port = htons(port);
+    target.sin_addr.s_addr = inet_addr(to);
     if (bind(fd_, reinterpret_cast<sockaddr*>(&from), sizeof from) != 0 ||
-        connect(fd_, reinterpret_cast<sockaddr*>(&to), sizeof to) != 0) {
+        connect(fd_, reinterpret_cast<sockaddr*>(&target), sizeof target) != 0) {
       Close();
       return false;
     }

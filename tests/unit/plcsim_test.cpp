@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "support/loopback_port.h"
 #include "support/plcsim_harness.h"
 
 namespace plcsim_test {
@@ -175,11 +176,8 @@ TEST_F(PlcsimTest, SquareWaveInMillisecondsChangesWithTime) {
 }
 
 TEST_F(PlcsimTest, RetriesTheConnectUntilThePanelListens) {
-  int port = 0;
-  {
-    Listener probe;  // a port that was free a moment ago
-    port = probe.port();
-  }
+  // Free a moment ago, and outside the ports connect hands out.
+  int port = zorn::test::FreeLoopbackPort();
   std::vector<std::string> args{"--tcp", "127.0.0.1:" + std::to_string(port), "--blocks", blocks_.string(),
                                 "--connect-timeout", "3000", "--exit-after-ms", "4000"};
   Plcsim sim(args, dir_ / "stderr.txt");
@@ -193,11 +191,7 @@ TEST_F(PlcsimTest, RetriesTheConnectUntilThePanelListens) {
 }
 
 TEST_F(PlcsimTest, GivesUpWhenNoPanelListensInTime) {
-  int port = 0;
-  {
-    Listener probe;
-    port = probe.port();
-  }
+  int port = zorn::test::FreeLoopbackPort();
   auto t0 = Clock::now();
   Plcsim sim({"--tcp", "127.0.0.1:" + std::to_string(port), "--blocks", blocks_.string(), "--connect-timeout",
               "300"},
@@ -205,6 +199,39 @@ TEST_F(PlcsimTest, GivesUpWhenNoPanelListensInTime) {
   EXPECT_EQ(sim.wait_exit(3000), 2);
   EXPECT_GE(ms_since(t0), 290);
   EXPECT_NE(errors().find("gave up"), std::string::npos) << errors();
+}
+
+// Connecting to a port nobody listens on from that very port is a TCP
+// simultaneous open with itself, as happens by chance when the panel's port
+// lies in the range connect picks local ports from and plcsim retries long
+// before the panel listens. plcsim drops such a connection and retries, so
+// it never answers its own lines, and gives up in time as with no panel.
+TEST_F(PlcsimTest, DoesNotTalkToItself) {
+  int port = zorn::test::FreeLoopbackPort();
+  ASSERT_NE(port, 0);
+  std::string own = "127.0.0.1:" + std::to_string(port);
+  Plcsim sim({"--tcp", own, "--from", own, "--blocks", blocks_.string(), "--connect-timeout", "400",
+              "--log", (dir_ / "wire.log").string()},
+             dir_ / "stderr.txt");
+  EXPECT_EQ(sim.wait_exit(3000), 2) << errors();
+  EXPECT_NE(errors().find("connected to itself"), std::string::npos) << errors();
+  EXPECT_EQ(errors().find("connected to " + own), std::string::npos) << errors();
+  EXPECT_EQ(read_file(dir_ / "wire.log"), "");
+  // The port is free for the panel afterwards.
+  Listener panel(port);
+  EXPECT_TRUE(panel.ok());
+}
+
+TEST_F(PlcsimTest, ConnectsFromTheGivenLocalAddress) {
+  std::unique_ptr<Plcsim> sim;
+  Peer panel = connect(sim, {"--from", "127.0.0.7", "--exit-after-ms", "3000"});
+  ASSERT_TRUE(panel.ok());
+  sockaddr_in peer{};
+  socklen_t len = sizeof peer;
+  ASSERT_EQ(::getpeername(panel.fd(), reinterpret_cast<sockaddr*>(&peer), &len), 0);
+  EXPECT_EQ(ntohl(peer.sin_addr.s_addr), 0x7F000007u);
+  panel.send("scan\n");
+  EXPECT_EQ(panel.read_lines(7), kScan);
 }
 
 TEST_F(PlcsimTest, LogHoldsEveryByteReceived) {
@@ -392,6 +419,8 @@ TEST_F(PlcsimTest, RefusesABadCommandLine) {
       {{"--blocks", "x", "--tcp", "127.0.0.1"}, "--tcp needs HOST:PORT"},
       {{"--blocks", "x", "--tcp", "127.0.0.1:1", "--ending=crcr"}, "--ending is crlf, lf, cr or none"},
       {{"--blocks", "x", "--tcp", "127.0.0.1:1", "--disconnect-after", "5s"}, "--disconnect-after needs"},
+      {{"--blocks", "x", "--tcp", "127.0.0.1:1", "--from", "127.0.0"}, "--from needs ADDRESS"},
+      {{"--blocks", "x", "--tcp", "127.0.0.1:1", "--from", "127.0.0.2:0"}, "--from needs ADDRESS"},
       {{"--tcp", "127.0.0.1:1"}, "give --blocks FILE"},
       {{"--blocks", "x"}, "give --tcp HOST:PORT or --serial PATH"},
       {{"--blocks", (fs::path("/nonexistent") / "blocks.txt").string(), "--tcp", "127.0.0.1:1"}, "cannot read"},

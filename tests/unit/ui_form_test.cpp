@@ -30,6 +30,7 @@ class TQuitLoop : public platform::TEventLoop {
   void UnwatchSocket(platform::TSocketHandle) override {}
   void Run() override {}
   void Quit() override { ++quits; }
+  uint64_t NowMs() const override { return 0; }
   int quits = 0;
 };
 

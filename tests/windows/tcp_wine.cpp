@@ -2,8 +2,9 @@
 // window) against clients in a second thread of this program, over
 // loopback: connect and disconnect with the peer's address, string chunks,
 // a flood sent to two readers while a third client stops reading, a peer's
-// last bytes before its close, resets, a run of connects, and the close
-// order. Prints each failed check; the exit code is the number of failures.
+// last bytes before its close, resets, a run of connects, the close
+// order, and a listener left alone while nobody calls. Prints each failed
+// check; the exit code is the number of failures.
 #include <winsock2.h>
 #include <windows.h>
 
@@ -362,6 +363,53 @@ int Count(const std::vector<std::string>& log, const std::string& entry) {
   return n;
 }
 
+// Counts the readiness reports of one listening socket; accepts nothing.
+struct TListenerProbe : zp::ISocketClient {
+  void OnSocketReady(zp::TSocketHandle, uint8_t events) override {
+    ++Reports;
+    if (events & zp::seAccept) ++Accepts;
+  }
+  int Reports = 0;
+  int Accepts = 0;
+};
+
+// A listener nobody calls is not looked at: the loop waits for the socket
+// instead of asking it every half second. A connection is still reported.
+void CheckQuietListener(zp::TEventLoop& loop) {
+  SOCKET s = socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in sa{};
+  sa.sin_family = AF_INET;
+  sa.sin_addr.s_addr = inet_addr("127.0.0.1");
+  int len = sizeof sa;
+  if (bind(s, reinterpret_cast<sockaddr*>(&sa), sizeof sa) != 0 || listen(s, 4) != 0 ||
+      getsockname(s, reinterpret_cast<sockaddr*>(&sa), &len) != 0) {
+    Check(false, "an idle listener listens");
+    closesocket(s);
+    return;
+  }
+  TListenerProbe probe;
+  loop.WatchSocket(static_cast<zp::TSocketHandle>(s), zp::seAccept, &probe);
+  TTick stop;
+  stop.Fn = [] { zp::EventLoop().Quit(); };
+  loop.SetTimer(&stop, 2600);
+  loop.Run();
+  Check(probe.Reports == 0, "an idle listener is left alone",
+        std::to_string(probe.Reports) + " reports in 2.6 s");
+
+  // A client calls: the notification comes without any look.
+  SOCKET c = socket(AF_INET, SOCK_STREAM, 0);
+  u_long on = 1;
+  ioctlsocket(c, FIONBIO, &on);
+  connect(c, reinterpret_cast<sockaddr*>(&sa), sizeof sa);
+  loop.SetTimer(&stop, 300);
+  loop.Run();
+  loop.KillTimer(&stop);
+  Check(probe.Accepts >= 1, "a waiting connection is reported", std::to_string(probe.Accepts));
+  loop.UnwatchSocket(static_cast<zp::TSocketHandle>(s));
+  closesocket(c);
+  closesocket(s);
+}
+
 }  // namespace
 
 int main() {
@@ -425,6 +473,7 @@ int main() {
   Check(server->Socket().ClientCount() == 0 && !server->Listening(), "closed");
 
   server.reset();
+  CheckQuietListener(*loop);
   WSACleanup();
   std::printf("%s\n", failures == 0 ? "tcp_wine: ok" : "tcp_wine: FAILED");
   return failures;

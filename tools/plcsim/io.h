@@ -39,9 +39,14 @@ class Channel {
 /// Prepares the socket library and the process (broken pipes must not kill it).
 bool io_startup(std::string& error);
 
-/// One connection attempt to host:port that waits at most timeout_ms.
+/// One connection attempt to host:port that waits at most timeout_ms, from
+/// the local "ADDRESS" or "ADDRESS:PORT" in `from` when it is not empty. A
+/// connection that turns out to lead to itself (its own address and port at
+/// both ends: a simultaneous open, when host:port is one of the local ports
+/// connect hands out and nobody listens there yet) is closed and counts as
+/// a failure, so a retry cannot leave the port taken by a talk with itself.
 std::unique_ptr<Channel> connect_tcp(const std::string& host, const std::string& port,
-                                     int timeout_ms, std::string& error);
+                                     const std::string& from, int timeout_ms, std::string& error);
 
 /// Opens a serial device raw, 8 data bits, no parity, 1 stop bit, no flow
 /// control, at the given speed.

@@ -27,6 +27,8 @@ class Parser {
       if (name_ == "--tcp") {
         ok = value(error) && tcp(o, error);
         have_link = have_link || ok;
+      } else if (name_ == "--from") {
+        ok = value(error) && from(o, error);
       } else if (name_ == "--serial") {
         ok = value(error);
         o.link = LinkKind::Serial;
@@ -140,6 +142,28 @@ class Parser {
     return true;
   }
 
+  // An IPv4 address in dotted decimal, optionally with ":PORT".
+  bool from(Options& o, std::string& error) {
+    std::string_view text = value_;
+    std::size_t colon = text.find(':');
+    long long port = 0;
+    std::string_view address = text.substr(0, colon);
+    int dots = 0;
+    bool ok = !address.empty();
+    for (char c : address) {
+      if (c == '.') ++dots;
+      else if (c < '0' || c > '9') ok = false;
+    }
+    ok = ok && dots == 3;
+    if (ok && colon != std::string_view::npos) ok = integer_in(text.substr(colon + 1), 1, 65535, port);
+    if (!ok) {
+      error = "--from needs ADDRESS or ADDRESS:PORT, for example 127.0.0.2";
+      return false;
+    }
+    o.from = value_;
+    return true;
+  }
+
   bool ending(Options& o, std::string& error) {
     if (value_ == "crlf") o.shape.ending = Ending::CrLf;
     else if (value_ == "lf") o.shape.ending = Ending::Lf;
@@ -182,6 +206,7 @@ bool parse_options(int argc, char** argv, Options& options, std::string& error) 
 
 const char* usage_text() {
   return "usage: plcsim (--tcp HOST:PORT | --serial PATH [--baud N]) --blocks FILE [options]\n"
+         "  --from ADDR[:PORT]       connect from this local address (and port)\n"
          "  --connect-timeout MS     retry the connect or open this long (default 10000, 0: for ever)\n"
          "  --seed N                 seed of random walks and split points (default 1)\n"
          "  --ending crlf|lf|cr|none line ending of replies (default crlf)\n"

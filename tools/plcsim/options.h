@@ -15,6 +15,7 @@ enum class DisconnectUnit { Never, Lines, Milliseconds };
 struct Options {
   LinkKind link = LinkKind::Tcp;
   std::string host, port;  // --tcp HOST:PORT
+  std::string from;        // --from ADDRESS[:PORT]: the connection's own end; empty: any
   std::string device;      // --serial PATH
   long baud = 9600;
   std::string blocks_file;

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <ctime>
 
+#include <arpa/inet.h>
 #include <fcntl.h>
 #include <netdb.h>
 #include <netinet/in.h>
@@ -88,7 +89,40 @@ bool set_nonblocking(int fd) {
   return flags >= 0 && ::fcntl(fd, F_SETFL, flags | O_NONBLOCK) == 0;
 }
 
-int connect_one(const addrinfo* a, int timeout_ms, std::string& error) {
+// Both ends of a connected socket are one and the same address and port.
+bool connected_to_itself(int fd) {
+  sockaddr_storage own{}, peer{};
+  socklen_t own_len = sizeof own, peer_len = sizeof peer;
+  if (::getsockname(fd, reinterpret_cast<sockaddr*>(&own), &own_len) != 0 ||
+      ::getpeername(fd, reinterpret_cast<sockaddr*>(&peer), &peer_len) != 0)
+    return false;
+  return own_len == peer_len && std::memcmp(&own, &peer, own_len) == 0;
+}
+
+// Binds fd to "ADDRESS[:PORT]"; true at once when `from` is empty.
+bool bind_from(int fd, const std::string& from, std::string& error) {
+  if (from.empty()) return true;
+  std::size_t colon = from.find(':');
+  sockaddr_in sa{};
+  sa.sin_family = AF_INET;
+  if (::inet_pton(AF_INET, from.substr(0, colon).c_str(), &sa.sin_addr) != 1) {
+    error = "bad local address " + from;
+    return false;
+  }
+  if (colon != std::string::npos) {
+    sa.sin_port = htons(static_cast<uint16_t>(std::stoi(from.substr(colon + 1))));
+    // The port is taken again on every retry, after a close that may linger.
+    int one = 1;
+    ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
+  }
+  if (::bind(fd, reinterpret_cast<sockaddr*>(&sa), sizeof sa) != 0) {
+    error = "cannot bind " + from + ": " + std::strerror(errno);
+    return false;
+  }
+  return true;
+}
+
+int connect_one(const addrinfo* a, const std::string& from, int timeout_ms, std::string& error) {
   int fd = ::socket(a->ai_family, a->ai_socktype, a->ai_protocol);
   if (fd < 0) {
     error = std::strerror(errno);
@@ -96,6 +130,10 @@ int connect_one(const addrinfo* a, int timeout_ms, std::string& error) {
   }
   if (!set_nonblocking(fd)) {
     error = std::strerror(errno);
+    ::close(fd);
+    return -1;
+  }
+  if (!bind_from(fd, from, error)) {
     ::close(fd);
     return -1;
   }
@@ -115,6 +153,11 @@ int connect_one(const addrinfo* a, int timeout_ms, std::string& error) {
   }
   if (rc != 0) {
     error = std::strerror(errno);
+    ::close(fd);
+    return -1;
+  }
+  if (connected_to_itself(fd)) {
+    error = "connected to itself (nobody listens there yet)";
     ::close(fd);
     return -1;
   }
@@ -148,9 +191,10 @@ bool io_startup(std::string&) {
 }
 
 std::unique_ptr<Channel> connect_tcp(const std::string& host, const std::string& port,
-                                     int timeout_ms, std::string& error) {
+                                     const std::string& from, int timeout_ms, std::string& error) {
   addrinfo hints{};
-  hints.ai_family = AF_UNSPEC;
+  // A local address is IPv4, so the panel's is too.
+  hints.ai_family = from.empty() ? AF_UNSPEC : AF_INET;
   hints.ai_socktype = SOCK_STREAM;
   addrinfo* found = nullptr;
   if (int rc = ::getaddrinfo(host.c_str(), port.c_str(), &hints, &found); rc != 0) {
@@ -159,7 +203,7 @@ std::unique_ptr<Channel> connect_tcp(const std::string& host, const std::string&
   }
   int fd = -1;
   for (const addrinfo* a = found; a != nullptr && fd < 0; a = a->ai_next)
-    fd = connect_one(a, timeout_ms, error);
+    fd = connect_one(a, from, timeout_ms, error);
   ::freeaddrinfo(found);
   if (fd < 0) return nullptr;
   return std::make_unique<FdChannel>(fd, FdKind::Socket);

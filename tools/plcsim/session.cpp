@@ -72,8 +72,9 @@ class Simulator {
     std::string error, last_error;
     for (;;) {
       std::unique_ptr<Channel> channel =
-          o_.link == LinkKind::Tcp ? connect_tcp(o_.host, o_.port, static_cast<int>(cap_to_exit(1000)), error)
-                                   : open_serial(o_.device, o_.baud, error);
+          o_.link == LinkKind::Tcp
+              ? connect_tcp(o_.host, o_.port, o_.from, static_cast<int>(cap_to_exit(1000)), error)
+              : open_serial(o_.device, o_.baud, error);
       if (channel) {
         say("connected to %s", where.c_str());
         return channel;

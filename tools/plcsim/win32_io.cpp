@@ -1,5 +1,6 @@
 // Win32 channels: a non-blocking Winsock socket driven by select(), and a COM
 // port whose reads return at once with whatever has arrived.
+#include <cstring>
 #include <winsock2.h>
 #include <ws2tcpip.h>
 #include <windows.h>
@@ -117,7 +118,37 @@ class SerialChannel final : public Channel {
   HANDLE h_;
 };
 
-SOCKET connect_one(const addrinfo* a, int timeout_ms, std::string& error) {
+// Both ends of a connected socket are one and the same address and port.
+bool connected_to_itself(SOCKET s) {
+  sockaddr_storage own{}, peer{};
+  int own_len = sizeof own, peer_len = sizeof peer;
+  if (::getsockname(s, reinterpret_cast<sockaddr*>(&own), &own_len) != 0 ||
+      ::getpeername(s, reinterpret_cast<sockaddr*>(&peer), &peer_len) != 0)
+    return false;
+  return own_len == peer_len && std::memcmp(&own, &peer, own_len) == 0;
+}
+
+// Binds s to "ADDRESS[:PORT]"; true at once when `from` is empty.
+bool bind_from(SOCKET s, const std::string& from, std::string& error) {
+  if (from.empty()) return true;
+  std::size_t colon = from.find(':');
+  sockaddr_in sa{};
+  sa.sin_family = AF_INET;
+  sa.sin_addr.s_addr = ::inet_addr(from.substr(0, colon).c_str());
+  if (colon != std::string::npos) {
+    sa.sin_port = htons(static_cast<u_short>(std::stoi(from.substr(colon + 1))));
+    // The port is taken again on every retry, after a close that may linger.
+    BOOL one = TRUE;
+    ::setsockopt(s, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<const char*>(&one), sizeof one);
+  }
+  if (::bind(s, reinterpret_cast<sockaddr*>(&sa), sizeof sa) != 0) {
+    error = "cannot bind " + from + ": " + socket_error_text(::WSAGetLastError());
+    return false;
+  }
+  return true;
+}
+
+SOCKET connect_one(const addrinfo* a, const std::string& from, int timeout_ms, std::string& error) {
   SOCKET s = ::socket(a->ai_family, a->ai_socktype, a->ai_protocol);
   if (s == INVALID_SOCKET) {
     error = socket_error_text(::WSAGetLastError());
@@ -125,6 +156,10 @@ SOCKET connect_one(const addrinfo* a, int timeout_ms, std::string& error) {
   }
   u_long on = 1;
   ::ioctlsocket(s, FIONBIO, &on);
+  if (!bind_from(s, from, error)) {
+    ::closesocket(s);
+    return INVALID_SOCKET;
+  }
   if (::connect(s, a->ai_addr, static_cast<int>(a->ai_addrlen)) != 0) {
     int code = ::WSAGetLastError();
     if (code != WSAEWOULDBLOCK) {
@@ -148,6 +183,11 @@ SOCKET connect_one(const addrinfo* a, int timeout_ms, std::string& error) {
       return INVALID_SOCKET;
     }
   }
+  if (connected_to_itself(s)) {
+    error = "connected to itself (nobody listens there yet)";
+    ::closesocket(s);
+    return INVALID_SOCKET;
+  }
   // Small writes must leave one by one, or split lines would be joined again.
   BOOL one = TRUE;
   ::setsockopt(s, IPPROTO_TCP, TCP_NODELAY, reinterpret_cast<const char*>(&one), sizeof one);
@@ -166,9 +206,10 @@ bool io_startup(std::string& error) {
 }
 
 std::unique_ptr<Channel> connect_tcp(const std::string& host, const std::string& port,
-                                     int timeout_ms, std::string& error) {
+                                     const std::string& from, int timeout_ms, std::string& error) {
   addrinfo hints{};
-  hints.ai_family = AF_UNSPEC;
+  // A local address is IPv4, so the panel's is too.
+  hints.ai_family = from.empty() ? AF_UNSPEC : AF_INET;
   hints.ai_socktype = SOCK_STREAM;
   addrinfo* found = nullptr;
   if (int rc = ::getaddrinfo(host.c_str(), port.c_str(), &hints, &found); rc != 0) {
@@ -177,7 +218,7 @@ std::unique_ptr<Channel> connect_tcp(const std::string& host, const std::string&
   }
   SOCKET s = INVALID_SOCKET;
   for (const addrinfo* a = found; a != nullptr && s == INVALID_SOCKET; a = a->ai_next)
-    s = connect_one(a, timeout_ms, error);
+    s = connect_one(a, from, timeout_ms, error);
   ::freeaddrinfo(found);
   if (s == INVALID_SOCKET) return nullptr;
   return std::make_unique<SocketChannel>(s);
