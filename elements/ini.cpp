@@ -33,7 +33,7 @@ void TZEini::Read(TData& data, uint16_t) {
     platform::ReadIniString(file, section, key, "", kValueBuffer, value);
     ForwardStr(data, OnRead, value);
   } else {
-    auto value = static_cast<int32_t>(platform::ReadIniInt(file, section, key, 0));
+    auto value = static_cast<int32_t>(platform::ReadIniInt(file, section, key, IntDefault));
     ForwardInt(data, OnRead, value);
   }
 }

@@ -14,6 +14,7 @@ class TZEini : public TElement {
   std::string Section;
   std::string Key;
   bool StringType = false;  // values are texts; otherwise integers
+  int32_t IntDefault = 0;   // an integer read of a missing key or an empty value
 
   // Inputs are read in this order: FileName, Section, Key, Value.
   TWire FileNameInput;

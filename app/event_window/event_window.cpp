@@ -3,6 +3,7 @@
 #include "app/event_window/event_actions.h"
 #include "app/event_window/event_rule.h"
 #include "app/event_window/event_free_key.h"
+#include "app/event_window/event_journal.h"
 #include "app/event_window/line_matcher.h"
 #include "app/event_window/log_store.h"
 #include "app/event_window/rule_bar.h"
@@ -27,9 +28,11 @@ using TableFill = TClassMultiElement_EventTableFill;
 using TableMouse = TClassMultiElement_EventTableMouse;
 using RuleFinder = TClassMultiElement_EventRuleFinder;
 using Actions = TClassMultiElement_EventActions;
+using Journal = TClassMultiElement_EventJournal;
 
-// Popup menu items; the separators count.
-enum TMenuItem : uint16_t { miEdit = 0, miFilter = 1, miAdd = 3, miAll = 5 };
+// Popup menu items; the separators count. The journal's item comes last,
+// and only when the journal is on.
+enum TMenuItem : uint16_t { miEdit = 0, miFilter = 1, miAdd = 3, miAll = 5, miJournal = 6 };
 
 void SelectedRow(TZEIf_else& g) {
   g.Type = cmGreaterOrEqual;
@@ -83,24 +86,31 @@ TClassChildForm_EventWindow::TClassChildForm_EventWindow(TZEMultiElement* host,
     r.CreateOnDemand = true;  // no instance before the first rule
   });
   lineMatcher = Make<TZEMultiElement>(HostPoints(1, 1));
-  logStore = Make<TZEMultiElement>(HostPoints(1, 0));
+  logStore = Make<TZEMultiElement>(HostPoints(2, 0));
   tableFill = Make<TZEMultiElement>(HostPoints(2, 2));
   tableMouse = Make<TZEMultiElement>(HostPoints(1, 0));
   ruleFinder = Make<TZEMultiElement>(HostPoints(1, 1));
   actions = Make<TZEMultiElement>(HostPoints(0, 0));
   showing = Make<TZEHub>(Outputs(2));
   cleared = Make<TZEHub>(Outputs(2));
-  menuItems = Make<TZEIndexToChanel>([](auto& r) { r.SetCount(6); });
+  menuItems = Make<TZEIndexToChanel>([](auto& r) { r.SetCount(7); });
   rowToEdit = Make<TZEIf_else>(SelectedRow);
   selectedRow = Make<TZEDoData>();
   rowToFilter = Make<TZEIf_else>(SelectedRow);
   editText = Make<TZEStrCat>([](auto& c) { c.Str1 = "1;"; });
+  journal = Make<TZEMultiElement>(HostPoints(3, 0));
+  loading = Make<TZEHub>(Outputs(2));
+  journalItem = Make<TZEDoData>([](auto& d) { MakeStr(d.Data, "Открыть журнал"); });
+  journalFolder = Make<TZEDoData>();
   Control = form;
 
   Bind(boundary, host);
 
-  // Window inputs.
-  Connect(boundary->InnerEvents[Load], ruleLoader, &TZEMultiElement::Action, RuleLoader::Load);
+  // Window inputs. The journal starts on the first load only, before the
+  // rules.
+  Connect(boundary->InnerEvents[Load], loading, &TZEHub::Distribute);
+  Connect(loading->Outputs[0], journal, &TZEMultiElement::Action, Journal::Start);
+  Connect(loading->Outputs[1], ruleLoader, &TZEMultiElement::Action, RuleLoader::Load);
   Connect(boundary->InnerEvents[Line], lineMatcher, &TZEMultiElement::Action, LineMatcher::Line);
   Connect(boundary->InnerEvents[Show], showing, &TZEHub::Distribute);
   Connect(showing->Outputs[0], tableFill, &TZEMultiElement::Action, TableFill::ShowAll);
@@ -141,6 +151,14 @@ TClassChildForm_EventWindow::TClassChildForm_EventWindow(TZEMultiElement* host,
   Connect(tableFill->Events[TableFill::OnClear], table, &ui::TzeStringTableMT::Clear);
   Connect(tableFill->Events[TableFill::OnAdd], table, &ui::TzeStringTableMT::Add);
 
+  // The journal: its rows come back at start as they were logged, each new
+  // row goes to it, and its fault goes out for the operator.
+  Connect(journal->Events[Journal::OnRow], logStore, &TZEMultiElement::Action, LogStore::Restore);
+  Connect(logStore->Events[LogStore::OnLogged], journal, &TZEMultiElement::Action, Journal::Row);
+  Connect(journal->Events[Journal::OnStarted], journalItem, &TZEDoData::Emit);
+  Connect(journalItem->OnEmit, menu, &ui::TzePopupMenuEx::AddItems);
+  Connect(journal->Events[Journal::OnFault], boundary, &TZEEditMulti::Action, OnJournalFault);
+
   // The popup menu and its items.
   Connect(table->OnMouseDown, tableMouse, &TZEMultiElement::Action, TableMouse::Press);
   Connect(tableMouse->Events[TableMouse::OnPopup], menu, &ui::TzePopupMenuEx::Popup);
@@ -155,6 +173,10 @@ TClassChildForm_EventWindow::TClassChildForm_EventWindow(TZEMultiElement* host,
   Connect(rowToFilter->OnTrue, tableFill, &TZEMultiElement::Action, TableFill::ShowSelected);
   Connect(menuItems->Channels[miAdd], ruleLoader, &TZEMultiElement::Action, RuleLoader::Add);
   Connect(menuItems->Channels[miAll], tableFill, &TZEMultiElement::Action, TableFill::ShowAll);
+  // The folder opens as the rules' "Открыть файл" opens a file.
+  Connect(menuItems->Channels[miJournal], journalFolder, &TZEDoData::Emit);
+  Connect(journalFolder->DataInput, journal, &TZEMultiElement::DataOutput, Journal::Folder);
+  Connect(journalFolder->OnEmit, actions, &TZEMultiElement::Action, Actions::Open);
 
   // Editing and adding end in the editor's text.
   Connect(ruleLoader->Events[RuleLoader::OnFreeKey], freeKey, &TZEMultiElement::Action,
@@ -171,7 +193,7 @@ TClassChildForm_EventWindow::TClassChildForm_EventWindow(TZEMultiElement* host,
 
   // The inner schemes, last.
   for (TZEMultiElement* inner : {ruleBar, ruleLoader, ruleText, freeKey, lineMatcher, logStore,
-                                 tableFill, tableMouse, ruleFinder, actions}) {
+                                 tableFill, tableMouse, ruleFinder, actions, journal}) {
     inner->ParentControl = form;
     inner->ParentScheme = this;
   }
@@ -188,6 +210,7 @@ TClassChildForm_EventWindow::TClassChildForm_EventWindow(TZEMultiElement* host,
   tableMouse->SetFactory(&SchemeFactory<TClassMultiElement_EventTableMouse>);
   ruleFinder->SetFactory(&SchemeFactory<TClassMultiElement_EventRuleFinder>);
   actions->SetFactory(&SchemeFactory<TClassMultiElement_EventActions>);
+  journal->SetFactory(&SchemeFactory<TClassMultiElement_EventJournal>);
 }
 
 }  // namespace zorn

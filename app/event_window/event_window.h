@@ -3,7 +3,11 @@
 // popup menu, the rule bar and the rules' actions. Load: the rules; Line: a
 // controller line; Show: 1 shows, 0 hides the window, refilling the table
 // with every stored row. OnEdit: "1;" and the key of the rule to edit or to
-// add, for the event editor.
+// add, for the event editor. The rows are also kept in the journal on disk
+// when config.ini turns it on: the first Load of a run fills the log with
+// the journal's newest rows and adds "Открыть журнал" to the menu;
+// OnJournalFault: the text for the operator when the journal cannot be
+// written.
 #pragma once
 
 #include "elements/str_join.h"
@@ -26,7 +30,7 @@ class TClassChildForm_EventWindow : public TClassMultiBase {
 
   // Host points.
   enum Action : uint16_t { Load = 0, Line = 1, Show = 2 };
-  enum Event : uint16_t { OnEdit = 0 };
+  enum Event : uint16_t { OnEdit = 0, OnJournalFault = 1 };
 
   TZEEditMulti* boundary;
   ui::TZEMainForm* form;
@@ -51,6 +55,10 @@ class TClassChildForm_EventWindow : public TClassMultiBase {
   TZEDoData* selectedRow;
   TZEIf_else* rowToFilter;
   TZEStrCat* editText;      // "1;" and the key
+  TZEMultiElement* journal;
+  TZEHub* loading;
+  TZEDoData* journalItem;   // the menu's "Открыть журнал"
+  TZEDoData* journalFolder;
 };
 
 }  // namespace zorn

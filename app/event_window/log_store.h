@@ -1,7 +1,9 @@
-// The event log's rows. Row takes a row, puts the local time "h:m:s D-M-Y"
-// and ";" in front of it, sends it on OnRow, appends it and then drops the
-// oldest row while more than 200 are kept. Rows: the rows (Array), oldest
-// first. Nothing is written to disk.
+// The event log's rows. Row takes a new row, puts the local time
+// "h:m:s D-M-Y" and ";" in front of it and keeps it as Restore does; then
+// sends it on OnLogged, for the journal. Restore takes a row that has its
+// time stamp already (one of the journal's): it sends it on OnRow (to the
+// table), appends it and then drops the oldest row while more than 200 are
+// kept. Rows: the rows (Array), oldest first.
 #pragma once
 
 #include "elements/str_join.h"
@@ -21,13 +23,14 @@ class TClassMultiElement_EventLogStore : public TClassMultiBase {
                                    TClassMultiBase* parentScheme);
 
   // Host points.
-  enum Action : uint16_t { Row = 0 };
-  enum Event : uint16_t { OnRow = 0 };
+  enum Action : uint16_t { Row = 0, Restore = 1 };
+  enum Event : uint16_t { OnRow = 0, OnLogged = 1 };
   enum DataOutput : uint16_t { Rows = 0 };
 
   TZEEditMulti* boundary;
   TZETime* clock;
   TZEStrCatDelim* stamped;
+  TZEHub* logging;
   TZEHub* storing;
   TZEStrList* rows;
   TZEIf_else* overflow;

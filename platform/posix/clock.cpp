@@ -4,7 +4,7 @@
 
 namespace zorn::platform {
 
-TLocalTime LocalTime() {
+TLocalTime SystemLocalTime() {
   std::time_t now = std::time(nullptr);
   std::tm t{};
   localtime_r(&now, &t);

@@ -4,7 +4,7 @@
 
 namespace zorn::platform {
 
-TLocalTime LocalTime() {
+TLocalTime SystemLocalTime() {
   SYSTEMTIME t;
   GetLocalTime(&t);
   return TLocalTime{t.wYear, t.wMonth, t.wDayOfWeek, t.wDay, t.wHour, t.wMinute, t.wSecond};

@@ -114,7 +114,7 @@ TClassMainForm_Main::TClassMainForm_Main() : TClassMultiBase(nullptr) {
     MakeInt(g.Op2, 0);
   });
   eventEditor = Make<TZEMultiElement>(OnDemandHost(2, 2));
-  eventWindow = Make<TZEMultiElement>(HostPoints(1, 0));
+  eventWindow = Make<TZEMultiElement>(HostPoints(2, 0));
   Control = mainForm;
 
   // Start: load config.ini, then the start fan-out.
@@ -154,6 +154,7 @@ TClassMainForm_Main::TClassMainForm_Main() : TClassMultiBase(nullptr) {
   Connect(linkFanOut->Outputs[2], mainList, &TZEMultiElement::Action, MainList::Line);
   Connect(linkFanOut->Outputs[3], eventWindow, &TZEMultiElement::Action, EventWindow::Line);
   Connect(link->Events[Link::OnMessage], trayIcon, &ui::TZETrayIcon::Balloon);
+  Connect(eventWindow->Events[EventWindow::OnJournalFault], trayIcon, &ui::TZETrayIcon::Balloon);
   Connect(replyFanOut->Outputs[0], mainPanel, &TZEMultiElement::Action, MainPanel::Line);
   Connect(link->Events[Link::OnStatus], mainPanel, &TZEMultiElement::Action, MainPanel::Status);
   Connect(link->Events[Link::OnLost], mainPanel, &TZEMultiElement::Action, MainPanel::Lost);

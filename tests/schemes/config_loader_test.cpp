@@ -81,6 +81,34 @@ TEST_F(ConfigLoaderTest, LoadReportsAfterTheKeysAndBeforeTheWindowFlags) {
   EXPECT_EQ(ToInt(Global("visible_graph")), 0);
 }
 
+TEST_F(ConfigLoaderTest, TheTcpAddressAndAllowListLoadAsTextsBeforeTheReport) {
+  folder.Write("config.ini",
+               "[config]\r\ntype_connect=2\r\ntcp_bind=127.0.0.1\r\n"
+               "tcp_allow=127.0.0.2, 10.0.0.0/8\r\n");
+  TCall seen{[](TData&, uint16_t) {}};
+  std::string bindAtReport;
+  host->Events[ConfigLoader::OnDone] = MakeWire(0, &TCall::Take, &seen);
+  seen.Fn = [&](TData&, uint16_t) { bindAtReport = ToStr(Global("tcp_bind")); };
+  Load();
+  EXPECT_EQ(bindAtReport, "127.0.0.1");
+  EXPECT_EQ(Global("tcp_bind").Kind, dtStr);
+  EXPECT_EQ(ToStr(Global("tcp_allow")), "127.0.0.2, 10.0.0.0/8");
+
+  // Missing keys read as the empty text: every interface, every client.
+  folder.Write("config.ini", "[config]\r\ntype_connect=2\r\n");
+  Load();
+  EXPECT_EQ(ToStr(Global("tcp_bind")), "");
+  EXPECT_EQ(ToStr(Global("tcp_allow")), "");
+
+  // Save writes the six keys only and leaves the two as the file holds them.
+  folder.Write("config.ini", "[config]\r\ntcp_bind=127.0.0.1\r\ntcp_allow=127.0.0.2\r\n");
+  MakeStr(Global("tcp_bind"), "");
+  Save();
+  std::string ini = folder.Read("config.ini");
+  EXPECT_EQ(ini.rfind("[config]\r\ntcp_bind=127.0.0.1\r\ntcp_allow=127.0.0.2\r\ntype_connect=", 0), 0u)
+      << ini;
+}
+
 TEST_F(ConfigLoaderTest, SaveWritesAllSixKeysKeepsTheRestAndReports) {
   folder.Write("config.ini", "; panel settings\r\n[mainForm]\r\nLeft=40\r\n[config]\r\ncom_port=9\r\n");
   MakeInt(Global("type_connect"), 1);

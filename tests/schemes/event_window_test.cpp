@@ -36,7 +36,7 @@ class EventWindowTest : public MainFormTest {
   void SetUp() override {
     MainFormTest::SetUp();
     SystemRequests().clear();
-    host = Host(1, 0);
+    host = Host(2, 0);
     host->Events[EventWindow::OnEdit] = MakeWire(0, &TCall::Take, &editor);
     host->SetFactory(&SchemeFactory<TClassChildForm_EventWindow>);
     StartDispatch();
