@@ -8,7 +8,8 @@ cd "$(dirname "$0")/.."
 root=${ZORN_BUILD_ROOT:-build}
 
 scripts/setup.sh
-cmake -S . -B "$root/win32" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
+# Release and stripped, as the program is shipped.
+cmake -S . -B "$root/win32" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$root/win32" -j2 --target zorn
 cmake -S . -B "$root/native" -G Ninja >/dev/null
 cmake --build "$root/native" -j2 --target plcsim

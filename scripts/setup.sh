@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
 # Installs what a Debian 12 machine needs to build and test zorn: the native
-# toolchain, MinGW-w64 for the two Windows builds, Wine with 32-bit support,
-# Xvfb and socat. Idempotent: when everything is present it only checks.
+# toolchain, clang with libFuzzer for the fuzz targets, MinGW-w64 for the two
+# Windows builds, Wine with 32-bit support, Xvfb and socat. Idempotent: when
+# everything is present it only checks.
 set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config python3
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
   g++-mingw-w64-i686 g++-mingw-w64-x86-64
   wine wine32:i386 wine64
   xvfb xauth x11-utils xdotool imagemagick socat
+  nsis unzip file
 )
 
 missing=()

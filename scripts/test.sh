@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The one test command: installs what is missing, builds the native, win32 and
-# win64 trees, runs the native tests and the Windows tests (under Wine), and
-# exits nonzero when anything failed. The trees go under $ZORN_BUILD_ROOT
+# win64 trees, runs the native tests (also under the sanitizers), the fuzz
+# targets briefly and the Windows tests (under Wine), and exits nonzero when
+# anything failed. The trees go under $ZORN_BUILD_ROOT
 # (default build/).
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -29,16 +30,53 @@ else
   failed+=("$root/native")
 fi
 
-if configure_and_build "$root/win32" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake; then
+# The native tests again under AddressSanitizer and UndefinedBehaviorSanitizer
+# (any report fails its test), then each fuzz target for a short while.
+if cmake -S . -B "$root/native-asan" -G Ninja -DZORN_SANITIZE=ON >/dev/null &&
+  cmake --build "$root/native-asan" -j2 --target zorn_tests; then
+  UBSAN_OPTIONS=print_stacktrace=1 run_tests "$root/native-asan"
+else
+  failed+=("$root/native-asan")
+fi
+ZORN_BUILD_ROOT="$root" scripts/fuzz.sh "${ZORN_FUZZ_SECONDS:-15}" || failed+=("fuzz targets")
+
+# The Windows programs as they are run and shipped: Release, stripped. Both
+# trees' tests share the win32 tree's Wine prefix (a 64-bit one).
+mkdir -p "$root/win32"
+wine_prefix="$(cd "$root/win32" && pwd)/wineprefix"
+if configure_and_build "$root/win32" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release; then
   run_tests "$root/win32"
-  # The Xvfb and wineserver the Windows tests shared end with the run.
-  ZORN_WINEPREFIX="$(cd "$root/win32" && pwd)/wineprefix" scripts/wine-run.sh --stop
 else
   failed+=("$root/win32")
 fi
 
-configure_and_build "$root/win64" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake ||
+# The 64-bit zorn.exe through the tests of its start, link and windows, and
+# its version resource (the other Windows tests pass on it too; run them
+# with `ctest --test-dir build/win64`).
+if configure_and_build "$root/win64" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release; then
+  ZORN_WINEPREFIX=$wine_prefix ctest --test-dir "$root/win64" --output-on-failure -j2 \
+    -R '^windows\.(zorn_start|zorn_link|zorn_windows|version)$' || failed+=("zorn.exe tests in $root/win64")
+else
   failed+=("$root/win64")
+fi
+
+# The packages: made twice, the programs linked anew in between, they must
+# be the same bytes; then unpacked, installed and uninstalled under Wine.
+if ZORN_BUILD_ROOT="$root" ZORN_DIST="$root/dist" scripts/package.sh >/dev/null; then
+  mkdir -p "$root/dist/first" && cp "$root"/dist/*.zip "$root/dist/first/"
+  rm -f "$root"/win32/runtime/program/zorn.exe "$root"/win64/runtime/program/zorn.exe
+  ZORN_BUILD_ROOT="$root" ZORN_DIST="$root/dist" scripts/package.sh >/dev/null || failed+=("packages, second run")
+  for zip in "$root"/dist/first/*.zip; do
+    cmp "$zip" "$root/dist/$(basename "$zip")" || failed+=("$(basename "$zip") not reproducible")
+  done
+  win32=$(cd "$root/win32" && pwd)
+  bash tests/windows/package_wine.sh "$PWD/scripts/wine-run.sh" "$win32/tools/uidriver/uidriver.exe" \
+    "$win32/tests/windows/results/windows.package" "$root/dist" || failed+=("packages under Wine")
+else
+  failed+=("packages")
+fi
+# The Xvfb and wineserver the Windows tests shared end with the run.
+ZORN_WINEPREFIX=$wine_prefix scripts/wine-run.sh --stop
 
 if [ ${#failed[@]} -ne 0 ]; then
   printf 'test: FAILED: %s\n' "${failed[@]}" >&2

@@ -11,8 +11,9 @@
 #   harness_finish                            stops what is left, prints the count, exits
 #   has TEXT PART / rc_is CODE                the last uidriver run's output and exit code
 #   free_port                                 a free TCP port on loopback
-#   plcsim_tcp PLCSIM PORT                    plcsim as the TCP controller (blocks.txt), its
-#                                             received bytes escaped in wire.log; pid in PLCSIM_PID
+#   plcsim_tcp PLCSIM PORT [FROM]             plcsim as the TCP controller (blocks.txt), from the
+#                                             local address FROM if given, its received bytes
+#                                             escaped in wire.log; pid in PLCSIM_PID
 #   wire_has TEXT [S]                         wire.log holds TEXT within S seconds
 #
 # harness.cmake's zorn_wine_ui_test passes the first three arguments.
@@ -133,12 +134,34 @@ log_wait() {
 has() { grep -Fq -- "$2" <<<"$1"; }
 rc_is() { [ "$UID_RC" -eq "$1" ]; }
 
+# Below the ephemeral range (the local ports connect picks): plcsim retrying
+# a port of that range before zorn listens could be given it as its own
+# port and connect to itself.
 free_port() {
-  python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
+  python3 - <<'PY'
+import random, socket
+try:
+    first, last = map(int, open("/proc/sys/net/ipv4/ip_local_port_range").read().split())
+except Exception:
+    first, last = 32768, 60999
+low, high = (10000, first - 1) if first - 1 - 10000 >= 1000 else (last + 1, 65535)
+for _ in range(500):
+    port = random.randint(low, high)
+    s = socket.socket()
+    try:
+        s.bind(("0.0.0.0", port))
+    except OSError:
+        continue
+    finally:
+        s.close()
+    print(port)
+    break
+PY
 }
 
 plcsim_tcp() {
-  "$1" --tcp "127.0.0.1:$2" --blocks blocks.txt --log wire.log --log-hex --connect-timeout 60000 --quiet &
+  "$1" --tcp "127.0.0.1:$2" ${3:+--from "$3"} --blocks blocks.txt --log wire.log --log-hex \
+    --connect-timeout 60000 --quiet &
   PLCSIM_PID=$!
 }
 

@@ -1,0 +1,124 @@
+#!/usr/bin/env bash
+# Measures zorn.exe beside a trivial Win32 window under the same Wine prefix
+# and prints one table: file size, start to the visible main window (a cold
+# Wine, wineserver ended before each start, and a warm one), and, after
+# SECONDS (default 60) with the demonstration settings and plcsim as the
+# linked controller polled every second, resident memory (VmRSS) and the
+# CPU share of each program and of the wineserver.
+#   scripts/footprint.sh [BUILD_DIR] [PLCSIM] [SECONDS]
+# BUILD_DIR is a built Windows tree (default build/win32) holding zorn.exe,
+# tests/windows/trivial_window.exe and tools/uidriver/uidriver.exe; its Wine
+# prefix is used. PLCSIM defaults to build/native/tools/plcsim/plcsim.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=$(cd "${1:-build/win32}" && pwd)
+plcsim=$(cd "$(dirname "${2:-build/native/tools/plcsim/plcsim}")" && pwd)/plcsim
+seconds=${3:-60}
+export LC_ALL=C.UTF-8
+
+zorn=$build/runtime/program/zorn.exe
+trivial=$build/tests/windows/trivial_window.exe
+uidriver=$build/tools/uidriver/uidriver.exe
+for f in "$zorn" "$trivial" "$uidriver" "$plcsim"; do
+  [ -x "$f" ] || { echo "footprint: $f is missing" >&2; exit 1; }
+done
+work=$build/footprint
+rm -rf "$work"
+mkdir -p "$work/zorn" "$work/trivial"
+cp "$zorn" "$work/zorn/"
+cp "$trivial" "$work/trivial/"
+port=4471
+sed "s/^tcp_port=.*/tcp_port=$port\r/" scripts/demo/config.ini >"$work/zorn/config.ini"
+cp scripts/demo/user_settings.ini scripts/demo/blocks.txt "$work/zorn/"
+
+prefix=$(scripts/wine-run.sh --prefix "$work/zorn/zorn.exe")
+display=:$(( 100 + $(printf '%s' "$prefix" | cksum | cut -d' ' -f1) % 400 ))
+[ -n "${DISPLAY:-}" ] && display=$DISPLAY
+# Makes the prefix and the display if needed.
+scripts/wine-run.sh "$uidriver" windows >/dev/null
+
+pids=()
+# wine-run.sh runs the program under `timeout`, which passes a signal on.
+cleanup() {
+  local p c
+  for p in "${pids[@]}"; do
+    for c in $(ps -o pid= --ppid "$p" 2>/dev/null); do kill "$c" 2>/dev/null || true; done
+    kill "$p" 2>/dev/null || true
+  done
+}
+trap cleanup EXIT
+
+# Seconds from the start of EXE until a visible window titled TITLE exists.
+start_time() {
+  local exe=$1 title=$2 cold=$3
+  if [ "$cold" = cold ]; then WINEPREFIX=$prefix wineserver -k 2>/dev/null || true; sleep 1; fi
+  local t0 t1
+  t0=$(date +%s.%N)
+  ZORN_WINE_TIMEOUT=60 setsid scripts/wine-run.sh "$exe" >/dev/null 2>&1 </dev/null &
+  local pid=$!
+  until DISPLAY=$display xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do
+    sleep 0.01
+    kill -0 "$pid" 2>/dev/null || { echo "footprint: $exe ended early" >&2; return 1; }
+  done
+  t1=$(date +%s.%N)
+  scripts/wine-run.sh "$uidriver" close --title "$title" >/dev/null 2>&1 || true
+  local end=$((SECONDS + 20))
+  while kill -0 "$pid" 2>/dev/null && [ $SECONDS -lt $end ]; do sleep 0.1; done
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  echo "$t0 $t1" | awk '{printf "%.2f", $2 - $1}'
+}
+
+median() { tr ' ' '\n' | sort -n | awk '{a[NR]=$1} END {print a[int((NR + 1) / 2)]}'; }
+
+declare -A result
+for kind in cold warm; do
+  z=() t=()
+  for _ in 1 2 3; do
+    z+=("$(start_time "$work/zorn/zorn.exe" "ЗОРН v3.3" $kind)")
+    t+=("$(start_time "$work/trivial/trivial_window.exe" "Trivial window" $kind)")
+  done
+  result[zorn_$kind]="$(echo "${z[@]}" | median) s (${z[*]})"
+  result[trivial_$kind]="$(echo "${t[@]}" | median) s (${t[*]})"
+done
+
+# Both programs side by side for the measured time, zorn linked to plcsim.
+"$plcsim" --tcp "127.0.0.1:$port" --blocks "$work/zorn/blocks.txt" --connect-timeout 0 --reconnect --quiet &
+pids+=($!)
+ZORN_WINE_TIMEOUT=$((seconds + 60)) setsid scripts/wine-run.sh "$work/zorn/zorn.exe" >/dev/null 2>&1 </dev/null &
+pids+=($!)
+ZORN_WINE_TIMEOUT=$((seconds + 60)) setsid scripts/wine-run.sh "$work/trivial/trivial_window.exe" >/dev/null 2>&1 </dev/null &
+pids+=($!)
+scripts/wine-run.sh "$uidriver" wait --title "ЗОРН v3.3" --class ZornForm --timeout 60000 >/dev/null
+scripts/wine-run.sh "$uidriver" click --title "ЗОРН v3.3" --class ZornForm --ctl-text Старт >/dev/null
+scripts/wine-run.sh "$uidriver" wait-text --title "ЗОРН v3.3" --class ZornForm --ctl-text Стоп --equals Стоп \
+  --timeout 10000 >/dev/null || echo "footprint: zorn did not link to plcsim" >&2
+
+# The Wine process of the program itself: its command line starts with the path.
+process_of() { pgrep -f "^$1" | head -1; }
+zpid=$(process_of "$work/zorn/zorn.exe")
+tpid=$(process_of "$work/trivial/trivial_window.exe")
+spid=""
+for p in $(pgrep wineserver); do
+  grep -qz "^WINEPREFIX=$prefix\$" "/proc/$p/environ" 2>/dev/null && spid=$p
+done
+[ -n "$spid" ] || { echo "footprint: no wineserver of $prefix" >&2; exit 1; }
+ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+hz=$(getconf CLK_TCK)
+z0=$(ticks "$zpid") t0=$(ticks "$tpid") s0=$(ticks "$spid")
+sleep "$seconds"
+z1=$(ticks "$zpid") t1=$(ticks "$tpid") s1=$(ticks "$spid")
+rss() { awk '/^VmRSS/ {printf "%.1f MB", $2 / 1024}' "/proc/$1/status"; }
+share() { awk -v a="$1" -v b="$2" -v hz="$hz" -v s="$seconds" 'BEGIN {printf "%.2f %%", (b - a) / hz / s * 100}'; }
+
+printf '%-34s %-28s %-28s\n' "" "zorn.exe" "trivial window"
+printf '%-34s %-28s %-28s\n' "file size" "$(stat -c %s "$zorn") bytes" "$(stat -c %s "$trivial") bytes"
+printf '%-34s %-28s %-28s\n' "start to window, cold Wine" "${result[zorn_cold]}" "${result[trivial_cold]}"
+printf '%-34s %-28s %-28s\n' "start to window, warm Wine" "${result[zorn_warm]}" "${result[trivial_warm]}"
+printf '%-34s %-28s %-28s\n' "resident after $seconds s (VmRSS)" "$(rss "$zpid")" "$(rss "$tpid")"
+printf '%-34s %-28s %-28s\n' "CPU over $seconds s, own" "$(share "$z0" "$z1")" "$(share "$t0" "$t1")"
+printf '%-34s %-28s\n' "CPU over $seconds s, wineserver" "$(share "$s0" "$s1") (both programs together)"
+
+scripts/wine-run.sh "$uidriver" tray-click --index 0 --button right -- menu-pick --title "ЗОРН v3.3" \
+  --class ZornForm --hidden Закрыть --layout Закрыть >/dev/null 2>&1 || true
+scripts/wine-run.sh "$uidriver" close --title "Trivial window" >/dev/null 2>&1 || true
