@@ -116,8 +116,11 @@ void TWin32Widget::SetEnabled(bool enabled) {
 
 bool TWin32Widget::Enabled() const { return hwnd_ && IsWindowEnabled(hwnd_); }
 
+// Setting what a control already shows changes nothing and repaints nothing:
+// the schemes set texts, fonts and pictures on every reply line, and under
+// Wine each repaint is a round of server and X calls.
 void TWin32Widget::SetText(const std::string& text) {
-  if (!hwnd_ || kind_ == TWidgetKind::Table) return;
+  if (!hwnd_ || kind_ == TWidgetKind::Table || Text() == text) return;
   ++suppress_;
   SetWindowTextW(hwnd_, platform::WideFrom1251(text).c_str());
   --suppress_;
@@ -148,6 +151,7 @@ std::string TWin32Widget::Text() const {
 }
 
 void TWin32Widget::SetFont(const TFontSpec& font) {
+  if (hfont_ && font == font_) return;
   font_ = font;
   if (!hwnd_) return;
   HFONT old = hfont_;

@@ -162,6 +162,7 @@ void TWin32Widget::SetDropDownHeight(int32_t pixels) {
 }
 
 void TWin32Widget::SetBitmap(std::shared_ptr<IBitmap> bitmap) {
+  if (bitmap == bitmap_) return;
   bitmap_ = std::move(bitmap);
   Invalidate();
 }
