@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what a Debian 12 machine needs to build and test zorn: the native
 # toolchain, clang with libFuzzer for the fuzz targets, MinGW-w64 for the two
-# Windows builds, Wine with 32-bit support, Xvfb and socat. Idempotent: when
+# Windows builds, Wine with 32-bit support, Xvfb, socat and ccache. Idempotent: when
 # everything is present it only checks.
 set -euo pipefail
 
@@ -12,7 +12,7 @@ packages=(
   g++-mingw-w64-i686 g++-mingw-w64-x86-64
   wine wine32:i386 wine64
   xvfb xauth x11-utils xdotool imagemagick socat
-  nsis unzip file
+  nsis unzip file ccache
 )
 
 missing=()

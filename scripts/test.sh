@@ -12,11 +12,16 @@ scripts/setup.sh || { echo "test: setup failed" >&2; exit 1; }
 
 failed=()
 
+# Compiles go through ccache with paths taken relative to this checkout, so a
+# fresh clone anywhere reuses what an earlier run on this machine compiled.
+export CCACHE_BASEDIR=$PWD
+launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+
 # configure_and_build <folder> [cmake arguments...]
 configure_and_build() {
   local dir=$1
   shift
-  cmake -S . -B "$dir" -G Ninja "$@" >/dev/null &&
+  cmake -S . -B "$dir" -G Ninja "${launcher[@]}" "$@" >/dev/null &&
     cmake --build "$dir" -j2
 }
 
@@ -32,7 +37,7 @@ fi
 
 # The native tests again under AddressSanitizer and UndefinedBehaviorSanitizer
 # (any report fails its test), then each fuzz target for a short while.
-if cmake -S . -B "$root/native-asan" -G Ninja -DZORN_SANITIZE=ON >/dev/null &&
+if cmake -S . -B "$root/native-asan" -G Ninja "${launcher[@]}" -DZORN_SANITIZE=ON >/dev/null &&
   cmake --build "$root/native-asan" -j2 --target zorn_tests; then
   UBSAN_OPTIONS=print_stacktrace=1 run_tests "$root/native-asan"
 else
@@ -54,7 +59,7 @@ fi
 # its version resource. Only the programs those tests run are built, with
 # the native plcsim they talk to; the other Windows tests pass on it too
 # (build the whole tree and run `ctest --test-dir build/win64`).
-if cmake -S . -B "$root/win64" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake \
+if cmake -S . -B "$root/win64" -G Ninja "${launcher[@]}" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake \
   -DCMAKE_BUILD_TYPE=Release >/dev/null &&
   cmake --build "$root/win64" -j2 --target zorn uidriver version_check link_wine_plcsim; then
   ZORN_WINEPREFIX=$wine_prefix ctest --test-dir "$root/win64" --output-on-failure -j2 \
