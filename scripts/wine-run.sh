@@ -13,7 +13,7 @@ set -euo pipefail
 
 find_build_dir() {
   local d
-  d=$(cd "$1" && pwd)
+  d=$(cd "$1" 2>/dev/null && pwd) || { echo "wine-run.sh: no folder $1" >&2; exit 2; }
   while [ "$d" != "/" ]; do
     [ -f "$d/CMakeCache.txt" ] && { echo "$d"; return; }
     d=$(dirname "$d")

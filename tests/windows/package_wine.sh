@@ -8,12 +8,23 @@
 # silently: the program, shortcuts and entry go, the settings files stay;
 # a second installation uninstalled with /REMOVESETTINGS leaves nothing.
 #   package_wine.sh WINE_RUN UIDRIVER_EXE WORK_DIR DIST_DIR
+# Every program runs in one Wine prefix: $ZORN_WINEPREFIX, else the one
+# wine-run.sh gives uidriver (its build folder's). Left to wine-run.sh, each
+# program's prefix would follow the folder it lies in, and the installer
+# (in DIST_DIR) would write its registry entry and shortcuts into another
+# prefix than the one `reg`, the uninstaller and uidriver see.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 source_dir=$(cd "$here/../.." && pwd)
 . "$here/harness/harness.sh"
+abspath() { printf '%s/%s' "$(cd "$(dirname "$1")" && pwd)" "$(basename "$1")"; }
+wine_run=$(abspath "$1")
+uidriver=$(abspath "$2")
 dist=$(cd "$4" && pwd)
-harness_init "$1" "$2" "$3"
+prefix=${ZORN_WINEPREFIX:-$("$wine_run" --prefix "$uidriver")}
+export ZORN_WINEPREFIX=$prefix
+harness_init "$wine_run" "$uidriver" "$3"
+echo "Wine prefix: $prefix"
 
 version=$(sed -n 's/^#define ZORN_VERSION_TEXT "\([0-9.]*\)"$/\1/p' "$source_dir/resources/version.h")
 MAIN=(--title "ЗОРН v3.3" --class ZornForm)
@@ -29,6 +40,21 @@ appears() {
 goes() {
   local end=$((SECONDS + $2))
   while [ -e "$1" ]; do [ $SECONDS -ge $end ] && return 1; sleep 0.2; done
+}
+# The uninstall entry: reg query ends with 1 when the key is not there
+# (anything else, such as a killed Wine, is no answer).
+UNINSTALL_KEY='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\ZORN'
+SETTINGS_KEY='HKCU\Software\Vorant\ZORN'
+key_query() { "$H_WINE_RUN" reg query "$1" >"${2:-/dev/null}" 2>&1; }
+key_goes() {
+  local end=$((SECONDS + $2)) rc
+  while true; do
+    key_query "$1"
+    rc=$?
+    [ $rc -eq 1 ] && return 0
+    [ $SECONDS -ge $end ] && return 1
+    sleep 0.2
+  done
 }
 is_pe32() { file -b "$1" | grep -q '^PE32 executable (GUI) Intel 80386'; }
 is_pe64() { file -b "$1" | grep -q '^PE32+ executable (GUI) x86-64'; }
@@ -56,8 +82,15 @@ check "and ends with 0 from the tray menu" eval 'harness_wait_exit unzipped 20 &
 mkdir zip64 && (cd zip64 && unzip -q "$dist/zorn-$version-win64.zip")
 check "the win64 zip's zorn.exe is a 64-bit Windows program" is_pe64 "zip64/zorn-$version-win64/zorn.exe"
 
-# 2. The installer, silently, into a chosen folder.
-prefix=$("$H_WINE_RUN" --prefix "$dist/zorn-$version-setup.exe")
+# 2. The installer, silently, into a chosen folder. A prefix reused from an
+# earlier run may still hold that run's entry and shortcuts (if it stopped
+# before uninstalling): they go first, so what is checked is this run's.
+start_menu() { find "$prefix/drive_c/users" -path '*Start Menu/Programs/ЗОРН' -type d 2>/dev/null | head -1; }
+old=$(start_menu)
+[ -n "$old" ] && echo "removing an earlier run's $old" && rm -rf "$old"
+for key in "$UNINSTALL_KEY" "$SETTINGS_KEY"; do
+  key_query "$key" && echo "removing an earlier run's $key" && "$H_WINE_RUN" reg delete "$key" /f >/dev/null 2>&1
+done
 installed=$H_WORK/installed
 "$H_WINE_RUN" "$dist/zorn-$version-setup.exe" /S "/D=$(winpath "$installed")" >setup.out 2>&1
 check "the silent installation ends with 0" [ $? -eq 0 ]
@@ -67,10 +100,13 @@ for f in uninstall.exe operator-guide.md example/config.ini example/user_setting
   check "it installs $f" [ -f "$installed/$f" ]
 done
 check "no settings file is made by the installation" eval "[ ! -e '$installed/config.ini' ]"
-menu=$(find "$prefix/drive_c/users" -path '*Start Menu/Programs/ЗОРН' -type d 2>/dev/null | head -1)
-check "the Start menu has the folder ЗОРН with the program's shortcut" [ -n "$menu" ] && [ -f "$menu/ЗОРН.lnk" ]
-"$H_WINE_RUN" reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\ZORN' >uninstall_key.txt 2>&1
-check "the uninstall entry names version $version" grep -q "DisplayVersion.*$version" uninstall_key.txt
+menu=$(start_menu)
+check "the Start menu has the folder ЗОРН with the program's shortcut" \
+  eval "[ -n '$menu' ] && [ -f '$menu/ЗОРН.lnk' ]"
+key_query "$UNINSTALL_KEY" uninstall_key.txt
+check "the uninstall entry names version $version and the chosen folder" \
+  eval "grep -q 'DisplayVersion.*$version' uninstall_key.txt &&
+        grep -Fq 'InstallLocation    REG_SZ    $(winpath "$installed")' uninstall_key.txt"
 
 cp "$installed/example/config.ini" "$installed/example/user_settings.ini" "$installed/"
 ZORN_WINE_TIMEOUT=90 harness_start installed "$installed/zorn.exe"
@@ -81,17 +117,17 @@ check "and ends with 0" eval 'harness_wait_exit installed 20 && [ "$H_RC" = 0 ]'
 check "having saved its place in config.ini" eval "grep -q '^Left=' '$installed/config.ini'"
 cp "$installed/config.ini" config.saved
 
-# The uninstaller copies itself away and runs from there: the files go
-# some moments after it returns.
+# The uninstaller copies itself away and runs from there: what it removes
+# goes some moments after it returns, in its order: the files, the
+# Start-menu folder, the registry entries.
 "$H_WINE_RUN" "$installed/uninstall.exe" /S >uninstall.out 2>&1
 check "the silent uninstallation removes zorn.exe" goes "$installed/zorn.exe" 60
 check "and itself, the guide and the example folder" \
   eval "goes '$installed/uninstall.exe' 30 && [ ! -e '$installed/operator-guide.md' ] && [ ! -e '$installed/example' ]"
 check "it leaves config.ini as it was" cmp -s "$installed/config.ini" config.saved
 check "and user_settings.ini" [ -f "$installed/user_settings.ini" ]
-check "the Start-menu folder is gone" eval "[ -z '$menu' ] || [ ! -e '$menu' ]"
-"$H_WINE_RUN" reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\ZORN' >/dev/null 2>&1
-check "the uninstall entry is gone" [ $? -ne 0 ]
+check "the Start-menu folder is gone" eval "[ -n '$menu' ] && goes '$menu' 30"
+check "the uninstall entry is gone" key_goes "$UNINSTALL_KEY" 30
 
 # 3. Asked to, the uninstaller takes the settings too.
 "$H_WINE_RUN" "$dist/zorn-$version-setup.exe" /S "/D=$(winpath "$installed")" >>setup.out 2>&1
@@ -99,5 +135,7 @@ check "a second installation over the kept settings" appears "$installed/zorn.ex
 check "keeps them" cmp -s "$installed/config.ini" config.saved
 "$H_WINE_RUN" "$installed/uninstall.exe" /S /REMOVESETTINGS >>uninstall.out 2>&1
 check "uninstalling with /REMOVESETTINGS leaves no folder behind" goes "$installed" 60
+check "nor its Start-menu folder and entries" \
+  eval "goes '$menu' 30 && key_goes '$UNINSTALL_KEY' 30 && key_goes '$SETTINGS_KEY' 10"
 
 harness_finish
