@@ -51,7 +51,13 @@ trap cleanup EXIT
 # Seconds from the start of EXE until a visible window titled TITLE exists.
 start_time() {
   local exe=$1 title=$2 cold=$3
-  if [ "$cold" = cold ]; then WINEPREFIX=$prefix wineserver -k 2>/dev/null || true; sleep 1; fi
+  # A program started while the old wineserver is still going down can end
+  # at once; -w waits until it is gone.
+  if [ "$cold" = cold ]; then
+    WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
+    WINEPREFIX=$prefix timeout 30 wineserver -w 2>/dev/null || true
+    sleep 1
+  fi
   local t0 t1
   t0=$(date +%s.%N)
   ZORN_WINE_TIMEOUT=60 setsid scripts/wine-run.sh "$exe" >/dev/null 2>&1 </dev/null &

@@ -8,6 +8,7 @@
 #include <endpointvolume.h>
 
 #include "platform/win32/cp1251.h"
+#include "platform/win32/lazy_function.h"
 
 namespace zorn::platform {
 namespace {
@@ -27,13 +28,31 @@ void Release(T*& object) {
   object = nullptr;
 }
 
+// ole32 is loaded at the first volume change: with combase and rpcrt4 it
+// would stay resident in every program that never changes the volume.
+struct TOle32 {
+  using TInitialize = HRESULT(WINAPI*)(LPVOID, DWORD);
+  using TUninitialize = void(WINAPI*)();
+  using TCreateInstance = HRESULT(WINAPI*)(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*);
+  TInitialize Initialize = LazyFunction<TInitialize>(L"ole32.dll", "CoInitializeEx");
+  TUninitialize Uninitialize = LazyFunction<TUninitialize>(L"ole32.dll", "CoUninitialize");
+  TCreateInstance CreateInstance = LazyFunction<TCreateInstance>(L"ole32.dll", "CoCreateInstance");
+  bool Loaded() const { return Initialize && Uninitialize && CreateInstance; }
+};
+
+const TOle32& Ole32() {
+  static const TOle32 ole32;
+  return ole32;
+}
+
 // COM for the duration of one call; a thread already in another apartment
 // mode keeps it and is used as it is.
 class TComScope {
  public:
-  TComScope() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+  TComScope()
+      : result_(Ole32().Loaded() ? Ole32().Initialize(nullptr, COINIT_APARTMENTTHREADED) : E_FAIL) {}
   ~TComScope() {
-    if (SUCCEEDED(result_)) CoUninitialize();
+    if (SUCCEEDED(result_)) Ole32().Uninitialize();
   }
   bool Usable() const { return SUCCEEDED(result_) || result_ == RPC_E_CHANGED_MODE; }
   TComScope(const TComScope&) = delete;
@@ -85,7 +104,7 @@ bool SetMasterVolume(float level) {
   IMMDeviceEnumerator* enumerator = nullptr;
   IMMDevice* device = nullptr;
   IAudioEndpointVolume* volume = nullptr;
-  bool done = SUCCEEDED(CoCreateInstance(kDeviceEnumeratorClass, nullptr, CLSCTX_ALL,
+  bool done = SUCCEEDED(Ole32().CreateInstance(kDeviceEnumeratorClass, nullptr, CLSCTX_ALL,
                                          kDeviceEnumeratorInterface,
                                          reinterpret_cast<void**>(&enumerator))) &&
               SUCCEEDED(enumerator->GetDefaultAudioEndpoint(eRender, eConsole, &device)) &&

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <vector>
 
 namespace zorn::test {
 
@@ -96,16 +97,24 @@ void Pump(DWORD ms) {
   }
 }
 
+// Through the system's input, as the keyboard makes it: key hooks see only
+// keys that come that way, not posted key messages.
 void PressKey(WPARAM vk, bool shift) {
-  BYTE keys[256];
-  GetKeyboardState(keys);
-  keys[VK_SHIFT] = shift ? 0x80 : 0;
-  SetKeyboardState(keys);
-  PostMessageW(GetFocus(), WM_KEYDOWN, vk, 1);
-  PostMessageW(GetFocus(), WM_KEYUP, vk, 0xC0000001);
-  Pump(50);
-  keys[VK_SHIFT] = 0;
-  SetKeyboardState(keys);
+  std::vector<INPUT> inputs;
+  auto key = [&](WORD code, bool up) {
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = code;
+    in.ki.wScan = static_cast<WORD>(MapVirtualKeyW(code, MAPVK_VK_TO_VSC));
+    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    inputs.push_back(in);
+  };
+  if (shift) key(VK_SHIFT, false);
+  key(static_cast<WORD>(vk), false);
+  key(static_cast<WORD>(vk), true);
+  if (shift) key(VK_SHIFT, true);
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  Pump(100);
 }
 
 SCROLLINFO ScrollOf(HWND bar) {

@@ -35,8 +35,8 @@ void Pump(DWORD ms);
 void PressAndRelease(HWND hwnd, int x, int y, bool right = false);
 // A press that moves to (toX, y) before the release, in the same way.
 void Drag(HWND hwnd, int x, int y, int toX);
-// A key as the keyboard would queue it for the focused window, optionally
-// with Shift held.
+// A key pressed and released through the system's input (SendInput), as the
+// keyboard makes it for the focused window, optionally with Shift held.
 void PressKey(WPARAM vk, bool shift = false);
 // The range, page and position of a scroll bar control.
 SCROLLINFO ScrollOf(HWND bar);

@@ -467,7 +467,9 @@ void TGallery::CheckTabKey() {
   int keys = editKeys.Calls;
   test::PressKey(VK_TAB, true);
   Check(GetFocus() == H(buttons[2]), "Shift+Tab goes back");
-  Check(editKeys.Calls == keys && FactsOf(H(edit)).Text == L"Текст правки", "the edit never sees the Tab");
+  // From the keyboard the Shift key itself goes to the edit first.
+  bool onlyShift = editKeys.Calls == keys || (editKeys.Calls == keys + 1 && editKeys.LastInt == VK_SHIFT);
+  Check(onlyShift && FactsOf(H(edit)).Text == L"Текст правки", "the edit never sees the Tab");
   test::PressKey(VK_RIGHT);
   Check(GetFocus() == H(buttons[2]), "other keys leave the focus alone");
 }

@@ -103,6 +103,10 @@ IToolTips& TWin32Backend::ToolTips() {
 
 void TWin32Backend::ReleaseToolTips() { toolTips_.reset(); }
 
+void TWin32Backend::RelayToolTip(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (toolTips_) toolTips_->Relay(hwnd, msg, wp, lp);
+}
+
 std::shared_ptr<IBitmap> TWin32Backend::LoadBitmap(const std::string& name) {
   std::wstring w = platform::WideFrom1251(name);
   auto bitmap = static_cast<HBITMAP>(

@@ -49,6 +49,8 @@ class TWin32Backend : public IBackend {
   void Register(HWND hwnd, TWin32Widget* widget) { widgets_[hwnd] = widget; }
   void Forget(HWND hwnd);
   TWin32Widget* Find(HWND hwnd) const;
+  // A mouse message of one of our controls, for the tool tip.
+  void RelayToolTip(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   // The program's icon: the first icon group of the exe.
   HICON ProgramIcon() const { return programIcon_; }
   uint64_t NextCreated() { return ++created_; }

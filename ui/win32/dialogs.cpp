@@ -1,4 +1,6 @@
-// The common dialogs: font choice and file open.
+// The common dialogs: font choice and file open. comdlg32 is loaded at the
+// first dialog: with what it imports (winspool, compstui) it would add about
+// half a megabyte to every running program that never opens one.
 #include "ui/win32/win_api.h"
 #include <commdlg.h>
 
@@ -6,6 +8,7 @@
 #include <vector>
 
 #include "platform/win32/cp1251.h"
+#include "platform/win32/lazy_function.h"
 #include "ui/win32/backend.h"
 #include "ui/win32/widget.h"
 
@@ -34,7 +37,9 @@ bool TWin32Backend::ChooseFont(IWidget* owner, TFontChoice& font) {
   cf.lpLogFont = &lf;
   cf.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
   cf.rgbColors = ColorRef(font.Color);
-  if (!ChooseFontW(&cf)) return false;
+  using TChoose = BOOL(WINAPI*)(LPCHOOSEFONTW);
+  static TChoose choose = platform::LazyFunction<TChoose>(L"comdlg32.dll", "ChooseFontW");
+  if (!choose || !choose(&cf)) return false;
   font.Name = platform::NarrowTo1251(lf.lfFaceName);
   font.Size = cf.iPointSize / 10;
   font.Weight = lf.lfWeight;
@@ -66,7 +71,9 @@ bool TWin32Backend::OpenFile(IWidget* owner, const std::string& title, const std
   ofn.lpstrInitialDir = start.empty() ? nullptr : start.c_str();
   ofn.lpstrTitle = caption.empty() ? nullptr : caption.c_str();
   ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_EXPLORER;
-  if (!GetOpenFileNameW(&ofn)) return false;
+  using TOpen = BOOL(WINAPI*)(LPOPENFILENAMEW);
+  static TOpen open = platform::LazyFunction<TOpen>(L"comdlg32.dll", "GetOpenFileNameW");
+  if (!open || !open(&ofn)) return false;
   path = platform::NarrowTo1251(file.data());
   return true;
 }

@@ -1,8 +1,10 @@
 // The Tab key between the controls of a window. Our windows are no dialogs,
-// so no IsDialogMessage moves the focus for them: a message hook of the GUI
-// thread sees each key as the loop takes it (any loop, nested ones too),
-// moves the focus to the next tab stop and turns the key into WM_NULL, so
-// that no control gets the Tab and no WM_CHAR follows.
+// so no IsDialogMessage moves the focus for them: a keyboard hook of the GUI
+// thread sees each key as a loop takes it (any loop, nested ones too),
+// moves the focus to the next tab stop and discards the key, so that no
+// control gets the Tab and no WM_CHAR follows. A keyboard hook runs for key
+// messages only; a hook on every message would cost each timer tick and
+// repaint three more wineserver requests under Wine.
 #include "ui/win32/win_api.h"
 
 #include <vector>
@@ -25,12 +27,14 @@ bool ModalTracking() {
          (info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE | GUI_INMOVESIZE)) != 0;
 }
 
-LRESULT CALLBACK GetMessageHook(int code, WPARAM wp, LPARAM lp) {
-  auto* msg = reinterpret_cast<MSG*>(lp);
-  if (code == HC_ACTION && wp == PM_REMOVE && g_backend && msg->message == WM_KEYDOWN &&
-      msg->wParam == VK_TAB && !Held(VK_CONTROL) && !Held(VK_MENU) && !ModalTracking()) {
+// The key goes to the focus window; bit 31 of the flags is set for a release.
+// A non-zero answer discards the key message.
+LRESULT CALLBACK KeyboardHook(int code, WPARAM wp, LPARAM lp) {
+  bool press = (static_cast<DWORD>(lp) & 0x80000000u) == 0;
+  if (code == HC_ACTION && press && g_backend && wp == VK_TAB && !Held(VK_CONTROL) &&
+      !Held(VK_MENU) && !ModalTracking()) {
     auto direction = Held(VK_SHIFT) ? TTabDirection::Backward : TTabDirection::Forward;
-    if (g_backend->MoveFocusByTab(msg->hwnd, direction)) msg->message = WM_NULL;
+    if (g_backend->MoveFocusByTab(GetFocus(), direction)) return 1;
   }
   return CallNextHookEx(nullptr, code, wp, lp);
 }
@@ -47,7 +51,7 @@ bool EnabledUpTo(HWND hwnd, HWND root) {
 }  // namespace
 
 void InstallTabKeys(TWin32Backend* backend, HHOOK& hook) {
-  hook = SetWindowsHookExW(WH_GETMESSAGE, &GetMessageHook, nullptr, GetCurrentThreadId());
+  hook = SetWindowsHookExW(WH_KEYBOARD, &KeyboardHook, nullptr, GetCurrentThreadId());
   g_backend = backend;
 }
 

@@ -1,6 +1,8 @@
 #include "ui/win32/tool_tips.h"
 
 
+#include <windowsx.h>
+
 #include <string>
 
 #include "platform/win32/cp1251.h"
@@ -9,11 +11,14 @@
 namespace zorn::ui::win32 {
 namespace {
 
-// The size comctl32 5 and 6 both accept.
+// The size comctl32 5 and 6 both accept. No TTF_SUBCLASS: the widget hands
+// its mouse messages over itself (Relay), since a comctl32 subclass costs
+// every message of the control a window-property read, a wineserver
+// request under Wine.
 TTTOOLINFOW ToolOf(HWND control) {
   TTTOOLINFOW info{};
   info.cbSize = TTTOOLINFOW_V2_SIZE;
-  info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  info.uFlags = TTF_IDISHWND;
   info.hwnd = GetParent(control);
   info.uId = reinterpret_cast<UINT_PTR>(control);
   return info;
@@ -41,14 +46,35 @@ void TWin32ToolTips::SetTip(IWidget* control, const std::string& text) {
     Remove(hwnd);
     return;
   }
+  // Schemes set a hint on every reply line; the same text changes nothing.
+  auto known = tools_.find(hwnd);
+  if (known != tools_.end() && known->second == text) return;
   std::wstring w = platform::WideFrom1251(text);
   TTTOOLINFOW info = ToolOf(hwnd);
   info.lpszText = w.data();
-  if (tools_.count(hwnd)) {
+  if (known != tools_.end()) {
     SendMessageW(tips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
+    known->second = text;
   } else if (SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info))) {
-    tools_.insert(hwnd);
+    tools_[hwnd] = text;
   }
+}
+
+void TWin32ToolTips::Relay(HWND control, UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN: case WM_LBUTTONUP:
+    case WM_MBUTTONDOWN: case WM_MBUTTONUP:
+    case WM_RBUTTONDOWN: case WM_RBUTTONUP:
+      break;
+    default:
+      return;
+  }
+  if (!tips_ || !tools_.count(control)) return;
+  MSG relayed{control, msg, wp, lp, static_cast<DWORD>(GetMessageTime()), {}};
+  DWORD pos = GetMessagePos();
+  relayed.pt = {GET_X_LPARAM(pos), GET_Y_LPARAM(pos)};
+  SendMessageW(tips_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
 void TWin32ToolTips::Forget(IWidget* control) {

@@ -4,7 +4,8 @@
 
 #include "ui/win32/win_api.h"
 
-#include <set>
+#include <map>
+#include <string>
 
 #include "ui/backend.h"
 
@@ -19,6 +20,8 @@ class TWin32ToolTips : public IToolTips {
   void SetFont(const TFontSpec& font) override;
   void SetTimes(uint32_t initialMs, uint32_t displayMs) override;
 
+  // A mouse message of `control`, shown to the tool tip when it has a tool.
+  void Relay(HWND control, UINT msg, WPARAM wp, LPARAM lp);
   // A control's window is gone.
   void ForgetWindow(HWND hwnd);
 
@@ -27,7 +30,7 @@ class TWin32ToolTips : public IToolTips {
 
   HWND tips_ = nullptr;
   HFONT font_ = nullptr;
-  std::set<HWND> tools_;
+  std::map<HWND, std::string> tools_;  // each tool's text
 };
 
 }  // namespace zorn::ui::win32

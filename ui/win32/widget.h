@@ -68,7 +68,8 @@ class TWin32Widget : public IWidget {
   void DragMove() override;
 
   HWND Hwnd() const { return hwnd_; }
-  // The control's messages, after the comctl32 subclass hands them over.
+  // The control's messages, handed over by the window procedure that
+  // replaces its class procedure (widget_create.cpp).
   LRESULT Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   // Notifications and colour requests of a child, reflected by its parent.
   bool Reflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
@@ -126,6 +127,8 @@ class TWin32Widget : public IWidget {
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
+// The class procedure of one of our windows: what a widget leaves to it.
+LRESULT CallOriginalProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 // The colour a Win32 call wants: system colours resolved.
 COLORREF ColorRef(uint32_t color);
 // A font made from `font`; the caller owns it.

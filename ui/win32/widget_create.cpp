@@ -2,6 +2,8 @@
 // arguments ask for, and its removal.
 #include "ui/win32/win_api.h"
 
+#include <unordered_map>
+
 #include "platform/win32/cp1251.h"
 #include "ui/win32/backend.h"
 #include "ui/win32/widget.h"
@@ -72,14 +74,43 @@ const wchar_t* ClassOf(TWidgetKind kind) {
   return kPanelClass;
 }
 
-LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
-                              DWORD_PTR data) {
-  return reinterpret_cast<TWin32Widget*>(data)->Proc(hwnd, msg, wp, lp);
+// Each of our windows runs SubclassProc in place of its class procedure,
+// which is kept here to take what the widget leaves. The map is ours: the
+// comctl32 subclass keeps its list in a window property, and under Wine each
+// message through it costs three wineserver requests to read that property.
+struct TSubclass {
+  TWin32Widget* Widget;  // null once the widget is gone, until WM_NCDESTROY
+  WNDPROC Original;
+};
+std::unordered_map<HWND, TSubclass> g_subclasses;
+
+LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  auto it = g_subclasses.find(hwnd);
+  if (it == g_subclasses.end()) return DefWindowProcW(hwnd, msg, wp, lp);
+  LRESULT result = it->second.Widget ? it->second.Widget->Proc(hwnd, msg, wp, lp)
+                                     : CallWindowProcW(it->second.Original, hwnd, msg, wp, lp);
+  if (msg == WM_NCDESTROY) g_subclasses.erase(hwnd);
+  return result;
 }
 
-constexpr UINT_PTR kSubclassId = 0x5A6F;  // "Zo"
+void Subclass(HWND hwnd, TWin32Widget* widget) {
+  auto original = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC));
+  g_subclasses[hwnd] = {widget, original};
+  SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc));
+}
+
+void Unsubclass(HWND hwnd) {
+  auto it = g_subclasses.find(hwnd);
+  if (it != g_subclasses.end()) it->second.Widget = nullptr;
+}
 
 }  // namespace
+
+LRESULT CallOriginalProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  auto it = g_subclasses.find(hwnd);
+  if (it == g_subclasses.end()) return DefWindowProcW(hwnd, msg, wp, lp);
+  return CallWindowProcW(it->second.Original, hwnd, msg, wp, lp);
+}
 
 TWin32Widget::TWin32Widget(TWin32Backend& backend, const TCreateArgs& args)
     : backend_(backend),
@@ -97,8 +128,8 @@ TWin32Widget::~TWin32Widget() {
   *alive_ = false;
   if (hwnd_) {
     HWND hwnd = hwnd_;
-    RemoveWindowSubclass(hwnd, &SubclassProc, kSubclassId);
-    if (editHwnd_) RemoveWindowSubclass(editHwnd_, &SubclassProc, kSubclassId);
+    Unsubclass(hwnd);
+    if (editHwnd_) Unsubclass(editHwnd_);
     backend_.Forget(hwnd);
     hwnd_ = nullptr;
     DestroyWindow(hwnd);
@@ -149,7 +180,7 @@ void TWin32Widget::Create() {
     info.cbSize = sizeof info;
     if (GetComboBoxInfo(hwnd_, &info) && info.hwndItem) {
       editHwnd_ = info.hwndItem;
-      SetWindowSubclass(editHwnd_, &SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+      Subclass(editHwnd_, this);
     }
   }
   ApplyCommon();
@@ -164,7 +195,7 @@ void TWin32Widget::Create() {
 
 void TWin32Widget::Attach(HWND hwnd) {
   backend_.Register(hwnd, this);
-  SetWindowSubclass(hwnd, &SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  Subclass(hwnd, this);
 }
 
 void TWin32Widget::ApplyCommon() {

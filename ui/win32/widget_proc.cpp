@@ -34,6 +34,7 @@ bool IsRush(TWidgetKind kind) {
 LRESULT TWin32Widget::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   std::shared_ptr<bool> alive = alive_;
   LRESULT result = 0;
+  if (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) backend_.RelayToolTip(hwnd, msg, wp, lp);
   if (Mouse(hwnd, msg, wp, lp, result)) return result;
   switch (msg) {
     case WM_KEYDOWN:
@@ -41,7 +42,7 @@ LRESULT TWin32Widget::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       if (!*alive) return 0;
       break;
     case WM_KEYUP:
-      result = DefSubclassProc(hwnd, msg, wp, lp);
+      result = CallOriginalProc(hwnd, msg, wp, lp);
       if (*alive) Events.OnKeyUp(static_cast<uint16_t>(wp));
       return result;
     case WM_CHAR: {
@@ -51,12 +52,12 @@ LRESULT TWin32Widget::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       break;
     }
     case WM_SETFOCUS:
-      result = DefSubclassProc(hwnd, msg, wp, lp);
+      result = CallOriginalProc(hwnd, msg, wp, lp);
       if (*alive) Events.OnFocus();
       if (*alive && IsRush(kind_)) Invalidate();
       return result;
     case WM_KILLFOCUS:
-      result = DefSubclassProc(hwnd, msg, wp, lp);
+      result = CallOriginalProc(hwnd, msg, wp, lp);
       if (*alive) Events.OnBlur();
       if (*alive && IsRush(kind_)) Invalidate();
       return result;
@@ -67,7 +68,7 @@ LRESULT TWin32Widget::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         Geometry(msg, lp);
         break;
       }
-      result = DefSubclassProc(hwnd, msg, wp, lp);
+      result = CallOriginalProc(hwnd, msg, wp, lp);
       Geometry(msg, lp);
       return result;
     case WM_SETCURSOR:
@@ -120,7 +121,7 @@ LRESULT TWin32Widget::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       break;
     case WM_NCDESTROY:
       // The parent went first and took this window with it.
-      result = DefSubclassProc(hwnd, msg, wp, lp);
+      result = CallOriginalProc(hwnd, msg, wp, lp);
       if (hwnd == hwnd_) {
         backend_.Forget(hwnd_);
         hwnd_ = nullptr;
@@ -133,7 +134,7 @@ LRESULT TWin32Widget::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   }
   if (Painted(hwnd, msg, wp)) return msg == WM_ERASEBKGND ? 1 : 0;
   if (kind_ == TWidgetKind::Form && FormMessage(msg, wp, lp, result)) return result;
-  return DefSubclassProc(hwnd, msg, wp, lp);
+  return CallOriginalProc(hwnd, msg, wp, lp);
 }
 
 bool TWin32Widget::Mouse(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
@@ -155,7 +156,7 @@ bool TWin32Widget::Mouse(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT& res
       // The owner-drawn button classes take a double click for a double-click
       // notice only; as a press they capture the mouse and draw it pushed.
       UINT asPress = doubled && IsRush(kind_) ? msg - (WM_LBUTTONDBLCLK - WM_LBUTTONDOWN) : msg;
-      result = DefSubclassProc(hwnd, asPress, wp, lp);
+      result = CallOriginalProc(hwnd, asPress, wp, lp);
       if (!*alive) return true;
       bool released = inTablePress_ && tableReleased_;
       inTablePress_ = tableReleased_ = false;
@@ -179,7 +180,7 @@ bool TWin32Widget::Mouse(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT& res
       // up: that is not the loss of a captured press.
       bool wasPressed = pressed_[static_cast<int>(b)];
       pressed_[static_cast<int>(b)] = false;
-      result = DefSubclassProc(hwnd, msg, wp, lp);
+      result = CallOriginalProc(hwnd, msg, wp, lp);
       if (!*alive) return true;
       if (captureOption_ && GetCapture() == hwnd) ReleaseCapture();
       if (b == TMouseButton::Left && pushed_) {
@@ -269,14 +270,14 @@ bool TWin32Widget::FormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) 
     case WM_SYSCOMMAND: {
       UINT command = static_cast<UINT>(wp & 0xFFF0);
       if (command != SC_MINIMIZE && command != SC_RESTORE) return false;
-      result = DefSubclassProc(hwnd_, msg, wp, lp);
+      result = CallOriginalProc(hwnd_, msg, wp, lp);
       if (!*alive) return true;
       if (command == SC_MINIMIZE) Events.OnMinimize();
       else Events.OnRestore();
       return true;
     }
     case WM_ACTIVATE:
-      result = DefSubclassProc(hwnd_, msg, wp, lp);
+      result = CallOriginalProc(hwnd_, msg, wp, lp);
       if (*alive) Events.OnActivate(LOWORD(wp) != WA_INACTIVE);
       return true;
     default:
