@@ -28,13 +28,7 @@
 #include "app/indicator_window/indicator_item.h"
 #include "app/indicator_window/indicator_window.h"
 #include "app/main_list/main_list.h"
-#include "platform/paths.h"
-#include "platform/virtual_loop.h"
-#include "resources/program_resources.h"
-#include "runtime/paths.h"
-#include "runtime/program/main_scheme.h"
-#include "runtime/start.h"
-#include "ui/elements/win.h"
+#include "bench/support/main_scheme_bench.h"
 #include "ui/headless/backend.h"
 
 namespace {
@@ -305,17 +299,9 @@ int Run(double seconds) {
   TRunner plainRunner(w, [&](const std::string& l) { plain.Line(l); });
 
   const fs::path folder = WriteSettings(w);
-  SetExeFolderForTests(platform::FromNativePath(folder.string() + "/"));
-  ui::headless::THeadlessBackend backend;
-  ui::SetBackend(&backend);
-  ui::ResetUiForTests();
-  RegisterProgramResources();
-  platform::TVirtualLoop loop;
-  platform::SetEventLoop(&loop);
-  ResetRuntimeForTests();
-  auto scheme = std::make_unique<TClassMainForm_Main>();
-  StartDispatch();
-  loop.Advance(10);
+  auto harness = std::make_unique<bench::TMainSchemeBench>(folder.string());
+  TClassMainForm_Main* scheme = &harness->Scheme();
+  platform::TVirtualLoop& loop = harness->Loop();
 
   // The link hands on shared texts; making them is the link's cost.
   std::vector<TStr> texts(w.lines.begin(), w.lines.end());
@@ -372,12 +358,7 @@ int Run(double seconds) {
   while (visitRunner.Seconds() < seconds / 4) visitRunner.Counted(200);
   const TFigure visitFigure = visitRunner.Figure();
 
-  scheme.reset();
-  platform::SetEventLoop(nullptr);
-  ui::ResetUiForTests();
-  ui::SetBackend(nullptr);
-  ResetRuntimeForTests();
-  SetExeFolderForTests("");
+  harness.reset();
   fs::remove_all(folder);
 
   std::printf("workload: %d indicators, %d main list rows, %d event rules on %d blocks; "

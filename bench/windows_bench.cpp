@@ -13,14 +13,7 @@
 #include <unistd.h>
 
 #include "app/event_window/event_window.h"
-#include "platform/paths.h"
-#include "platform/virtual_loop.h"
-#include "resources/program_resources.h"
-#include "runtime/paths.h"
-#include "runtime/program/main_scheme.h"
-#include "runtime/start.h"
-#include "ui/elements/win.h"
-#include "ui/headless/backend.h"
+#include "bench/support/main_scheme_bench.h"
 
 namespace zorn {
 namespace {
@@ -48,17 +41,9 @@ fs::path WriteSettings() {
 
 void BM_WindowsReplyLines(benchmark::State& state) {
   const fs::path folder = WriteSettings();
-  SetExeFolderForTests(platform::FromNativePath(folder.string() + "/"));
-  ui::headless::THeadlessBackend backend;
-  ui::SetBackend(&backend);
-  ui::ResetUiForTests();
-  RegisterProgramResources();
-  platform::TVirtualLoop loop;
-  platform::SetEventLoop(&loop);
-  ResetRuntimeForTests();
-  auto scheme = std::make_unique<TClassMainForm_Main>();
-  StartDispatch();
-  loop.Advance(10);
+  auto harness = std::make_unique<bench::TMainSchemeBench>(folder.string());
+  TClassMainForm_Main* scheme = &harness->Scheme();
+  platform::TVirtualLoop& loop = harness->Loop();
 
   TData line;
   uint32_t n = 0;
@@ -73,12 +58,7 @@ void BM_WindowsReplyLines(benchmark::State& state) {
   auto& events = *static_cast<TClassChildForm_EventWindow*>(scheme->eventWindow->Child->Scheme);
   if (state.iterations() > 100 && events.table->Rows().size() != 200) state.SkipWithError("no log rows");
 
-  scheme.reset();
-  platform::SetEventLoop(nullptr);
-  ui::ResetUiForTests();
-  ui::SetBackend(nullptr);
-  ResetRuntimeForTests();
-  SetExeFolderForTests("");
+  harness.reset();
   fs::remove_all(folder);
 }
 BENCHMARK(BM_WindowsReplyLines);

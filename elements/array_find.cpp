@@ -17,10 +17,11 @@ std::string UpToZero(std::string text) {
 
 // The item, up to its first byte of code 0 and folded unless `caseSensitive`,
 // equals the prepared key; compared in place, without a copy of the item.
+// The key holds no byte of code 0, so an item with one among its first
+// key-length bytes differs anyway; only the byte after them needs a look.
 bool SameText(const std::string& item, const std::string& key, bool caseSensitive) {
-  size_t length = item.find('\0');
-  if (length == std::string::npos) length = item.size();
-  if (length != key.size()) return false;
+  const size_t length = key.size();
+  if (item.size() < length || (item.size() > length && item[length] != '\0')) return false;
   if (caseSensitive) return item.compare(0, length, key) == 0;
   const unsigned char* fold = LowerCyrillicTable();
   for (size_t i = 0; i < length; ++i) {
@@ -53,9 +54,10 @@ void TZEArrayFind::Find(TData& data, TMatch match) {
     } else {
       keyInt = ToInt(keyValue);
     }
+    TData at;
+    MakeInt(at, i);
     for (; i >= 0 && i < count; ++i) {
-      TData at;
-      MakeInt(at, i);
+      at.IntValue = i;
       TData item;
       array->Get(array->Self, at, item);
       bool hit;

@@ -29,15 +29,17 @@ void TZEArrayEnum::Enum(TData& data, uint16_t) {
   int32_t i = Reverse ? array->Count(array->Self) - 1 : 0;
   // The position lives in a local: an OnItem receiver may run a nested Enum
   // of this element, which rewrites index_ and item_.
+  TData at;
+  MakeInt(at, i);
   for (;;) {
     index_ = i;
-    TData at;
-    MakeInt(at, i);
+    at.IntValue = i;
     TData value;
     if (!array->Get(array->Self, at, value)) break;
-    item_ = std::move(value);
-    CopyValue(item_, item_);  // detached from any chain
-    FireCopy(OnItem, item_);
+    CopyValue(value, value);  // detached from any chain
+    item_ = value;
+    // The item goes out as the fired copy itself.
+    Fire(OnItem, value);
     i += Reverse ? -1 : 1;
     if (stop_) break;
   }

@@ -32,8 +32,11 @@ bool FillOne(std::vector<TCell>& text, const std::string& needle, const std::str
       any = true;
     }
     out.insert(out.end(), text.begin() + copied, text.begin() + i);
-    out.push_back(kArgMark);
-    for (unsigned char c : arg) out.push_back(c);
+    // Written in place: a cell at a time through push_back is the slow part.
+    const size_t at = out.size();
+    out.resize(at + 1 + arg.size());
+    out[at] = kArgMark;
+    for (size_t k = 0; k < arg.size(); ++k) out[at + 1 + k] = static_cast<unsigned char>(arg[k]);
     copied = i + len;
     i = copied - 1;
   }
@@ -51,23 +54,27 @@ std::string FormatPlaceholders(const std::string& mask, const std::vector<std::s
   std::vector<TCell> text, scratch;
   text.reserve(room);
   scratch.reserve(room);
+  text.resize(mask.size());
+  size_t cells = 0;
   for (size_t i = 0; i < mask.size(); ++i) {
     if (mask[i] == '%' && i + 1 < mask.size() && mask[i + 1] == '%') {
-      text.push_back(kPercentMark);
+      text[cells++] = kPercentMark;
       ++i;
     } else {
-      text.push_back(static_cast<unsigned char>(mask[i]));
+      text[cells++] = static_cast<unsigned char>(mask[i]);
     }
   }
+  text.resize(cells);
   for (size_t k = 0; k < args.size(); ++k) {
     FillOne(text, "%" + std::to_string(k + 1), args[k], scratch);
   }
-  std::string result;
-  result.reserve(text.size());
+  std::string result(text.size(), '\0');
+  size_t length = 0;
   for (TCell c : text) {
     if (c == kArgMark) continue;
-    result.push_back(c == kPercentMark ? '%' : static_cast<char>(c));
+    result[length++] = c == kPercentMark ? '%' : static_cast<char>(c);
   }
+  result.resize(length);
   return result;
 }
 

@@ -88,7 +88,7 @@ void TZEStrList::Array(TData& data, uint16_t) {
 }
 
 int32_t TZEStrList::ValidIndex(const TData& index) const {
-  int32_t i = ToIndex(index);
+  int32_t i = index.Kind == dtInt ? index.IntValue : ToIndex(index);
   return (i >= 0 && i < static_cast<int32_t>(items_.size())) ? i : -1;
 }
 

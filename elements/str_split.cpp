@@ -103,15 +103,18 @@ void TZEMultiStrPart::SetCount(int32_t count) {
 }
 
 void TZEMultiStrPart::Split(TData& data, uint16_t) {
-  split_ = nullptr;
+  split_ = nullptr;  // every part reads empty while the text is read
   text_ = ReadText(data, Text, TStr());
-  if (!HasDelimiter(text_, Delimiter)) {
+  // A text split before (a list item visited again) hands back its parts,
+  // and knows whether it has the delimiter, without a look at the text.
+  split_ = Delimiter.empty() ? nullptr : text_.FoundSplit(Delimiter[0], Skip, count_);
+  if (split_ ? !split_->Delimited : !HasDelimiter(text_, Delimiter)) {
+    split_ = nullptr;
     ForwardStr(data, OnNoDelimiter, std::move(text_));
     text_.clear();
     return;
   }
-  // A text split before (a list item visited again) hands back its parts.
-  split_ = text_.Split(Delimiter[0], Skip, count_);
+  if (!split_) split_ = text_.Split(Delimiter[0], Skip, count_);
   ForwardStr(data, OnSplit, split_->Rest);
 }
 
@@ -136,13 +139,15 @@ void TZEMultiStrData::SplitRight(TData& data, uint16_t) { Cut(data, TSide::Right
 void TZEMultiStrData::Rest(TData& data, uint16_t) { MakeStr(data, rest_); }
 
 void TZEMultiStrData::Cut(TData& data, TSide side) {
-  const std::string text = ReadStr(data, Text, std::string());
-  rest_ = TStr(text);
+  // The text read is shared; Rest is a new text only once fields are cut off.
+  const TStr whole = ReadText(data, Text, TStr());
+  const std::string& text = whole.str();
+  rest_ = whole;
   if (!HasDelimiter(text, Delimiter)) return;
   TFieldCutter cutter(text, Delimiter[0]);
   auto cut = [&] { return side == TSide::Left ? cutter.CutLeft() : cutter.CutRight(); };
   for (int32_t i = 0; i < Skip && !cutter.Empty(); ++i) cut();
-  rest_ = TStr(std::string(cutter.Rest()));
+  if (cutter.Rest().size() != text.size()) rest_ = TStr(std::string(cutter.Rest()));
   for (size_t i = 0; i < OnPart.size(); ++i) {
     std::string field(cut());
     rest_ = TStr(std::string(cutter.Rest()));

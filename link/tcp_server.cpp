@@ -309,6 +309,7 @@ void TZETCP_Server::Deliver(const TSocket& client, TData& value) {
   MakeStr(address, client.PeerAddress());
   value.Next = &address;
   Fire(OnRead, value);
+  value.Next = nullptr;  // the address is gone with this call
 }
 
 }  // namespace zorn

@@ -4,7 +4,10 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "runtime/str.h"
 
 namespace zorn {
 
@@ -25,93 +28,6 @@ enum TKind : uint8_t {
   dtNoSource = 21,
 };
 constexpr uint8_t ForwardFlag = 128;
-
-struct TStrBlock;
-struct TStrSplit;
-
-// Immutable text shared by reference count, so that copying a record never
-// allocates. Converts to and from std::string; an empty TStr holds no buffer.
-// The count is not atomic: values live on the loop thread.
-class TStr {
- public:
-  TStr() = default;
-  TStr(std::string s);
-  TStr(const char* s) : TStr(std::string(s)) {}
-  inline TStr(const TStr& other) noexcept;
-  TStr(TStr&& other) noexcept : block_(other.block_) { other.block_ = nullptr; }
-  inline TStr& operator=(const TStr& other) noexcept;
-  inline TStr& operator=(TStr&& other) noexcept;
-  ~TStr() { Release(); }
-
-  inline const std::string& str() const;
-  operator const std::string&() const { return str(); }
-  bool empty() const { return str().empty(); }
-  size_t size() const { return str().size(); }
-  const char* c_str() const { return str().c_str(); }
-  void clear() {
-    Release();
-    block_ = nullptr;
-  }
-  friend bool operator==(const TStr& a, const TStr& b) {
-    return a.block_ == b.block_ || a.str() == b.str();
-  }
-
-  // The text cut at `delimiter` as the field cutters do: `skip` fields
-  // dropped, the next `count` kept (empty when the text runs out) and the
-  // rest. Made on the first request and kept with the text, which never
-  // changes, so a text split again the same way allocates nothing; the
-  // split lives as long as the text. Null for the empty text.
-  const TStrSplit* Split(char delimiter, int32_t skip, int32_t count) const;
-
- private:
-  inline void Release() noexcept;
-  static void Destroy(TStrBlock* block) noexcept;
-  static const std::string& Empty();
-  TStrBlock* block_ = nullptr;
-};
-
-// One split of a text, kept by the text (TStr::Split).
-struct TStrSplit {
-  char Delimiter = 0;
-  int32_t Skip = 0;
-  std::vector<TStr> Parts;
-  TStr Rest;
-};
-
-// The shared buffer of a TStr with the splits asked of it so far.
-struct TStrBlock {
-  uint32_t Refs = 1;
-  std::string Text;
-  // One per way the text was split; the program splits a text in a
-  // handful of ways, as its splitting elements are set up.
-  mutable std::vector<std::unique_ptr<const TStrSplit>> Splits;
-};
-
-inline TStr::TStr(const TStr& other) noexcept : block_(other.block_) {
-  if (block_) ++block_->Refs;
-}
-
-inline TStr& TStr::operator=(const TStr& other) noexcept {
-  if (other.block_) ++other.block_->Refs;
-  Release();
-  block_ = other.block_;
-  return *this;
-}
-
-inline TStr& TStr::operator=(TStr&& other) noexcept {
-  if (this != &other) {
-    Release();
-    block_ = other.block_;
-    other.block_ = nullptr;
-  }
-  return *this;
-}
-
-inline void TStr::Release() noexcept {
-  if (block_ && --block_->Refs == 0) Destroy(block_);
-}
-
-inline const std::string& TStr::str() const { return block_ ? block_->Text : Empty(); }
 
 // One value. Only the field that belongs to the kind is meaningful; the others
 // keep whatever they held. Handle-like kinds (Icon, Stream, Bitmap, Array, Font)
@@ -148,17 +64,37 @@ struct TArrayIntf {
 using TIconsIdx = std::basic_string<int32_t>;
 
 // Constructors: each sets Kind and payload and empties ForwardWire and Next.
-void MakeNull(TData& v);
-void MakeInt(TData& v, int32_t i);
-void MakeStr(TData& v, TStr s);
-void MakeReal(TData& v, double x);
+inline void MakeNull(TData& v) {
+  v.Kind = dtNull;
+  v.ForwardWire = nullptr;
+  v.Next = nullptr;
+}
+inline void MakeInt(TData& v, int32_t i) {
+  MakeNull(v);
+  v.Kind = dtInt;
+  v.IntValue = i;
+}
+inline void MakeStr(TData& v, TStr s) {
+  MakeNull(v);
+  v.Kind = dtStr;
+  v.StrValue = std::move(s);
+}
+inline void MakeReal(TData& v, double x) {
+  MakeNull(v);
+  v.Kind = dtReal;
+  v.RealValue = x;
+}
 void MakeIcon(TData& v, void* icon);
 void MakeStream(TData& v, void* stream);
 void MakeBitmap(TData& v, void* bitmap);
 void MakeArray(TData& v, TArrayIntf* array);
 void MakeFont(TData& v, TFontRec* font);
 // All fields of src into dst, then dst detached from any chain.
-void CopyValue(TData& dst, const TData& src);
+inline void CopyValue(TData& dst, const TData& src) {
+  if (&dst != &src) dst = src;
+  dst.ForwardWire = nullptr;
+  dst.Next = nullptr;
+}
 
 // Tests.
 inline uint8_t KindOf(const TData& v) { return v.Kind; }
@@ -174,7 +110,7 @@ bool IsTrue(const TData& v);
 // Conversions; none fails.
 std::string ToStr(const TData& v);
 // ToStr as a shared text: the text of a Str value itself, without a copy.
-TStr ToText(const TData& v);
+inline TStr ToText(const TData& v) { return v.Kind == dtStr ? v.StrValue : TStr(ToStr(v)); }
 int32_t ToInt(const TData& v);
 double ToReal(const TData& v);
 int32_t ToIndex(const TData& v);

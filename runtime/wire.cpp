@@ -3,22 +3,6 @@
 namespace zorn {
 namespace {
 
-bool g_live = false;
-
-// The dispatch loop. An action that forwards returns first; its successor is
-// called from here with the very record it received, so a chain of forwarding
-// elements never deepens the call stack.
-inline void Dispatch(const TWire* wire, TData& data) {
-  if (!g_live) return;
-  while (wire->Wired()) {
-    (wire->Target->*wire->Method)(data, wire->Index);
-    if (!(data.Kind & ForwardFlag)) return;
-    data.Kind &= ~ForwardFlag;
-    wire = data.ForwardWire;
-    if (!wire) return;
-  }
-}
-
 // Calls a wired source into a fresh record; true when it answered something
 // other than NoSource.
 inline bool AskSource(const TWire& wire, TData& answer) {
@@ -38,16 +22,11 @@ inline void Consume(TData& data) {
 
 }  // namespace
 
-bool DispatchLive() { return g_live; }
-void StartLiveDispatch() { g_live = true; }
-void ResetDispatchForTests() { g_live = false; }
+using detail::Dispatch;
 
-void Fire(const TWire& wire, TData& data) { Dispatch(&wire, data); }
-
-void FireCopy(const TWire& wire, const TData& data) {
-  TData copy = data;
-  Dispatch(&wire, copy);
-}
+bool DispatchLive() { return detail::g_dispatchLive; }
+void StartLiveDispatch() { detail::g_dispatchLive = true; }
+void ResetDispatchForTests() { detail::g_dispatchLive = false; }
 
 void FireInt(const TWire& wire, int32_t i) {
   TData d;
@@ -84,40 +63,6 @@ void FireFont(const TWire& wire, TFontRec* font) {
   Dispatch(&wire, d);
 }
 
-void ForwardTo(TData& data, const TWire& wire) {
-  data.Kind |= ForwardFlag;
-  data.ForwardWire = &wire;
-}
-
-void ForwardNull(TData& data, const TWire& wire) {
-  data.Kind = dtNull | ForwardFlag;
-  data.ForwardWire = &wire;
-}
-
-void ForwardCopy(TData& data, const TWire& wire, const TData& value) {
-  data = value;
-  data.Kind = (value.Kind & ~ForwardFlag) | ForwardFlag;
-  data.ForwardWire = &wire;
-}
-
-void ForwardInt(TData& data, const TWire& wire, int32_t i) {
-  data.Kind = dtInt | ForwardFlag;
-  data.IntValue = i;
-  data.Next = nullptr;
-  data.ForwardWire = &wire;
-}
-
-void ForwardStr(TData& data, const TWire& wire, TStr s) {
-  data.Kind = dtStr | ForwardFlag;
-  data.StrValue = std::move(s);
-  data.Next = nullptr;
-  data.ForwardWire = &wire;
-}
-
-void ReadRaw(const TWire& wire, TData& data) {
-  if (g_live && wire.Wired()) (wire.Target->*wire.Method)(data, wire.Index);
-}
-
 int32_t ReadIntPlain(const TWire& wire) {
   TData d;
   ReadRaw(wire, d);
@@ -133,7 +78,7 @@ std::string ReadStr(TData& data, const TWire& wire, const std::string& def) {
   return result;
 }
 
-TStr ReadText(TData& data, const TWire& wire, const TStr& def) {
+TStr detail::ReadTextAnyway(TData& data, const TWire& wire, const TStr& def) {
   if (wire.Wired()) {
     TData answer;
     if (AskSource(wire, answer)) return ToText(answer);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <type_traits>
+#include <utility>
 
 #include "runtime/data.h"
 
@@ -35,11 +36,36 @@ TWire MakeWire(uint16_t index, void (C::*method)(TData&, uint16_t), C* target) {
   return TWire{static_cast<TMethod>(method), target, index};
 }
 
+namespace detail {
+
+// Whether dispatch is live (StartLiveDispatch); read on every call, so it
+// lives here for the inline callers.
+inline bool g_dispatchLive = false;
+
+// The dispatch loop. An action that forwards returns first; its successor is
+// called from here with the very record it received, so a chain of forwarding
+// elements never deepens the call stack.
+inline void Dispatch(const TWire* wire, TData& data) {
+  if (!g_dispatchLive) return;
+  while (wire->Wired()) {
+    (wire->Target->*wire->Method)(data, wire->Index);
+    if (!(data.Kind & ForwardFlag)) return;
+    data.Kind &= ~ForwardFlag;
+    wire = data.ForwardWire;
+    if (!wire) return;
+  }
+}
+
+}  // namespace detail
+
 // Firing an event. Every variant runs the dispatch loop: the target action is
 // called, and while the record comes back with the forward flag set, the loop
 // calls the record's ForwardWire with the same record, at constant call depth.
-void Fire(const TWire& wire, TData& data);
-void FireCopy(const TWire& wire, const TData& data);
+inline void Fire(const TWire& wire, TData& data) { detail::Dispatch(&wire, data); }
+inline void FireCopy(const TWire& wire, const TData& data) {
+  TData copy = data;
+  detail::Dispatch(&wire, copy);
+}
 void FireInt(const TWire& wire, int32_t i);
 void FireReal(const TWire& wire, double x);
 void FireStr(const TWire& wire, TStr s);
@@ -50,20 +76,42 @@ void FireFont(const TWire& wire, TFontRec* font);
 // Forwarding from inside an action: the action stores its outgoing value in
 // the record it received and returns; the dispatch loop makes the call. The
 // action must not touch the record afterwards.
-void ForwardTo(TData& data, const TWire& wire);
-void ForwardNull(TData& data, const TWire& wire);
-void ForwardCopy(TData& data, const TWire& wire, const TData& value);
-void ForwardInt(TData& data, const TWire& wire, int32_t i);
-void ForwardStr(TData& data, const TWire& wire, TStr s);
+inline void ForwardTo(TData& data, const TWire& wire) {
+  data.Kind |= ForwardFlag;
+  data.ForwardWire = &wire;
+}
+inline void ForwardNull(TData& data, const TWire& wire) {
+  data.Kind = dtNull | ForwardFlag;
+  data.ForwardWire = &wire;
+}
+inline void ForwardCopy(TData& data, const TWire& wire, const TData& value) {
+  data = value;
+  data.Kind = (value.Kind & ~ForwardFlag) | ForwardFlag;
+  data.ForwardWire = &wire;
+}
+inline void ForwardInt(TData& data, const TWire& wire, int32_t i) {
+  data.Kind = dtInt | ForwardFlag;
+  data.IntValue = i;
+  data.Next = nullptr;
+  data.ForwardWire = &wire;
+}
+inline void ForwardStr(TData& data, const TWire& wire, TStr s) {
+  data.Kind = dtStr | ForwardFlag;
+  data.StrValue = std::move(s);
+  data.Next = nullptr;
+  data.ForwardWire = &wire;
+}
 
 // Reading data inputs. Fallback order: the wired source's answer (unless it
 // is NoSource); else the non-empty default; else the head of `data`, which is
 // consumed (the next value of its chain moves up, or it becomes Null).
-void ReadRaw(const TWire& wire, TData& data);
+inline void ReadRaw(const TWire& wire, TData& data) {
+  if (detail::g_dispatchLive && wire.Wired()) (wire.Target->*wire.Method)(data, wire.Index);
+}
 int32_t ReadIntPlain(const TWire& wire);
 std::string ReadStr(TData& data, const TWire& wire, const std::string& def);
 // ReadStr that shares the text of a Str answer instead of copying it.
-TStr ReadText(TData& data, const TWire& wire, const TStr& def);
+inline TStr ReadText(TData& data, const TWire& wire, const TStr& def);
 int32_t ReadInt(TData& data, const TWire& wire, int32_t def);
 double ReadReal(TData& data, const TWire& wire, double def);
 void ReadValue(TData& data, const TWire& wire, const TData* def, TData& result);
@@ -73,6 +121,20 @@ void* ReadBitmap(TData& data, const TWire& wire, void* def);
 TArrayIntf* ReadArray(const TWire& wire);
 // Sub-scheme boundaries only: like ReadRaw, but an unwired wire answers NoSource.
 void ReadThrough(const TWire& wire, TData& data);
+
+namespace detail {
+TStr ReadTextAnyway(TData& data, const TWire& wire, const TStr& def);
+}  // namespace detail
+
+// The common case inline: no source, no default, a lone Str record.
+inline TStr ReadText(TData& data, const TWire& wire, const TStr& def) {
+  if (wire.Wired() || !def.empty() || data.Kind != dtStr || data.Next) {
+    return detail::ReadTextAnyway(data, wire, def);
+  }
+  TStr result = data.StrValue;
+  MakeNull(data);
+  return result;
+}
 
 // The two phases. Until StartLiveDispatch nothing fires and wired reads leave
 // their record untouched; afterwards dispatch is live for the program's life.

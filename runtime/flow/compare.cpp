@@ -66,7 +66,7 @@ namespace {
 // The value read of one operand, in two steps, so that the received record
 // is copied only when an operand falls back to it. AskSource: the wired
 // source's answer, true unless it is NoSource.
-bool AskSource(const TWire& wire, TData& answer) {
+inline bool AskSource(const TWire& wire, TData& answer) {
   if (!wire.Wired()) return false;
   ReadRaw(wire, answer);
   return answer.Kind != dtNoSource;
@@ -89,6 +89,15 @@ void FallBack(TData& data, const TData& def, TData& operand) {
   }
 }
 
+// CompareValues with the common case, two texts tested for (in)equality,
+// done in place.
+inline bool Decide(const TData& a, const TData& b, uint8_t mode) {
+  if (a.Kind == dtStr && b.Kind == dtStr && (mode == cmEqual || mode == cmNotEqual)) {
+    return (a.StrValue == b.StrValue) == (mode == cmEqual);
+  }
+  return CompareValues(a, b, mode);
+}
+
 }  // namespace
 
 void TZEIf_else::Compare(TData& data, uint16_t) {
@@ -99,13 +108,13 @@ void TZEIf_else::Compare(TData& data, uint16_t) {
   const bool answeredA = AskSource(Op1Input, a);
   const bool answeredB = AskSource(Op2Input, b);
   if (answeredA && answeredB) {
-    ForwardTo(data, CompareValues(a, b, Type) ? OnTrue : OnFalse);
+    ForwardTo(data, Decide(a, b, Type) ? OnTrue : OnFalse);
     return;
   }
   TData received = data;
   if (!answeredA) FallBack(data, Op1, a);
   if (!answeredB) FallBack(data, Op2, b);
-  const TWire& out = CompareValues(a, b, Type) ? OnTrue : OnFalse;
+  const TWire& out = Decide(a, b, Type) ? OnTrue : OnFalse;
   data = std::move(received);
   ForwardTo(data, out);
 }

@@ -5,6 +5,10 @@
 #include <cstdlib>
 #include <new>
 
+#include "elements/array_ops.h"
+#include "elements/str_list.h"
+#include "elements/str_split.h"
+#include "runtime/flow/compare.h"
 #include "runtime/flow/hub.h"
 #include "support/elements.h"
 
@@ -80,6 +84,54 @@ TEST_F(DispatchAllocationTest, ForwardingChainAndHubFanOutAllocateNothing) {
   EXPECT_EQ(g_allocations, 0);
   EXPECT_EQ(counter.calls, 9);
   EXPECT_EQ(counter.length, 6000u);
+}
+
+TEST_F(DispatchAllocationTest, ASplitIsOneAllocationAndFindingItAgainNone) {
+  const TStr line("1;12;57;rest");
+  g_allocations = 0;
+  g_counting = true;
+  const TStrSplit* split = line.Split(';', 0, 3);
+  const long made = g_allocations;
+  const TStrSplit* again = line.Split(';', 0, 3);
+  TStr part = split->Parts[1];
+  g_counting = false;
+  EXPECT_EQ(made, 1);
+  EXPECT_EQ(g_allocations, 1);
+  EXPECT_EQ(again, split);
+  EXPECT_EQ(part.str(), "12");
+}
+
+// A list visited item by item: each item split and its second part compared
+// with the line's, as the line matchers do. Once every item was split, a
+// visit allocates nothing.
+TEST_F(DispatchAllocationTest, VisitingSplitListItemsAllocatesNothing) {
+  TZEStrList list;
+  list.SetStrings("unit_1;1;12;5\r\nunit_2;2;13;5\r\nunit_3;1;14;5\r\n");
+  TZEMultiStrPart line, record;
+  line.Delimiter = record.Delimiter = ";";
+  line.SetCount(3);
+  record.SetCount(4);
+  TZEArrayEnum records;
+  TZEIf_else sameType;
+  TCounter concerned;
+  records.Array = MakeWire(0, &TZEStrList::Array, &list);
+  records.OnItem = MakeWire(0, &TZEMultiStrPart::Split, &record);
+  record.OnSplit = MakeWire(0, &TZEIf_else::Compare, &sameType);
+  sameType.Op1Input = MakeWire(0, &TZEMultiStrPart::Part, &line);
+  sameType.Op2Input = MakeWire(1, &TZEMultiStrPart::Part, &record);
+  sameType.OnTrue = MakeWire(0, &TCounter::Take, &concerned);
+  line.OnSplit = MakeWire(0, &TZEArrayEnum::Enum, &records);
+  const TWire in = MakeWire(0, &TZEMultiStrPart::Split, &line);
+
+  const TStr text("1;12;40");
+  FireStr(in, text);  // splits the line and every item
+  g_allocations = 0;
+  g_counting = true;
+  FireStr(in, text);
+  FireStr(in, text);
+  g_counting = false;
+  EXPECT_EQ(g_allocations, 0);
+  EXPECT_EQ(concerned.calls, 6);
 }
 
 }  // namespace
