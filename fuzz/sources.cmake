@@ -1,6 +1,7 @@
 # The sources the fuzz targets run, relative to the repository's root.
 set(zorn_fuzz_sources
   runtime/data.cpp
+  runtime/str.cpp
   runtime/conversions.cpp
   runtime/text.cpp
   runtime/wire.cpp
