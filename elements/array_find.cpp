@@ -54,25 +54,34 @@ void TZEArrayFind::Find(TData& data, TMatch match) {
     } else {
       keyInt = ToInt(keyValue);
     }
-    TData at;
-    MakeInt(at, i);
-    for (; i >= 0 && i < count; ++i) {
-      at.IntValue = i;
-      TData item;
-      array->Get(array->Self, at, item);
-      bool hit;
-      if (match == TMatch::Int) {
-        hit = ToInt(item) == keyInt;
-      } else if (!Partial && item.Kind == dtStr) {
-        hit = SameText(item.StrValue.str(), key, CaseSensitive);
-      } else {
-        std::string text = UpToZero(ToStr(item));
-        if (!CaseSensitive) text = LowerCyrillic(text);
-        hit = text == key || (Partial && PosFrom(key, text, 1) > 0);
-      }
-      if (hit) {
-        found_ = i;
-        break;
+    // A list that keeps its items keyed answers without a visit of them;
+    // it answers for the items counted before the reads, which are all
+    // there unless a read changed the list.
+    const bool keyed = match == TMatch::Text && !Partial && array->FindText &&
+                       array->Count(array->Self) == count;
+    if (keyed) {
+      if (i >= 0) found_ = array->FindText(array->Self, key, CaseSensitive, i, count);
+    } else {
+      TData at;
+      MakeInt(at, i);
+      for (; i >= 0 && i < count; ++i) {
+        at.IntValue = i;
+        TData item;
+        array->Get(array->Self, at, item);
+        bool hit;
+        if (match == TMatch::Int) {
+          hit = ToInt(item) == keyInt;
+        } else if (!Partial && item.Kind == dtStr) {
+          hit = SameText(item.StrValue.str(), key, CaseSensitive);
+        } else {
+          std::string text = UpToZero(ToStr(item));
+          if (!CaseSensitive) text = LowerCyrillic(text);
+          hit = text == key || (Partial && PosFrom(key, text, 1) > 0);
+        }
+        if (hit) {
+          found_ = i;
+          break;
+        }
       }
     }
   }

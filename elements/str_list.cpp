@@ -1,5 +1,9 @@
 #include "elements/str_list.h"
 
+#include <utility>
+
+#include "elements/cyrillic_case.h"
+
 namespace zorn {
 namespace {
 
@@ -36,6 +40,7 @@ std::vector<std::string> TextToLines(const std::string& text) {
 }
 
 void TZEStrList::SetStrings(const std::string& text) {
+  Changed();
   items_.clear();
   for (std::string& line : TextToLines(CutAtZero(text))) items_.emplace_back(std::move(line));
 }
@@ -43,12 +48,13 @@ void TZEStrList::SetStrings(const std::string& text) {
 std::vector<std::string> TZEStrList::Items() const { return {items_.begin(), items_.end()}; }
 
 void TZEStrList::Add(TData& data, uint16_t) {
-  items_.push_back(CutAtZero(ReadText(data, Str, TStr())));
+  Append(CutAtZero(ReadText(data, Str, TStr())));
   MakeNull(data);
   ForwardNull(data, OnChange);
 }
 
 void TZEStrList::Clear(TData& data, uint16_t) {
+  Changed();
   items_.clear();
   MakeNull(data);
   ForwardNull(data, OnChange);
@@ -57,6 +63,7 @@ void TZEStrList::Clear(TData& data, uint16_t) {
 void TZEStrList::Delete(TData& data, uint16_t) {
   int32_t i = ValidIndex(data);
   if (i < 0) return;
+  Changed();
   items_.erase(items_.begin() + i);
   MakeNull(data);
   ForwardNull(data, OnChange);
@@ -83,6 +90,7 @@ void TZEStrList::Array(TData& data, uint16_t) {
     array_->Get = &TZEStrList::ArrayGet;
     array_->Count = &TZEStrList::ArrayCount;
     array_->Add = &TZEStrList::ArrayAdd;
+    array_->FindText = &TZEStrList::ArrayFindText;
   }
   MakeArray(data, array_.get());
 }
@@ -95,7 +103,9 @@ int32_t TZEStrList::ValidIndex(const TData& index) const {
 void TZEStrList::ArraySet(void* self, const TData& index, const TData& value) {
   auto* list = static_cast<TZEStrList*>(self);
   int32_t i = list->ValidIndex(index);
-  if (i >= 0) list->items_[i] = CutAtZero(ToText(value));
+  if (i < 0) return;
+  list->Changed();
+  list->items_[i] = CutAtZero(ToText(value));
 }
 
 bool TZEStrList::ArrayGet(void* self, const TData& index, TData& value) {
@@ -114,7 +124,50 @@ int32_t TZEStrList::ArrayCount(void* self) {
 }
 
 void TZEStrList::ArrayAdd(void* self, const TData& value) {
-  static_cast<TZEStrList*>(self)->items_.push_back(CutAtZero(ToText(value)));
+  static_cast<TZEStrList*>(self)->Append(CutAtZero(ToText(value)));
+}
+
+std::string TZEStrList::KeyOf(const TStr& item, bool caseSensitive) {
+  return caseSensitive ? item.str() : LowerCyrillic(item.str());
+}
+
+void TZEStrList::Append(TStr item) {
+  items_.push_back(std::move(item));
+  const int32_t at = static_cast<int32_t>(items_.size()) - 1;
+  for (int k = 0; k < 2; ++k) {
+    // An earlier item of the same text keeps its place as the first.
+    if (keyed_[k].Built) keyed_[k].First.emplace(KeyOf(items_.back(), k == 1), at);
+  }
+}
+
+void TZEStrList::Changed() {
+  for (TKeyed& keyed : keyed_) {
+    keyed.Built = false;
+    keyed.First.clear();
+  }
+}
+
+int32_t TZEStrList::ArrayFindText(void* self, const std::string& key, bool caseSensitive,
+                                  int32_t start, int32_t end) {
+  auto* list = static_cast<TZEStrList*>(self);
+  const int32_t size = static_cast<int32_t>(list->items_.size());
+  if (end > size) end = size;
+  if (start < 0 || start >= end) return -1;
+  TKeyed& keyed = list->keyed_[caseSensitive ? 1 : 0];
+  if (!keyed.Built) {
+    for (int32_t i = 0; i < size; ++i) {
+      keyed.First.emplace(KeyOf(list->items_[i], caseSensitive), i);
+    }
+    keyed.Built = true;
+  }
+  auto first = keyed.First.find(key);
+  if (first == keyed.First.end() || first->second >= end) return -1;
+  if (first->second >= start) return first->second;
+  // A search that starts past the first such item looks at the rest.
+  for (int32_t i = start; i < end; ++i) {
+    if (KeyOf(list->items_[i], caseSensitive) == key) return i;
+  }
+  return -1;
 }
 
 }  // namespace zorn

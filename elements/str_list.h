@@ -1,9 +1,11 @@
 // A list of strings with an array interface for the list readers.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "runtime/wire.h"
@@ -46,6 +48,16 @@ class TZEStrList : public TElement {
   static bool ArrayGet(void* self, const TData& index, TData& value);
   static int32_t ArrayCount(void* self);
   static void ArrayAdd(void* self, const TData& value);
+  static int32_t ArrayFindText(void* self, const std::string& key, bool caseSensitive,
+                               int32_t start, int32_t end);
+
+  // The item text as keyed: lower-cased unless `caseSensitive`.
+  static std::string KeyOf(const TStr& item, bool caseSensitive);
+  // Appends one item, keeping the keyed lookups up to date.
+  void Append(TStr item);
+  // Any change other than an append: the keyed lookups are made again on
+  // their next use.
+  void Changed();
 
   // The item position named by `index`, or -1 when there is none.
   int32_t ValidIndex(const TData& index) const;
@@ -53,6 +65,15 @@ class TZEStrList : public TElement {
   // Shared texts: a reader gets an item without a copy, and a text split
   // once keeps its split (TStr::Split) until the item is replaced.
   std::vector<TStr> items_;
+  // Keyed lookup of the items for ArrayFindText, folded ([0]) and as they
+  // are ([1]): the first index of each item text. A search for the same
+  // text (a block seen again) then costs one hash look-up, not a visit of
+  // every item before it. Made on the first search of its kind.
+  struct TKeyed {
+    bool Built = false;
+    std::unordered_map<std::string, int32_t> First;
+  };
+  std::array<TKeyed, 2> keyed_;
   std::unique_ptr<TArrayIntf> array_;
 };
 

@@ -58,6 +58,13 @@ struct TArrayIntf {
   bool (*Get)(void* self, const TData& index, TData& value) = nullptr;
   int32_t (*Count)(void* self) = nullptr;
   void (*Add)(void* self, const TData& value) = nullptr;
+  // Optional, for lists that keep their items keyed: the first index in
+  // [start, end) whose item, a Str cut at its first byte of code 0 and
+  // lower-cased with LowerCyrillic unless `caseSensitive`, equals `key`;
+  // -1 when none does. The same answer as asking Get for each index in
+  // turn, found without visiting the items; `end` is at most Count().
+  int32_t (*FindText)(void* self, const std::string& key, bool caseSensitive, int32_t start,
+                      int32_t end) = nullptr;
 };
 
 // Per-item icon indices of the menu element.
