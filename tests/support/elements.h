@@ -91,4 +91,11 @@ class TCall : public TElement {
   std::function<void(TData&, uint16_t)> Fn;
 };
 
+// The parts of a text's split, as plain strings.
+inline std::vector<std::string> PartsOf(const TStrSplit* split) {
+  std::vector<std::string> parts;
+  for (const TStr& p : split->Parts) parts.push_back(p.str());
+  return parts;
+}
+
 }  // namespace zorn::test

@@ -13,12 +13,7 @@ namespace zorn {
 namespace {
 
 using Texts = std::vector<std::string>;
-
-Texts PartsOf(const TStrSplit* split) {
-  Texts parts;
-  for (const TStr& p : split->Parts) parts.push_back(p.str());
-  return parts;
-}
+using test::PartsOf;
 
 TEST(TextEquality, ComparesBytesWhateverTheBuffer) {
   EXPECT_TRUE(TStr() == TStr());

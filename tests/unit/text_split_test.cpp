@@ -14,12 +14,7 @@ namespace zorn {
 namespace {
 
 using Parts = std::vector<std::string>;
-
-Parts PartsOf(const TStrSplit* split) {
-  Parts parts;
-  for (const TStr& p : split->Parts) parts.push_back(p.str());
-  return parts;
-}
+using test::PartsOf;
 
 TEST(TextShare, CopiesAndMovesKeepTheTextAlive) {
   const std::string long_text(100, 'x');

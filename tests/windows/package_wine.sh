@@ -27,11 +27,7 @@ harness_init "$wine_run" "$uidriver" "$3"
 echo "Wine prefix: $prefix"
 
 version=$(sed -n 's/^#define ZORN_VERSION_TEXT "\([0-9.]*\)"$/\1/p' "$source_dir/resources/version.h")
-MAIN=(--title "ЗОРН v3.3" --class ZornForm)
 winpath() { local p=$1; printf 'Z:%s' "${p//\//\\}"; }
-close_from_tray() {
-  uid tray-click --index 0 --button right -- menu-pick "${MAIN[@]}" --hidden Закрыть --layout Закрыть
-}
 # A path appears (or, with "gone", disappears) within S seconds.
 appears() {
   local end=$((SECONDS + $2))

@@ -13,8 +13,6 @@ harness_init "$1" "$2" "$3"
 cp "$4" zorn.exe
 plcsim=$5
 
-MAIN=(--title "ЗОРН v3.3" --class ZornForm)
-
 port=$(free_port)
 printf '[config]\r\ntype_connect=2\r\ntcp_port=%s\r\ntime_refresh=1\r\ntcp_bind=127.0.0.1\r\ntcp_allow=127.0.0.2\r\n' \
   "$port" >config.ini
@@ -70,7 +68,7 @@ uid wait-text "${MAIN[@]}" --ctl-text Старт --equals Старт --timeout 5
 check "Стоп turns it back to Старт" rc_is 0
 check "the allowed controller saw the link close (exit 0)" eval 'ends_within $PLCSIM_PID 10 && [ "$EXIT_RC" = 0 ]'
 
-uid tray-click --index 0 --button right -- menu-pick "${MAIN[@]}" --hidden Закрыть --layout Закрыть
+close_from_tray
 check "Закрыть ends the program with 0" eval 'harness_wait_exit zorn 20 && [ "$H_RC" = 0 ]'
 check "config.ini keeps tcp_bind and tcp_allow" \
   eval 'grep -q "^tcp_bind=127.0.0.1" config.ini && grep -q "^tcp_allow=127.0.0.2" config.ini'

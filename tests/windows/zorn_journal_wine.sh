@@ -13,13 +13,9 @@ harness_init "$1" "$2" "$3"
 cp "$4" zorn.exe
 plcsim=$5
 
-MAIN=(--title "ЗОРН v3.3" --class ZornForm)
 EVENTS=(--title "Журнал событий" --class ZornForm)
 TABLE=(--ctl-class SysListView32)
 ROW='"Авария есть" "Равно 1" "1" "Только запись"'
-close_from_tray() {
-  uid tray-click --index 0 --button right -- menu-pick "${MAIN[@]}" --hidden Закрыть --layout Закрыть
-}
 
 port=$(free_port)
 printf '[config]\r\ntype_connect=2\r\ntcp_port=%s\r\ntime_refresh=1\r\n[graphForm]\r\nvisible=1\r\n' "$port" >config.ini

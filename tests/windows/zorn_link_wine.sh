@@ -11,8 +11,6 @@ harness_init "$1" "$2" "$3"
 cp "$4" zorn.exe
 plcsim=$5
 
-MAIN=(--title "ЗОРН v3.3" --class ZornForm)
-
 port=$(free_port)
 printf '[config]\r\ntype_connect=2\r\ntcp_port=%s\r\ntime_refresh=1\r\n' "$port" >config.ini
 printf 'in bool 1 const 1\nin int 2 counter 0 1\nout bool 4\n' >blocks.txt
@@ -34,7 +32,7 @@ check "Стоп turns it back to Старт" rc_is 0
 wait "$PLCSIM_PID"
 check "the controller saw the link close (exit 0)" [ $? -eq 0 ]
 
-uid tray-click --index 0 --button right -- menu-pick "${MAIN[@]}" --hidden Закрыть --layout Закрыть
+close_from_tray
 check "Закрыть ends the program with 0" eval 'harness_wait_exit zorn 20 && [ "$H_RC" = 0 ]'
 
 harness_finish

@@ -17,7 +17,6 @@ harness_init "$1" "$2" "$3"
 cp "$4" zorn.exe
 plcsim=$5
 
-MAIN=(--title "ЗОРН v3.3" --class ZornForm)
 BUTTONS=(--title Form --class ZornForm)
 # The commands plcsim received for block $1, in order, one per line.
 commands_for() { grep -o "\\\\x0d[0-9]*;$1\\\\x0a" wire.log 2>/dev/null | sed 's/\\x0d//; s/\\x0a//'; }
@@ -46,8 +45,8 @@ str_enabled() {
   done
 }
 section() { sed -n "/^\[$1\]/,/^\[/p" config.ini | tr -d '\r'; }
-close_from_tray() {
-  uid tray-click --index 0 --button right -- menu-pick "${MAIN[@]}" --hidden Закрыть --layout Закрыть
+closes() {
+  close_from_tray
   harness_wait_exit zorn 20 && [ "$H_RC" = 0 ]
 }
 
@@ -123,7 +122,7 @@ uid screenshot buttons.bmp "${BUTTONS[@]}"
 # 6. Closed from the tray while minimised: config.ini keeps the normal place,
 #    and the next start shows the window there.
 uid minimize "${MAIN[@]}" -- wait-gone "${MAIN[@]}"
-check "Закрыть from the tray while minimised ends the program" close_from_tray
+check "Закрыть from the tray while minimised ends the program" closes
 wait "$PLCSIM_PID"
 normal_place=$(IFS=,; set -- $normal; echo "Left=$1 Top=$2 Width=640 Height=328")
 check "the normal place is saved ($normal_place)" eval '[ "$(section mainForm | grep -v "^\[" | tr "\n" " ")" = "$normal_place " ]'
@@ -131,7 +130,7 @@ check "and the button window's place too" eval 'section buttonForm | grep -q "^W
 ZORN_WINE_TIMEOUT=60 harness_start zorn zorn.exe
 uid wait "${MAIN[@]}" --timeout 60000
 check "the next start shows it at that place" has "$UID_OUT" "screen=${normal%,*,*},640,328 "
-check "Закрыть ends it" close_from_tray
+check "Закрыть ends it" closes
 
 # 7. A place stored off the screen (what older builds saved for a window
 #    closed while minimised): the window starts centred at its own size.
@@ -141,7 +140,7 @@ ZORN_WINE_TIMEOUT=60 harness_start zorn zorn.exe
 uid wait "${MAIN[@]}" --timeout 60000
 check "a place off the screen is not used" has "$UID_OUT" "screen=$normal "
 uid screenshot main_healed.bmp "${MAIN[@]}"
-check "Закрыть ends it" close_from_tray
+check "Закрыть ends it" closes
 check "and the place saved now is on the screen" eval 'section mainForm | grep -q "^Left=${normal%%,*}$"'
 
 # 8. An empty folder: TCP chosen and saved without an edit stores the port
@@ -160,7 +159,7 @@ check "Сохранить stores tcp_port=4455" eval 'section config | grep -qx 
 plcsim_tcp "$plcsim" 4455
 uid wait "${MAIN[@]}" --timeout 10000 -- click "${MAIN[@]}" --ctl-text Старт
 check "Старт listens on 4455: the controller gets the scan request" wire_has 'scan\x0a' 30
-check "Закрыть ends it" close_from_tray
+check "Закрыть ends it" closes
 wait "$PLCSIM_PID"
 
 harness_finish

@@ -11,13 +11,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 harness_init "$1" "$2" "$3"
 cp "$4" zorn.exe
 
-MAIN=(--title "ЗОРН v3.3" --class ZornForm)
 crlf() { printf '%s\r\n' "$@"; }
 # The running zorn.exe of this folder, if any.
 left_behind() { pgrep -f "$H_WORK/zorn.exe" >/dev/null; }
-close_from_tray() {
-  uid tray-click --index 0 --button right -- menu-pick "${MAIN[@]}" --hidden Закрыть --layout Закрыть
-}
 
 # 1. A link kind in config.ini: the main window shows, centred on the
 #    1280 × 1024 screen of Xvfb.

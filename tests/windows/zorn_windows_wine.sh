@@ -12,7 +12,6 @@ harness_init "$1" "$2" "$3"
 cp "$4" zorn.exe
 plcsim=$5
 
-MAIN=(--title "ЗОРН v3.3" --class ZornForm)
 EVENTS=(--title "Журнал событий" --class ZornForm)
 # The button and indicator windows share the caption "Form": the one of the
 # two that holds a control with the text $1.
@@ -143,7 +142,7 @@ check "Удалить индикатор removes the indicator and its panel" ev
 uid windows
 check "no message box came up" eval '! has "$UID_OUT" "class=\"#32770\""'
 
-uid tray-click --index 0 --button right -- menu-pick "${MAIN[@]}" --hidden Закрыть --layout Закрыть
+close_from_tray
 check "Закрыть ends the program with 0" eval 'harness_wait_exit zorn 20 && [ "$H_RC" = 0 ]'
 wait "$PLCSIM_PID"
 ini=$(cat config.ini)

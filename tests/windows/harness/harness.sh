@@ -15,6 +15,8 @@
 #                                             local address FROM if given, its received bytes
 #                                             escaped in wire.log; pid in PLCSIM_PID
 #   wire_has TEXT [S]                         wire.log holds TEXT within S seconds
+#   MAIN / close_from_tray                    zorn's main window for uid; "Закрыть" picked
+#                                             from its tray icon's menu
 #
 # harness.cmake's zorn_wine_ui_test passes the first three arguments.
 # Every program runs through scripts/wine-run.sh: the build folder's Wine
@@ -171,6 +173,11 @@ wire_has() {
     [ $SECONDS -ge $end ] && return 1
     sleep 0.1
   done
+}
+
+MAIN=(--title "ЗОРН v3.3" --class ZornForm)
+close_from_tray() {
+  uid tray-click --index 0 --button right -- menu-pick "${MAIN[@]}" --hidden Закрыть --layout Закрыть
 }
 
 harness_finish() {
