@@ -50,8 +50,9 @@ class TEventLoop {
   virtual ~TEventLoop() = default;
 
   // Starts the periodic timer of `client`, or restarts it when it runs: the
-  // next tick comes one full period from now. A period of 0 counts as 1 ms;
-  // periods above kLongestTimerPeriodMs are not supported.
+  // next tick comes one full period from now (the Win32 loop may move it a
+  // little to share a wake-up with other timers). A period of 0 counts as
+  // 1 ms; periods above kLongestTimerPeriodMs are not supported.
   virtual void SetTimer(ITimerClient* client, uint32_t periodMs) = 0;
   // Removes the timer of `client`; no tick of it arrives afterwards.
   virtual void KillTimer(ITimerClient* client) = 0;

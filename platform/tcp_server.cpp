@@ -146,6 +146,10 @@ bool TTcpConnection::ReceiveAvailable(bool ending) {
         receiving_ = false;
         return false;
       }
+      // A short read took all there was: asking again would only hear
+      // "would block" (under Wine three server calls); the loop tells of
+      // bytes that come later.
+      if (r.Count < sizeof buffer && !ending) break;
       continue;
     }
     receiving_ = false;

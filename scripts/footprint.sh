@@ -4,7 +4,8 @@
 # Wine, wineserver ended before each start, and a warm one), and, after
 # SECONDS (default 60) with the demonstration settings and plcsim as the
 # linked controller polled every second, resident memory (VmRSS) and the
-# CPU share of each program and of the wineserver.
+# CPU share of each program and of the wineserver; then the CPU shares for
+# another SECONDS with the cursor moved off zorn's buttons.
 #   scripts/footprint.sh [BUILD_DIR] [PLCSIM] [SECONDS]
 # BUILD_DIR is a built Windows tree (default build/win32) holding zorn.exe,
 # tests/windows/trivial_window.exe and tools/uidriver/uidriver.exe; its Wine
@@ -116,14 +117,24 @@ sleep "$seconds"
 z1=$(ticks "$zpid") t1=$(ticks "$tpid") s1=$(ticks "$spid")
 rss() { awk '/^VmRSS/ {printf "%.1f MB", $2 / 1024}' "/proc/$1/status"; }
 share() { awk -v a="$1" -v b="$2" -v hz="$hz" -v s="$seconds" 'BEGIN {printf "%.2f %%", (b - a) / hz / s * 100}'; }
+zorn_rss=$(rss "$zpid") trivial_rss=$(rss "$tpid")
+# The same again with the cursor resting on the panel's empty part instead of
+# the button it clicked: Wine looks at the cursor several times a second while
+# it rests on a button, to end the button's hot look when it leaves.
+scripts/wine-run.sh "$uidriver" move --title "ЗОРН v3.3" --class ZornForm --at 200,250 >/dev/null
+z2=$(ticks "$zpid") t2=$(ticks "$tpid") s2=$(ticks "$spid")
+sleep "$seconds"
+z3=$(ticks "$zpid") t3=$(ticks "$tpid") s3=$(ticks "$spid")
 
 printf '%-34s %-28s %-28s\n' "" "zorn.exe" "trivial window"
 printf '%-34s %-28s %-28s\n' "file size" "$(stat -c %s "$zorn") bytes" "$(stat -c %s "$trivial") bytes"
 printf '%-34s %-28s %-28s\n' "start to window, cold Wine" "${result[zorn_cold]}" "${result[trivial_cold]}"
 printf '%-34s %-28s %-28s\n' "start to window, warm Wine" "${result[zorn_warm]}" "${result[trivial_warm]}"
-printf '%-34s %-28s %-28s\n' "resident after $seconds s (VmRSS)" "$(rss "$zpid")" "$(rss "$tpid")"
+printf '%-34s %-28s %-28s\n' "resident after $seconds s (VmRSS)" "$zorn_rss" "$trivial_rss"
 printf '%-34s %-28s %-28s\n' "CPU over $seconds s, own" "$(share "$z0" "$z1")" "$(share "$t0" "$t1")"
 printf '%-34s %-28s\n' "CPU over $seconds s, wineserver" "$(share "$s0" "$s1") (both programs together)"
+printf '%-34s %-28s %-28s\n' "the same, cursor off the buttons" "$(share "$z2" "$z3")" "$(share "$t2" "$t3")"
+printf '%-34s %-28s\n' "  wineserver" "$(share "$s2" "$s3") (both programs together)"
 
 scripts/wine-run.sh "$uidriver" tray-click --index 0 --button right -- menu-pick --title "ЗОРН v3.3" \
   --class ZornForm --hidden Закрыть --layout Закрыть >/dev/null 2>&1 || true

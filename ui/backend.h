@@ -150,6 +150,10 @@ struct TWidgetEvents {
   Func<int32_t> OnMouseWheel;
   Func<> OnMouseEnter;
   Func<> OnMouseLeave;
+  // Whether anything listens to entering and leaving. Under Wine a leave is
+  // found by looking at the cursor several times a second for as long as it
+  // rests on the control, so a control only watches when asked.
+  std::function<bool()> WantsHover;
   Func<uint16_t> OnKeyDown;  // virtual key code
   Func<uint16_t> OnKeyUp;
   Func<char> OnChar;

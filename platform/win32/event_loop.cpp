@@ -7,10 +7,14 @@
 #include <winsock2.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <deque>
 #include <map>
+#include <optional>
 #include <utility>
 #include <vector>
+
+#include "platform/timer_queue.h"
 
 namespace zorn::platform {
 namespace {
@@ -31,6 +35,14 @@ constexpr wchar_t kClassName[] = L"ZornLoopWindow";
 constexpr UINT_PTR kAcceptRecheckTimer = ~UINT_PTR{0};  // never a client timer id
 constexpr UINT kAcceptRecheckMs = 500;
 constexpr UINT kAcceptIdleCheckMs = 10000;
+// The window timer of the client timers.
+constexpr UINT_PTR kQueueTimer = 1;
+// Windows' clock tick: timers due this close together fire together.
+constexpr uint64_t kBatchMs = 16;
+// How much later than asked a timer's first tick may come to fall in step.
+constexpr uint64_t kAlignLaterMs = 200;
+// The window timer and the tick count round apart by a millisecond or two.
+constexpr uint64_t kEarlyMs = 2;
 
 long SelectEvents(uint8_t interest) {
   long events = FD_CLOSE;
@@ -65,28 +77,31 @@ class TWin32Loop final : public TEventLoop {
   }
 
   ~TWin32Loop() override {
-    for (const auto& [id, client] : clients_) ::KillTimer(window_, id);
+    if (armed_) ::KillTimer(window_, kQueueTimer);
     for (const auto& [socket, watch] : sockets_) WSAAsyncSelect(socket, window_, 0, 0);
     SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
     DestroyWindow(window_);
   }
 
-  // Every start takes a fresh id, so a WM_TIMER of the previous start still
-  // in the queue finds no client and is dropped.
+  // The client timers share one window timer. A timer's first tick falls in
+  // with a tick of another timer near it (at most 16 ms sooner, a third of
+  // its period and 200 ms later), and timers due within 16 ms of each other
+  // fire in one wake-up, as they would on Windows' own 16 ms clock tick: the
+  // blink, the poll, the lamps and the tray's look then share the tray's
+  // wake-ups, and what they change is painted once.
   void SetTimer(ITimerClient* client, uint32_t periodMs) override {
-    KillTimer(client);
-    UINT_PTR id = nextId_++;
-    if (::SetTimer(window_, id, periodMs == 0 ? 1 : periodMs, nullptr) == 0) return;
-    clients_[id] = client;
-    ids_[client] = id;
+    timers_.Kill(client);
+    uint64_t period = periodMs == 0 ? 1 : periodMs;
+    uint64_t due = NowMs() + period;
+    uint64_t sooner = std::min(kBatchMs, period / 2);
+    uint64_t later = std::min(period / 3, kAlignLaterMs);
+    timers_.Start(client, periodMs, timers_.TickNear(due - sooner, due + later));
+    Arm();
   }
 
   void KillTimer(ITimerClient* client) override {
-    auto it = ids_.find(client);
-    if (it == ids_.end()) return;
-    ::KillTimer(window_, it->second);
-    clients_.erase(it->second);
-    ids_.erase(it);
+    timers_.Kill(client);
+    Arm();
   }
 
   void Post(std::function<void()> task) override {
@@ -133,7 +148,15 @@ class TWin32Loop final : public TEventLoop {
 
   void Quit() override { PostQuitMessage(0); }
 
-  uint64_t NowMs() const override { return GetTickCount64(); }
+  // The performance counter: the tick count moves in steps of 15 ms or so,
+  // too coarse for timers that fall in step by the millisecond.
+  uint64_t NowMs() const override {
+    LARGE_INTEGER count, frequency;
+    QueryPerformanceCounter(&count);
+    QueryPerformanceFrequency(&frequency);
+    uint64_t c = count.QuadPart, f = frequency.QuadPart;
+    return c / f * 1000 + c % f * 1000 / f;
+  }
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -200,8 +223,38 @@ class TWin32Loop final : public TEventLoop {
       ScheduleAcceptRecheck(found ? kAcceptRecheckMs : kAcceptIdleCheckMs);
       return;
     }
-    auto it = clients_.find(id);
-    if (it != clients_.end()) it->second->OnTimerTick();
+    if (id != kQueueTimer) return;
+    uint64_t now = NowMs();
+    // The window timer keeps its period: its next firing is known.
+    while (armed_ && armedFor_ <= now + kEarlyMs) armedFor_ += armedDelay_;
+    // The due timers are taken first and the window timer set for what
+    // follows, so a tick that starts or stops timers, or opens a modal box
+    // whose loop must go on ticking, meets a settled queue.
+    std::vector<std::pair<ITimerClient*, uint64_t>> due;
+    while (ITimerClient* client = timers_.PopDue(now + kEarlyMs)) {
+      due.emplace_back(client, timers_.StartCount(client));
+    }
+    Arm();
+    // A timer stopped or restarted by an earlier tick of this pass is skipped.
+    for (auto [client, start] : due) {
+      if (timers_.StartCount(client) == start) client->OnTimerTick();
+    }
+  }
+
+  // Sets the window timer for the next wake-up; it is left alone when it
+  // fires then anyway, as it does for timers in step with each other.
+  void Arm() {
+    std::optional<uint64_t> wake = timers_.WakeTime(kBatchMs);
+    if (!wake) {
+      if (armed_) ::KillTimer(window_, kQueueTimer);
+      armed_ = false;
+      return;
+    }
+    if (armed_ && armedFor_ == *wake) return;
+    uint64_t now = NowMs();
+    armedDelay_ = *wake > now ? *wake - now : 1;
+    armedFor_ = now + armedDelay_;
+    armed_ = ::SetTimer(window_, kQueueTimer, static_cast<UINT>(armedDelay_), nullptr) != 0;
   }
 
   void SocketReady(UINT message, SOCKET socket, long selected) {
@@ -237,9 +290,10 @@ class TWin32Loop final : public TEventLoop {
   HWND window_ = nullptr;
   std::map<SOCKET, TSocketWatch> sockets_;
   UINT nextSocketMessage_ = 0;
-  std::map<UINT_PTR, ITimerClient*> clients_;
-  std::map<ITimerClient*, UINT_PTR> ids_;
-  UINT_PTR nextId_ = 1;
+  TTimerQueue timers_;
+  bool armed_ = false;
+  uint64_t armedFor_ = 0;  // when the window timer fires next
+  uint64_t armedDelay_ = 0;
   std::deque<std::function<void()>> tasks_;
   bool wakePosted_ = false;
   UINT recheckMs_ = 0;  // the look's period; 0 while no listener is watched

@@ -74,6 +74,56 @@ TEST(TimerQueueTest, ZeroPeriodCountsAsOneMillisecond) {
   EXPECT_EQ(q.NextDue(), 101u);
 }
 
+TEST(TimerQueueTest, TickNearFindsTheEarliestTickOfAnyTimerInTheWindow) {
+  TTimerQueue q;
+  TLog log;
+  TClock a("a", log, [] { return 0; }), b("b", log, [] { return 0; });
+  EXPECT_EQ(q.TickNear(500, 600), 500u);  // no timers: the asked time
+  q.Set(&a, 200, 0);                      // ticks at 200, 400, 600, ...
+  EXPECT_EQ(q.TickNear(384, 450), 400u);
+  EXPECT_EQ(q.TickNear(400, 450), 400u);  // a tick on the window's edge
+  EXPECT_EQ(q.TickNear(401, 599), 401u);  // none inside
+  EXPECT_EQ(q.TickNear(401, 600), 600u);
+  EXPECT_EQ(q.TickNear(100, 300), 200u);  // the first tick itself
+  q.Start(&b, 1000, 450);                 // ticks at 450, 1450, ...
+  EXPECT_EQ(q.TickNear(401, 600), 450u);
+  EXPECT_EQ(q.TickNear(1401, 1500), 1450u);
+}
+
+TEST(TimerQueueTest, WakeTimeWaitsForTimersDueShortlyAfterTheFirst) {
+  TTimerQueue q;
+  TLog log;
+  TClock a("a", log, [] { return 0; }), b("b", log, [] { return 0; }),
+      c("c", log, [] { return 0; });
+  EXPECT_EQ(q.WakeTime(16), std::nullopt);
+  q.Start(&a, 200, 200);
+  q.Start(&b, 200, 203);
+  q.Start(&c, 600, 230);
+  EXPECT_EQ(q.WakeTime(16), 203u);  // a and b in one go, c on its own
+  EXPECT_EQ(q.WakeTime(0), 200u);
+  EXPECT_EQ(q.WakeTime(30), 230u);
+  // All that a wake-up at that time pops, earliest first.
+  EXPECT_EQ(q.PopDue(203), &a);
+  EXPECT_EQ(q.PopDue(203), &b);
+  EXPECT_EQ(q.PopDue(203), nullptr);
+}
+
+TEST(TimerQueueTest, StartCountTellsARestartFromTheStartBefore) {
+  TTimerQueue q;
+  TLog log;
+  TClock a("a", log, [] { return 0; });
+  EXPECT_EQ(q.StartCount(&a), 0u);
+  q.Set(&a, 100, 0);
+  uint64_t first = q.StartCount(&a);
+  EXPECT_NE(first, 0u);
+  EXPECT_EQ(q.PopDue(100), &a);  // a tick is no restart
+  EXPECT_EQ(q.StartCount(&a), first);
+  q.Set(&a, 100, 100);
+  EXPECT_NE(q.StartCount(&a), first);
+  q.Kill(&a);
+  EXPECT_EQ(q.StartCount(&a), 0u);
+}
+
 class VirtualLoopTest : public ::testing::Test {
  protected:
   TClock Clock(const std::string& name) {

@@ -1,5 +1,6 @@
 // The Win32 loop end to end: periodic window timers, a timer killed while its
-// tick is overdue, posted tasks and quit, checked in the order they happened.
+// tick is overdue, posted tasks and quit, checked in the order they happened;
+// then timers due close together, or started out of step, sharing wake-ups.
 // Prints what it saw; the exit code is 0 only when it all came in order.
 #include <windows.h>
 
@@ -47,6 +48,53 @@ int CollapseFast(std::vector<std::string>& items) {
   return fast;
 }
 
+// Timers a (200 ms), b (50 ms, started 5 ms later: its ticks come 5 ms after
+// each of a's) and c (600 ms, started out of step) run for a while. Every
+// wake-up posts a marker "|", which runs before the next timer message, so
+// the log shows which ticks came in one wake-up. Each of a's and c's ticks
+// must share its wake-up with another timer.
+bool SharedWakeUps(zorn::platform::TEventLoop& loop) {
+  std::vector<std::string> log;
+  bool marked = false;
+  TClient a, b, c, stop;
+  auto tick = [&](const char* name) {
+    log.push_back(name);
+    if (marked) return;
+    marked = true;
+    loop.Post([&] {
+      log.push_back("|");
+      marked = false;
+    });
+  };
+  a.OnTick = [&] { tick("a"); };
+  b.OnTick = [&] { tick("b"); };
+  c.OnTick = [&] { tick("c"); };
+  stop.OnTick = [&] { loop.Quit(); };
+  loop.SetTimer(&a, 200);
+  Sleep(5);
+  loop.SetTimer(&b, 50);
+  Sleep(70);
+  loop.SetTimer(&c, 600);
+  loop.SetTimer(&stop, 2000);
+  loop.Run();
+  for (TClient* t : {&a, &b, &c, &stop}) loop.KillTimer(t);
+
+  Print("wake-ups", log);
+  bool ok = a.Ticks >= 5 && c.Ticks >= 2;
+  std::vector<std::string> wake;
+  for (const std::string& s : log) {
+    if (s != "|") {
+      wake.push_back(s);
+      continue;
+    }
+    bool lone = wake.size() == 1 && wake[0] != "b";
+    if (lone) std::printf("%s woke up alone\n", wake[0].c_str());
+    ok = ok && !lone;
+    wake.clear();
+  }
+  return ok;
+}
+
 }  // namespace
 
 int main() {
@@ -91,13 +139,14 @@ int main() {
   loop->SetTimer(&once, 20);
   loop->Run();
   loop->KillTimer(&watchdog);
+  bool shared = SharedWakeUps(*loop);
 
   Print("seen", seen);
   std::vector<std::string> order = seen;
   int fastTicks = CollapseFast(order);
   const std::vector<std::string> expected = {"posted", "fast*", "slow", "task", "slow", "quit",
                                              "once"};
-  bool ok = !timedOut && order == expected && fastTicks >= 2 && once.Ticks == 1;
+  bool ok = !timedOut && order == expected && fastTicks >= 2 && once.Ticks == 1 && shared;
   if (!ok) {
     Print("expected", expected);
     Print("got", order);

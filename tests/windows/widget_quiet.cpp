@@ -12,7 +12,10 @@
 // - a tool tip still shows over its control, from the mouse messages the
 //   widget hands over;
 // - the Tab key from the keyboard still moves the focus by tab order, and
-//   the edit never sees it.
+//   the edit never sees it;
+// - only a control that shows or reports the mouse's coming and going
+//   watches for its leaving: Wine looks at the cursor every 400 ms while it
+//   rests on a watching control.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -170,6 +173,26 @@ int main() {
   wchar_t tipText[64] = {};
   if (tip) GetWindowTextW(tip, tipText, 64);
   Check(tip != nullptr, "the label's tool tip shows while the mouse rests on the label");
+
+  // The mouse resting on a panel nobody asked about, then on a button.
+  auto restOn = [](IWidget& w) {
+    RECT at{};
+    GetWindowRect(H(w), &at);
+    SetCursorPos(at.left + 10, at.top + 10);
+    INPUT nudge{};
+    nudge.type = INPUT_MOUSE;
+    nudge.mi.dx = 1;
+    nudge.mi.dwFlags = MOUSEEVENTF_MOVE;
+    SendInput(1, &nudge, sizeof nudge);
+    test::Pump(300);
+    TRACKMOUSEEVENT query{sizeof query, TME_QUERY, nullptr, 0};
+    TrackMouseEvent(&query);
+    return (query.dwFlags & TME_LEAVE) ? query.hwndTrack : nullptr;
+  };
+  HWND watching = restOn(*panel);
+  Check(watching == nullptr, "the mouse resting on a plain panel is not watched");
+  watching = restOn(*button);
+  Check(watching == H(*button), "the mouse resting on a button is watched for its hot look");
 
   // The Tab key, as the keyboard makes it.
   SetCursorPos(r.left + 300, r.top + 200);

@@ -19,6 +19,8 @@ void TZELabel::Clicked(TMouseButton) {
   }
 }
 
+bool TZELabel::WantsHover() const { return HoverColor || HoverUnderline || TZEWin::WantsHover(); }
+
 void TZELabel::MouseEntered() {
   if ((HoverColor || HoverUnderline) && !hot_) {
     hot_ = true;

@@ -27,6 +27,7 @@ class TZELabel : public TZEWin {
   TWidgetKind Kind() const override { return TWidgetKind::Label; }
   void FillArgs(TCreateArgs& args) override { args.Text = Text; }
   void Clicked(TMouseButton button) override;
+  bool WantsHover() const override;
   void MouseEntered() override;
   void MouseLeft() override;
 

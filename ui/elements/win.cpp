@@ -74,6 +74,7 @@ void TZEWin::Init() {
   ev.OnMouseWheel = [this](int32_t delta) { FireInt(OnMouseWheel, delta); };
   ev.OnMouseEnter = [this] { MouseEntered(); };
   ev.OnMouseLeave = [this] { MouseLeft(); };
+  ev.WantsHover = [this] { return WantsHover(); };
   ev.OnKeyDown = [this](uint16_t vk) { KeyDown(vk); };
   ev.OnKeyUp = [this](uint16_t vk) { FireInt(OnKeyUp, vk); };
   ev.OnChar = [this](char ch) { FireStr(OnChar, std::string(1, ch)); };
@@ -211,6 +212,7 @@ void TZEWin::MouseDown(TMouseButton b) { FireInt(OnMouseDown, ButtonIndex(b)); }
 void TZEWin::MouseUp(TMouseButton b) { FireInt(OnMouseUp, ButtonIndex(b)); }
 void TZEWin::Clicked(TMouseButton b) { FireInt(OnClick, ButtonIndex(b)); }
 void TZEWin::DblClicked(TMouseButton b) { FireInt(OnDblClick, ButtonIndex(b)); }
+bool TZEWin::WantsHover() const { return OnMouseEnter.Wired() || OnMouseLeave.Wired(); }
 void TZEWin::MouseEntered() { FireNull(OnMouseEnter); }
 void TZEWin::MouseLeft() { FireNull(OnMouseLeave); }
 void TZEWin::KeyDown(uint16_t vk) { FireInt(OnKeyDown, vk); }

@@ -111,6 +111,7 @@ class TZEWin : public TElement {
   virtual void MouseUp(TMouseButton button);
   virtual void Clicked(TMouseButton button);
   virtual void DblClicked(TMouseButton button);
+  virtual bool WantsHover() const;
   virtual void MouseEntered();
   virtual void MouseLeft();
   virtual void KeyDown(uint16_t vk);

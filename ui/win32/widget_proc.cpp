@@ -192,7 +192,8 @@ bool TWin32Widget::Mouse(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT& res
       return true;
     }
     case WM_MOUSEMOVE:
-      if (!hot_) {
+      // Buttons show a hot look; other controls watch only when asked.
+      if (!hot_ && (IsRush(kind_) || (Events.WantsHover && Events.WantsHover()))) {
         hot_ = true;
         TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd, 0};
         tracking_ = TrackMouseEvent(&track) != FALSE;
