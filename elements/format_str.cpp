@@ -1,6 +1,7 @@
 #include "elements/format_str.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace zorn {
 namespace {
@@ -46,9 +47,51 @@ bool FillOne(std::vector<TCell>& text, const std::string& needle, const std::str
   return true;
 }
 
+// The number k of the argument that "%" and `digits` name, or 0: the digits
+// spell k as std::to_string does, 1 <= k <= count.
+size_t ArgumentNumber(std::string_view digits, size_t count) {
+  if (digits.empty() || digits[0] == '0' || digits.size() > 9) return 0;
+  size_t k = 0;
+  for (char d : digits) k = k * 10 + static_cast<size_t>(d - '0');
+  return k <= count ? k : 0;
+}
+
+// The rules when no argument holds a "%": no inserted text can hold a
+// placeholder, and what follows a placeholder's digits is never a digit, in
+// the mask or after a filling; so each "%" with digits is filled by the
+// argument the digits name, in one pass over the mask.
+std::string FillInOnePass(const std::string& mask, const std::vector<std::string>& args) {
+  std::string result;
+  size_t copied = 0;  // the mask before this is in the result
+  for (size_t i = mask.find('%'); i != std::string::npos; i = mask.find('%', copied)) {
+    result.append(mask, copied, i - copied);
+    if (i + 1 < mask.size() && mask[i + 1] == '%') {
+      result += '%';
+      copied = i + 2;
+      continue;
+    }
+    size_t end = i + 1;
+    while (end < mask.size() && IsDigitCell(static_cast<unsigned char>(mask[end]))) ++end;
+    const size_t k = ArgumentNumber(std::string_view(mask).substr(i + 1, end - i - 1), args.size());
+    if (k == 0) {
+      result += '%';
+      copied = i + 1;
+    } else {
+      result += args[k - 1];
+      copied = end;
+    }
+  }
+  result.append(mask, copied);
+  return result;
+}
+
 }  // namespace
 
 std::string FormatPlaceholders(const std::string& mask, const std::vector<std::string>& args) {
+  if (std::none_of(args.begin(), args.end(),
+                   [](const std::string& a) { return a.find('%') != std::string::npos; })) {
+    return FillInOnePass(mask, args);
+  }
   size_t room = mask.size();
   for (const std::string& a : args) room += a.size() + 1;
   std::vector<TCell> text, scratch;

@@ -26,15 +26,20 @@ void TZEStrCatDelim::Concat(TData& data, uint16_t) {
 void TZEStrCatDelim::Result(TData& data, uint16_t) { MakeStr(data, result_); }
 
 void TZEReplace::Replace(TData& data, uint16_t) {
-  std::string text = ReadStr(data, Text, std::string());
+  TStr shared = ReadText(data, Text, TStr());
   std::string find = ReadStr(data, SubStrInput, SubStr);
   std::string with = ReadStr(data, NewStrInput, NewStr);
-  if (!text.empty()) {
-    if (Keep.Wired()) {
-      ReplaceAll(text, find, with, [this](size_t) { return ReadIntPlain(Keep) == 0; });
-    } else {
-      ReplaceAll(text, find, with);
-    }
+  // A text without SubStr goes on as it is, shared: nothing is replaced and
+  // Keep is never asked.
+  if (find.empty() || shared.str().find(find) == std::string::npos) {
+    ForwardStr(data, OnResult, std::move(shared));
+    return;
+  }
+  std::string text = shared.str();
+  if (Keep.Wired()) {
+    ReplaceAll(text, find, with, [this](size_t) { return ReadIntPlain(Keep) == 0; });
+  } else {
+    ReplaceAll(text, find, with);
   }
   ForwardStr(data, OnResult, std::move(text));
 }

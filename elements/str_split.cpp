@@ -51,6 +51,9 @@ bool HasDelimiter(const std::string& text, const std::string& delimiter) {
   return !delimiter.empty() && text.find(delimiter[0]) != std::string::npos;
 }
 
+// What a part beyond the stored ones reads as.
+const TStr kNoPart;
+
 }  // namespace
 
 void TZEStr_Enum::Enum(TData& data, uint16_t) {
@@ -104,7 +107,7 @@ void TZEMultiStrPart::SetCount(int32_t count) {
 
 void TZEMultiStrPart::Split(TData& data, uint16_t) {
   split_ = nullptr;  // every part reads empty while the text is read
-  text_ = ReadText(data, Text, TStr());
+  text_ = TakeText(data, Text);
   // A text split before (a list item visited again) hands back its parts,
   // and knows whether it has the delimiter, without a look at the text.
   split_ = Delimiter.empty() ? nullptr : text_.FoundSplit(Delimiter[0], Skip, count_);
@@ -118,16 +121,24 @@ void TZEMultiStrPart::Split(TData& data, uint16_t) {
   ForwardStr(data, OnSplit, split_->Rest);
 }
 
+const TStr& TZEMultiStrPart::PartText(uint16_t index) const {
+  return split_ && index < split_->Parts.size() ? split_->Parts[index] : kNoPart;
+}
+
 void TZEMultiStrPart::Part(TData& data, uint16_t index) {
-  if (split_ && index < split_->Parts.size()) {
-    // The stored part itself, shared, without a temporary.
-    data.Kind = dtStr;
-    data.StrValue = split_->Parts[index];
-    data.ForwardWire = nullptr;
-    data.Next = nullptr;
-  } else {
-    MakeStr(data, TStr());
-  }
+  // The stored part itself, shared, without a temporary.
+  data.Kind = dtStr;
+  data.StrValue = PartText(index);
+  data.ForwardWire = nullptr;
+  data.Next = nullptr;
+}
+
+TTextLender TZEMultiStrPart::TextLenderOf(void (TZEMultiStrPart::*output)(TData&, uint16_t)) {
+  return output == &TZEMultiStrPart::Part ? &TZEMultiStrPart::LendPart : nullptr;
+}
+
+const TStr* TZEMultiStrPart::LendPart(const TElement* self, uint16_t index) {
+  return &static_cast<const TZEMultiStrPart*>(self)->PartText(index);
 }
 
 void TZEMultiStrData::SetCount(int32_t count) { OnPart.assign(std::max(count, 0), TWire{}); }

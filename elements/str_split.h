@@ -55,11 +55,16 @@ class TZEMultiStrPart : public TElement {
   void Split(TData& data, uint16_t index);
   // Part1, Part2, …: stored part `index` + 1; empty beyond Count.
   void Part(TData& data, uint16_t index);
+  // Part lends its stored text.
+  static TTextLender TextLenderOf(void (TZEMultiStrPart::*output)(TData&, uint16_t));
 
   TWire OnNoDelimiter;
   TWire OnSplit;
 
  private:
+  const TStr& PartText(uint16_t index) const;
+  static const TStr* LendPart(const TElement* self, uint16_t index);
+
   int32_t count_ = 0;
   // The text last split and the split it keeps (TStr::Split); null while
   // every part is empty.

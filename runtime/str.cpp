@@ -1,6 +1,7 @@
 // Shared texts and their splits.
 #include "runtime/str.h"
 
+#include <cstring>
 #include <new>
 #include <string_view>
 #include <utility>
@@ -60,7 +61,25 @@ constinit
 const std::string TStr::kEmpty;
 
 TStr::TStr(std::string s) {
-  if (!s.empty()) block_ = new TStrBlock{1, 0, nullptr, std::move(s)};
+  if (s.empty()) return;
+  head_ = HeadOf(s);
+  block_ = new TStrBlock{1, 0, nullptr, std::move(s)};
+}
+
+uint64_t TStr::HeadOf(const std::string& text) {
+  uint64_t head = text.size() < 0xff ? text.size() : 0xff;
+  const size_t bytes = text.size() < kHeadBytes ? text.size() : kHeadBytes;
+  for (size_t i = 0; i < bytes; ++i) {
+    head |= uint64_t{static_cast<unsigned char>(text[i])} << (8 * (i + 1));
+  }
+  return head;
+}
+
+bool TStr::SameTail(const TStr& a, const TStr& b) {
+  const std::string& x = a.block_->Text;
+  const std::string& y = b.block_->Text;
+  return x.size() == y.size() &&
+         std::memcmp(x.data() + kHeadBytes, y.data() + kHeadBytes, x.size() - kHeadBytes) == 0;
 }
 
 const TStrSplit* TStr::Split(char delimiter, int32_t skip, int32_t count) const {
@@ -90,6 +109,7 @@ TStrSplit* TStr::MakeSplit(TStrBlock& block, char delimiter, int32_t skip, size_
     const auto offset = static_cast<uint32_t>(reinterpret_cast<char*>(buffer) -
                                               reinterpret_cast<char*>(split));
     into.block_ = new (buffer++) TStrBlock{1, offset, nullptr, std::string(field)};
+    into.head_ = HeadOf(into.block_->Text);
   };
   keep(rest, split->Rest);
   TCutter cutter(text, delimiter, skip);

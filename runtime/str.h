@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <span>
 #include <string>
 
@@ -16,14 +15,23 @@ struct TStrSplit;
 // Immutable text shared by reference count, so that copying a record never
 // allocates. Converts to and from std::string; an empty TStr holds no buffer
 // (a buffer never holds the empty text), so emptiness needs no memory read.
-// The count is not atomic: values live on the loop thread.
+// Beside the buffer it keeps the text's head, its size and first bytes, so
+// that two short texts compare, and most texts differ, without a look at a
+// buffer. The count is not atomic: values live on the loop thread.
 class TStr {
  public:
+  // How many first bytes the head holds; a text of at most this size is
+  // wholly in its head.
+  static constexpr size_t kHeadBytes = 7;
+
   TStr() = default;
   TStr(std::string s);
   TStr(const char* s) : TStr(std::string(s)) {}
   inline TStr(const TStr& other) noexcept;
-  TStr(TStr&& other) noexcept : block_(other.block_) { other.block_ = nullptr; }
+  TStr(TStr&& other) noexcept : block_(other.block_), head_(other.head_) {
+    other.block_ = nullptr;
+    other.head_ = 0;
+  }
   inline TStr& operator=(const TStr& other) noexcept;
   inline TStr& operator=(TStr&& other) noexcept;
   ~TStr() { Release(); }
@@ -36,6 +44,7 @@ class TStr {
   void clear() {
     Release();
     block_ = nullptr;
+    head_ = 0;
   }
   // Byte-exact equality; copies of one text are equal without a look at it.
   friend inline bool operator==(const TStr& a, const TStr& b);
@@ -53,6 +62,11 @@ class TStr {
 
  private:
   inline void Release() noexcept;
+  // The head of `text`: the size (255 for 255 and more) in the low byte,
+  // then the first kHeadBytes bytes, zero past the end of the text.
+  static uint64_t HeadOf(const std::string& text);
+  // Equality of two texts whose heads are equal and do not hold them whole.
+  static bool SameTail(const TStr& a, const TStr& b);
   // A buffer nobody refers to: its splits go, then its memory.
   static void Destroy(TStrBlock* block) noexcept;
   static TStrSplit* MakeSplit(TStrBlock& block, char delimiter, int32_t skip, size_t parts);
@@ -63,6 +77,7 @@ class TStr {
   // no guard.
   static const std::string kEmpty;
   TStrBlock* block_ = nullptr;
+  uint64_t head_ = 0;
 };
 
 // One split of a text, kept by the text (TStr::Split). The split, its
@@ -98,7 +113,7 @@ struct TStrBlock {
   std::string Text;
 };
 
-inline TStr::TStr(const TStr& other) noexcept : block_(other.block_) {
+inline TStr::TStr(const TStr& other) noexcept : block_(other.block_), head_(other.head_) {
   if (block_) ++block_->Refs;
 }
 
@@ -106,6 +121,7 @@ inline TStr& TStr::operator=(const TStr& other) noexcept {
   if (other.block_) ++other.block_->Refs;
   Release();
   block_ = other.block_;
+  head_ = other.head_;
   return *this;
 }
 
@@ -113,7 +129,9 @@ inline TStr& TStr::operator=(TStr&& other) noexcept {
   if (this != &other) {
     Release();
     block_ = other.block_;
+    head_ = other.head_;
     other.block_ = nullptr;
+    other.head_ = 0;
   }
   return *this;
 }
@@ -124,23 +142,16 @@ inline void TStr::Release() noexcept {
 
 inline const std::string& TStr::str() const { return block_ ? block_->Text : kEmpty; }
 
-inline size_t TStr::size() const { return block_ ? block_->Text.size() : 0; }
+inline size_t TStr::size() const {
+  const size_t size = head_ & 0xff;
+  return size < 0xff ? size : block_->Text.size();
+}
 
 inline bool operator==(const TStr& a, const TStr& b) {
-  if (a.block_ == b.block_) return true;
-  if (!a.block_ || !b.block_) return false;
-  const std::string& x = a.block_->Text;
-  const std::string& y = b.block_->Text;
-  if (x.size() != y.size()) return false;
-  // Fields of controller lines are a few bytes: a loop beats the call.
-  const char* p = x.data();
-  const char* q = y.data();
-  const size_t n = x.size();
-  if (n > 16) return std::memcmp(p, q, n) == 0;
-  for (size_t i = 0; i < n; ++i) {
-    if (p[i] != q[i]) return false;
-  }
-  return true;
+  if (a.head_ != b.head_) return false;
+  // Equal heads: the same size (below 255) and first bytes.
+  if (a.block_ == b.block_ || (a.head_ & 0xff) <= TStr::kHeadBytes) return true;
+  return TStr::SameTail(a, b);
 }
 
 inline const TStrSplit* TStr::FoundSplit(char delimiter, int32_t skip, int32_t count) const {

@@ -19,21 +19,34 @@ class TElement {
 // An action or a data output: called with the record and the wire's index.
 using TMethod = void (TElement::*)(TData& data, uint16_t index);
 
+// A data output that answers a lone Str with a text its element keeps may
+// also lend that text, so that a reader comparing it makes no record and
+// counts no reference: the lender returns the text the output would answer.
+// The text stays valid until the element next runs an action; lending
+// changes nothing.
+using TTextLender = const TStr* (*)(const TElement* target, uint16_t index);
+
 // A connection: the operation to call, its owner and the point index. A wire
 // owns nothing; the scheme that owns both ends keeps them alive.
 struct TWire {
   TMethod Method = nullptr;
   TElement* Target = nullptr;
   uint16_t Index = 0;
+  // The lender of data output Method, when it has one.
+  TTextLender LendText = nullptr;
 
   bool Wired() const { return Method != nullptr; }
 };
 
 // Builds a wire to member `method` of `target`, with the target point index.
+// A class whose data outputs lend names their lenders with a static
+// TextLenderOf(method), null for the others.
 template <class C>
 TWire MakeWire(uint16_t index, void (C::*method)(TData&, uint16_t), C* target) {
   static_assert(std::is_base_of_v<TElement, C>);
-  return TWire{static_cast<TMethod>(method), target, index};
+  TWire wire{static_cast<TMethod>(method), target, index};
+  if constexpr (requires { C::TextLenderOf(method); }) wire.LendText = C::TextLenderOf(method);
+  return wire;
 }
 
 namespace detail {
@@ -108,6 +121,12 @@ inline void ForwardStr(TData& data, const TWire& wire, TStr s) {
 inline void ReadRaw(const TWire& wire, TData& data) {
   if (detail::g_dispatchLive && wire.Wired()) (wire.Target->*wire.Method)(data, wire.Index);
 }
+// The text the wired data output would answer, lent (TTextLender); null
+// when it does not lend, or nothing would be read.
+inline const TStr* BorrowText(const TWire& wire) {
+  if (!detail::g_dispatchLive || !wire.LendText) return nullptr;
+  return wire.LendText(wire.Target, wire.Index);
+}
 int32_t ReadIntPlain(const TWire& wire);
 std::string ReadStr(TData& data, const TWire& wire, const std::string& def);
 // ReadStr that shares the text of a Str answer instead of copying it.
@@ -134,6 +153,17 @@ inline TStr ReadText(TData& data, const TWire& wire, const TStr& def) {
   TStr result = data.StrValue;
   MakeNull(data);
   return result;
+}
+
+// ReadText without a default, for an action that overwrites the received
+// record afterwards: the text of a lone Str record is moved out, not shared,
+// which spares a count up and down.
+inline TStr TakeText(TData& data, const TWire& wire) {
+  if (wire.Wired() || data.Kind != dtStr || data.Next) {
+    return detail::ReadTextAnyway(data, wire, TStr());
+  }
+  MakeNull(data);
+  return std::move(data.StrValue);
 }
 
 // The two phases. Until StartLiveDispatch nothing fires and wired reads leave

@@ -23,6 +23,14 @@ bool Holds(uint8_t mode, const T& x, const T& y) {
   }
 }
 
+// Two texts, shared (TStr) or not: equality is byte-exact; only the
+// ordering folds a-z.
+template <class Text>
+inline bool CompareTexts(const Text& x, const Text& y, uint8_t mode) {
+  if (mode == cmEqual || mode == cmNotEqual) return (x == y) == (mode == cmEqual);
+  return Holds(mode, CompareTextAscii(x, y), 0);
+}
+
 }  // namespace
 
 bool CompareValues(const TData& a, const TData& b, uint8_t mode) {
@@ -33,16 +41,10 @@ bool CompareValues(const TData& a, const TData& b, uint8_t mode) {
       return Holds(mode, a.IntValue, ToInt(b));
     case dtReal:
       return Holds(mode, a.RealValue, ToReal(b));
-    case dtStr: {
-      const std::string& x = a.StrValue.str();
+    case dtStr:
       // A Str b is compared in place; others are converted first.
-      std::string converted;
-      if (b.Kind != dtStr) converted = ToStr(b);
-      const std::string& y = b.Kind == dtStr ? b.StrValue.str() : converted;
-      // Equality is byte-exact; only the ordering folds a-z.
-      if (mode == cmEqual || mode == cmNotEqual) return Holds(mode, x, y);
-      return Holds(mode, CompareTextAscii(x, y), 0);
-    }
+      if (b.Kind == dtStr) return CompareTexts(a.StrValue, b.StrValue, mode);
+      return CompareTexts(a.StrValue.str(), ToStr(b), mode);
     default:
       return false;
   }
@@ -101,6 +103,18 @@ inline bool Decide(const TData& a, const TData& b, uint8_t mode) {
 }  // namespace
 
 void TZEIf_else::Compare(TData& data, uint16_t) {
+  // Two sources that lend their texts answer Str, and are compared without
+  // reading a record of either.
+  const TStr* x = BorrowText(Op1Input);
+  const TStr* y = x ? BorrowText(Op2Input) : nullptr;
+  if (y) {
+    ForwardTo(data, CompareTexts(*x, *y, Type) ? OnTrue : OnFalse);
+  } else {
+    CompareRead(data);
+  }
+}
+
+void TZEIf_else::CompareRead(TData& data) {
   // Both sources are asked first, in the order Op1, Op2; falling back takes
   // nothing from a source, so the order of the reads is that of two value
   // reads.

@@ -56,6 +56,10 @@ class TZEIf_else : public TElement {
 
   TWire OnTrue;
   TWire OnFalse;
+
+ private:
+  // Compare with the operands read as records.
+  void CompareRead(TData& data);
 };
 
 }  // namespace zorn

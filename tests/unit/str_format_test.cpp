@@ -40,6 +40,21 @@ TEST(StrFormatRules, InsertedTextIsFilledByLargerNumbersOnly) {
   EXPECT_EQ(FormatPlaceholders("%1", Args{"%%2", "y"}), "%y");
 }
 
+// Placeholders whose digits name no argument, side by side with those that
+// do, with and without a "%" in an argument (which lets inserted text be
+// filled again).
+TEST(StrFormatRules, DigitsThatNameNoArgumentStayAsTyped) {
+  EXPECT_EQ(FormatPlaceholders("%0;%01;%1;%2", Args{"a"}), "%0;%01;a;%2");
+  EXPECT_EQ(FormatPlaceholders("%0;%01;%1;%2", Args{"a%"}), "%0;%01;a%;%2");
+  EXPECT_EQ(FormatPlaceholders("%%%1%", Args{"x"}), "%x%");
+  EXPECT_EQ(FormatPlaceholders("%%%1%", Args{"%"}), "%%%");
+  EXPECT_EQ(FormatPlaceholders("%1%", Args{"9"}), "9%");
+  EXPECT_EQ(FormatPlaceholders("%12345678901", Args{"a"}), "%12345678901");
+  EXPECT_EQ(FormatPlaceholders("%1x%1", Args{"1"}), "1x1");
+  EXPECT_EQ(FormatPlaceholders("%2%1", Args{"%", "7"}), "7%");
+  EXPECT_EQ(FormatPlaceholders("%1%2", Args{"%", "7"}), "%7");
+}
+
 // Control bytes in the mask or the arguments are text like any other; the
 // markers of the rules never collide with them.
 TEST(StrFormatRules, ControlBytesSurvive) {

@@ -114,5 +114,28 @@ TEST_F(StrJoin, ReplaceKeepsOccurrencesThatKeepAsksFor) {
   EXPECT_EQ(probe.Seen, (Seen{"str 1,2;3,4"}));
 }
 
+TEST_F(StrJoin, ReplaceHandsOnATextWithoutSubStrAsItIs) {
+  TZEReplace replace;
+  replace.SubStr = "\r";
+  TData out;
+  test::TCall take([&](TData& d, uint16_t) { out = d; });
+  replace.OnResult = MakeWire(0, &test::TCall::Take, &take);
+  int asked = 0;
+  test::TCall keep([&](TData& d, uint16_t) { MakeInt(d, asked++); });
+  replace.Keep = MakeWire(0, &test::TCall::Take, &keep);
+  const TStr line("1;12;5");
+  FireStr(MakeWire(0, &TZEReplace::Replace, &replace), line);
+  EXPECT_EQ(asked, 0);
+  EXPECT_EQ(out.Kind, dtStr);
+  EXPECT_EQ(out.StrValue.c_str(), line.c_str());  // the same buffer, shared
+  FireStr(MakeWire(0, &TZEReplace::Replace, &replace), TStr("1;12;5\r"));
+  EXPECT_EQ(asked, 1);
+  EXPECT_EQ(out.StrValue.str(), "1;12;5");
+  FireStr(MakeWire(0, &TZEReplace::Replace, &replace), TStr());
+  EXPECT_EQ(out.Kind, dtStr);
+  EXPECT_TRUE(out.StrValue.empty());
+  EXPECT_EQ(asked, 1);
+}
+
 }  // namespace
 }  // namespace zorn
