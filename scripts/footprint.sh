@@ -92,9 +92,9 @@ done
 # Both programs side by side for the measured time, zorn linked to plcsim.
 "$plcsim" --tcp "127.0.0.1:$port" --blocks "$work/zorn/blocks.txt" --connect-timeout 0 --reconnect --quiet &
 pids+=($!)
-ZORN_WINE_TIMEOUT=$((seconds + 60)) setsid scripts/wine-run.sh "$work/zorn/zorn.exe" >/dev/null 2>&1 </dev/null &
+ZORN_WINE_TIMEOUT=$((2 * seconds + 90)) setsid scripts/wine-run.sh "$work/zorn/zorn.exe" >/dev/null 2>&1 </dev/null &
 pids+=($!)
-ZORN_WINE_TIMEOUT=$((seconds + 60)) setsid scripts/wine-run.sh "$work/trivial/trivial_window.exe" >/dev/null 2>&1 </dev/null &
+ZORN_WINE_TIMEOUT=$((2 * seconds + 90)) setsid scripts/wine-run.sh "$work/trivial/trivial_window.exe" >/dev/null 2>&1 </dev/null &
 pids+=($!)
 scripts/wine-run.sh "$uidriver" wait --title "ЗОРН v3.3" --class ZornForm --timeout 60000 >/dev/null
 scripts/wine-run.sh "$uidriver" click --title "ЗОРН v3.3" --class ZornForm --ctl-text Старт >/dev/null
