@@ -43,6 +43,19 @@ void Check(bool ok, const char* what) {
 
 HWND H(IWidget& w) { return reinterpret_cast<HWND>(w.Handle()); }
 
+// Puts the cursor on the window's point (x, y) and moves it a little through
+// the system's input, as the mouse would, so the window hears of it.
+void RestCursorOn(HWND hwnd, int x, int y) {
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  SetCursorPos(r.left + x, r.top + y);
+  INPUT move{};
+  move.type = INPUT_MOUSE;
+  move.mi.dx = 1;
+  move.mi.dwFlags = MOUSEEVENTF_MOVE;
+  SendInput(1, &move, sizeof move);
+}
+
 std::unique_ptr<IWidget> Make(TWidgetKind kind, IWidget* parent, TRect bounds, const std::string& text,
                               int32_t tabOrder = 0) {
   TCreateArgs a;
@@ -157,14 +170,7 @@ int main() {
   Check(typed == 1 && combo->Text() == "ж", "typing into the combo box's own edit reaches its widget");
 
   // The tool tip shows over its control.
-  RECT r{};
-  GetWindowRect(H(*label), &r);
-  SetCursorPos(r.left + 20, r.top + 8);
-  INPUT move{};
-  move.type = INPUT_MOUSE;
-  move.mi.dx = 1;
-  move.mi.dwFlags = MOUSEEVENTF_MOVE;
-  SendInput(1, &move, sizeof move);
+  RestCursorOn(H(*label), 20, 8);
   HWND tip = nullptr;
   for (int i = 0; i < 30 && !tip; ++i) {
     test::Pump(100);
@@ -176,14 +182,7 @@ int main() {
 
   // The mouse resting on a panel nobody asked about, then on a button.
   auto restOn = [](IWidget& w) {
-    RECT at{};
-    GetWindowRect(H(w), &at);
-    SetCursorPos(at.left + 10, at.top + 10);
-    INPUT nudge{};
-    nudge.type = INPUT_MOUSE;
-    nudge.mi.dx = 1;
-    nudge.mi.dwFlags = MOUSEEVENTF_MOVE;
-    SendInput(1, &nudge, sizeof nudge);
+    RestCursorOn(H(w), 10, 10);
     test::Pump(300);
     TRACKMOUSEEVENT query{sizeof query, TME_QUERY, nullptr, 0};
     TrackMouseEvent(&query);
@@ -194,7 +193,9 @@ int main() {
   watching = restOn(*button);
   Check(watching == H(*button), "the mouse resting on a button is watched for its hot look");
 
-  // The Tab key, as the keyboard makes it.
+  // The Tab key, as the keyboard makes it, with the cursor off the controls.
+  RECT r{};
+  GetWindowRect(H(*label), &r);
   SetCursorPos(r.left + 300, r.top + 200);
   ::SetFocus(H(*button));
   test::PressKey(VK_TAB);
