@@ -12,8 +12,10 @@ set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.
 
 # Release unless asked otherwise, as the program is run and shipped: -O2 as the
 # other builds, no debug information in the exe (-s), and no link time in the
-# PE header, so the same sources link to the same bytes.
+# PE header, so the same sources link to the same bytes. Sections lie in the
+# file at page boundaries, as in memory, so Wine maps the exe's pages as they
+# are used instead of reading the whole file into memory.
 set(CMAKE_BUILD_TYPE_INIT Release)
 set(CMAKE_CXX_FLAGS_RELEASE "-O2 -DNDEBUG" CACHE STRING "Flags of Release builds")
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-Wl,--no-insert-timestamp")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-Wl,--no-insert-timestamp -Wl,--file-alignment,4096")
 set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")

@@ -5,7 +5,9 @@
 # SECONDS (default 60) with the demonstration settings and plcsim as the
 # linked controller polled every second, resident memory (VmRSS) and the
 # CPU share of each program and of the wineserver; then the CPU shares for
-# another SECONDS with the cursor moved off zorn's buttons.
+# another SECONDS with the cursor moved off zorn's buttons. The same trivial
+# window, having played the program's indicator sound at start, shows what
+# Wine's sound playback alone keeps resident.
 #   scripts/footprint.sh [BUILD_DIR] [PLCSIM] [SECONDS]
 # BUILD_DIR is a built Windows tree (default build/win32) holding zorn.exe,
 # tests/windows/trivial_window.exe and tools/uidriver/uidriver.exe; its Wine
@@ -28,6 +30,7 @@ rm -rf "$work"
 mkdir -p "$work/zorn" "$work/trivial"
 cp "$zorn" "$work/zorn/"
 cp "$trivial" "$work/trivial/"
+cp "$build/resources/generated/wave1.wav" "$work/trivial/sound.wav"
 port=4471
 sed "s/^tcp_port=.*/tcp_port=$port\r/" scripts/demo/config.ini >"$work/zorn/config.ini"
 cp scripts/demo/user_settings.ini scripts/demo/blocks.txt "$work/zorn/"
@@ -96,6 +99,9 @@ ZORN_WINE_TIMEOUT=$((2 * seconds + 90)) setsid scripts/wine-run.sh "$work/zorn/z
 pids+=($!)
 ZORN_WINE_TIMEOUT=$((2 * seconds + 90)) setsid scripts/wine-run.sh "$work/trivial/trivial_window.exe" >/dev/null 2>&1 </dev/null &
 pids+=($!)
+ZORN_WINE_TIMEOUT=$((2 * seconds + 90)) setsid scripts/wine-run.sh "$work/trivial/trivial_window.exe" \
+  "Z:$work/trivial/sound.wav" >/dev/null 2>&1 </dev/null &
+pids+=($!)
 scripts/wine-run.sh "$uidriver" wait --title "ЗОРН v3.3" --class ZornForm --timeout 60000 >/dev/null
 scripts/wine-run.sh "$uidriver" click --title "ЗОРН v3.3" --class ZornForm --ctl-text Старт >/dev/null
 scripts/wine-run.sh "$uidriver" wait-text --title "ЗОРН v3.3" --class ZornForm --ctl-text Стоп --equals Стоп \
@@ -104,7 +110,8 @@ scripts/wine-run.sh "$uidriver" wait-text --title "ЗОРН v3.3" --class ZornFo
 # The Wine process of the program itself: its command line starts with the path.
 process_of() { pgrep -f "^$1" | head -1; }
 zpid=$(process_of "$work/zorn/zorn.exe")
-tpid=$(process_of "$work/trivial/trivial_window.exe")
+tpid=$(process_of "$work/trivial/trivial_window.exe\$")
+spid_sound=$(process_of "$work/trivial/trivial_window.exe Z:")
 spid=""
 for p in $(pgrep wineserver); do
   grep -qz "^WINEPREFIX=$prefix\$" "/proc/$p/environ" 2>/dev/null && spid=$p
@@ -117,7 +124,7 @@ sleep "$seconds"
 z1=$(ticks "$zpid") t1=$(ticks "$tpid") s1=$(ticks "$spid")
 rss() { awk '/^VmRSS/ {printf "%.1f MB", $2 / 1024}' "/proc/$1/status"; }
 share() { awk -v a="$1" -v b="$2" -v hz="$hz" -v s="$seconds" 'BEGIN {printf "%.2f %%", (b - a) / hz / s * 100}'; }
-zorn_rss=$(rss "$zpid") trivial_rss=$(rss "$tpid")
+zorn_rss=$(rss "$zpid") trivial_rss=$(rss "$tpid") sound_rss=$(rss "$spid_sound")
 # The same again with the cursor resting on the panel's empty part instead of
 # the button it clicked: Wine looks at the cursor several times a second while
 # it rests on a button, to end the button's hot look when it leaves.
@@ -131,6 +138,7 @@ printf '%-34s %-28s %-28s\n' "file size" "$(stat -c %s "$zorn") bytes" "$(stat -
 printf '%-34s %-28s %-28s\n' "start to window, cold Wine" "${result[zorn_cold]}" "${result[trivial_cold]}"
 printf '%-34s %-28s %-28s\n' "start to window, warm Wine" "${result[zorn_warm]}" "${result[trivial_warm]}"
 printf '%-34s %-28s %-28s\n' "resident after $seconds s (VmRSS)" "$zorn_rss" "$trivial_rss"
+printf '%-34s %-28s %-28s\n' "  trivial window with sound" "" "$sound_rss"
 printf '%-34s %-28s %-28s\n' "CPU over $seconds s, own" "$(share "$z0" "$z1")" "$(share "$t0" "$t1")"
 printf '%-34s %-28s\n' "CPU over $seconds s, wineserver" "$(share "$s0" "$s1") (both programs together)"
 printf '%-34s %-28s %-28s\n' "the same, cursor off the buttons" "$(share "$z2" "$z3")" "$(share "$t2" "$t3")"
@@ -139,3 +147,4 @@ printf '%-34s %-28s\n' "  wineserver" "$(share "$s2" "$s3") (both programs toget
 scripts/wine-run.sh "$uidriver" tray-click --index 0 --button right -- menu-pick --title "ЗОРН v3.3" \
   --class ZornForm --hidden Закрыть --layout Закрыть >/dev/null 2>&1 || true
 scripts/wine-run.sh "$uidriver" close --title "Trivial window" >/dev/null 2>&1 || true
+scripts/wine-run.sh "$uidriver" close --title "Trivial window with sound" >/dev/null 2>&1 || true
