@@ -3,6 +3,26 @@
 #include <utility>
 
 namespace zorn {
+namespace {
+
+// Item i of the array into `item`, detached from any chain; false, with
+// `item` untouched, when there is none. A list that lends its texts is read
+// without an index record and a call of Get.
+bool ReadItem(const TArrayIntf& array, int32_t i, TData& item) {
+  if (array.LendText) {
+    const TStr* text = array.LendText(array.Self, i);
+    if (!text) return false;
+    MakeStr(item, *text);
+    return true;
+  }
+  TData at, value;
+  MakeInt(at, i);
+  if (!array.Get(array.Self, at, value)) return false;
+  CopyValue(item, value);
+  return true;
+}
+
+}  // namespace
 
 void TZEArrayRW::Read(TData& data, uint16_t) {
   TArrayIntf* array = ReadArray(Array);
@@ -29,16 +49,10 @@ void TZEArrayEnum::Enum(TData& data, uint16_t) {
   int32_t i = Reverse ? array->Count(array->Self) - 1 : 0;
   // The position lives in a local: an OnItem receiver may run a nested Enum
   // of this element, which rewrites index_ and item_.
-  TData at;
-  MakeInt(at, i);
   for (;;) {
     index_ = i;
-    at.IntValue = i;
-    TData value;
-    if (!array->Get(array->Self, at, value)) break;
-    CopyValue(value, value);  // detached from any chain
-    item_ = value;
-    // The item goes out as the fired copy itself.
+    if (!ReadItem(*array, i, item_)) break;
+    TData value = item_;
     Fire(OnItem, value);
     i += Reverse ? -1 : 1;
     if (stop_) break;

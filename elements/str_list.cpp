@@ -91,6 +91,7 @@ void TZEStrList::Array(TData& data, uint16_t) {
     array_->Count = &TZEStrList::ArrayCount;
     array_->Add = &TZEStrList::ArrayAdd;
     array_->FindText = &TZEStrList::ArrayFindText;
+    array_->LendText = &TZEStrList::ArrayLendText;
   }
   MakeArray(data, array_.get());
 }
@@ -117,6 +118,12 @@ bool TZEStrList::ArrayGet(void* self, const TData& index, TData& value) {
   value.ForwardWire = nullptr;
   value.Next = nullptr;
   return true;
+}
+
+const TStr* TZEStrList::ArrayLendText(void* self, int32_t index) {
+  auto* list = static_cast<TZEStrList*>(self);
+  const bool valid = index >= 0 && index < static_cast<int32_t>(list->items_.size());
+  return valid ? &list->items_[index] : nullptr;
 }
 
 int32_t TZEStrList::ArrayCount(void* self) {

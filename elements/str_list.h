@@ -46,6 +46,7 @@ class TZEStrList : public TElement {
  private:
   static void ArraySet(void* self, const TData& index, const TData& value);
   static bool ArrayGet(void* self, const TData& index, TData& value);
+  static const TStr* ArrayLendText(void* self, int32_t index);
   static int32_t ArrayCount(void* self);
   static void ArrayAdd(void* self, const TData& value);
   static int32_t ArrayFindText(void* self, const std::string& key, bool caseSensitive,

@@ -102,27 +102,28 @@ void TZEStr_Enum::EnumFields(const std::string& text, char delimiter) {
 
 void TZEMultiStrPart::SetCount(int32_t count) {
   count_ = std::max(count, 0);
-  split_ = nullptr;
+  parts_ = {};
 }
 
 void TZEMultiStrPart::Split(TData& data, uint16_t) {
-  split_ = nullptr;  // every part reads empty while the text is read
+  parts_ = {};  // every part reads empty while the text is read
   text_ = TakeText(data, Text);
   // A text split before (a list item visited again) hands back its parts,
   // and knows whether it has the delimiter, without a look at the text.
-  split_ = Delimiter.empty() ? nullptr : text_.FoundSplit(Delimiter[0], Skip, count_);
-  if (split_ ? !split_->Delimited : !HasDelimiter(text_, Delimiter)) {
-    split_ = nullptr;
+  const TStrSplit* split =
+      Delimiter.empty() ? nullptr : text_.FoundSplit(Delimiter[0], Skip, count_);
+  if (split ? !split->Delimited : !HasDelimiter(text_, Delimiter)) {
     ForwardStr(data, OnNoDelimiter, std::move(text_));
     text_.clear();
     return;
   }
-  if (!split_) split_ = text_.Split(Delimiter[0], Skip, count_);
-  ForwardStr(data, OnSplit, split_->Rest);
+  if (!split) split = text_.Split(Delimiter[0], Skip, count_);
+  parts_ = split->Parts;
+  ForwardStr(data, OnSplit, split->Rest);
 }
 
 const TStr& TZEMultiStrPart::PartText(uint16_t index) const {
-  return split_ && index < split_->Parts.size() ? split_->Parts[index] : kNoPart;
+  return index < parts_.size() ? parts_[index] : kNoPart;
 }
 
 void TZEMultiStrPart::Part(TData& data, uint16_t index) {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -66,10 +67,10 @@ class TZEMultiStrPart : public TElement {
   static const TStr* LendPart(const TElement* self, uint16_t index);
 
   int32_t count_ = 0;
-  // The text last split and the split it keeps (TStr::Split); null while
-  // every part is empty.
+  // The text last split and the parts of the split it keeps (TStr::Split);
+  // none while every part is empty.
   TStr text_;
-  const TStrSplit* split_ = nullptr;
+  std::span<const TStr> parts_;
 };
 
 // Cuts a text into Count fields sent on OnPart1, OnPart2, …

@@ -65,6 +65,10 @@ struct TArrayIntf {
   // turn, found without visiting the items; `end` is at most Count().
   int32_t (*FindText)(void* self, const std::string& key, bool caseSensitive, int32_t start,
                       int32_t end) = nullptr;
+  // Optional, for lists of texts: the text Get answers for `index`, lent
+  // without a record or a count, or null when Get answers nothing. Valid
+  // until the list next changes.
+  const TStr* (*LendText)(void* self, int32_t index) = nullptr;
 };
 
 // Per-item icon indices of the menu element.
