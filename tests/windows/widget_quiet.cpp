@@ -16,6 +16,10 @@
 // - only a control that shows or reports the mouse's coming and going
 //   watches for its leaving: Wine looks at the cursor every 400 ms while it
 //   rests on a watching control.
+// - a see-through label's new text over a picture that fills its panel (a
+//   list row's value) repaints the label alone, which draws the picture
+//   beneath it itself, and shows what a repaint of the whole row shows; over
+//   what it cannot draw (a panel's caption) the panel repaints as before.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -66,6 +70,51 @@ std::unique_ptr<IWidget> Make(TWidgetKind kind, IWidget* parent, TRect bounds, c
   a.TabOrder = tabOrder;
   if (kind == TWidgetKind::Form) a.MainWindow = true;
   return Backend().CreateWidget(a);
+}
+
+// The client area's pixels as the window shows them.
+std::vector<uint32_t> Pixels(HWND hwnd) {
+  RECT rc{};
+  GetClientRect(hwnd, &rc);
+  HDC dc = GetDCEx(hwnd, nullptr, DCX_CACHE);
+  HDC memory = CreateCompatibleDC(dc);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), rc.right, -rc.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, rc.right, rc.bottom, dc, 0, 0, SRCCOPY);
+  const auto* first = static_cast<const uint32_t*>(bits);
+  std::vector<uint32_t> pixels(first, first + rc.right * rc.bottom);
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(hwnd, dc);
+  return pixels;
+}
+
+bool NeedsPaint(IWidget& w) { return GetUpdateRect(H(w), nullptr, FALSE) != FALSE; }
+
+// Sets a label's text and reports whether only the label was marked for
+// repainting (not `beneath`), then whether the row, once painted, shows
+// what a repaint of the whole row shows, and no longer what it showed.
+struct TRepaint {
+  bool LabelOnly;
+  bool AsWhole;
+};
+TRepaint ChangeText(IWidget& row, IWidget& beneath, IWidget& label, const std::string& text) {
+  test::Pump(100);
+  std::vector<uint32_t> before = Pixels(H(row));
+  label.SetText(text);
+  TRepaint r{};
+  r.LabelOnly = NeedsPaint(label) && !NeedsPaint(row) && !NeedsPaint(beneath);
+  test::Pump(200);
+  std::vector<uint32_t> shown = Pixels(H(row));
+  RedrawWindow(H(row), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  test::Pump(200);
+  std::vector<uint32_t> whole = Pixels(H(row));
+  r.AsWhole = shown == whole && shown != before;
+  return r;
 }
 
 BOOL CALLBACK CountProperty(HWND, LPWSTR, HANDLE, ULONG_PTR count) {
@@ -159,6 +208,26 @@ int main() {
     }
   }
   Check(quiet, "no control carries a window property of its own (each read is a server request)");
+
+  // A list row's value: a see-through label over a picture filling its panel.
+  std::unique_ptr<IWidget> row = Make(TWidgetKind::Panel, f, {240, 80, 160, 24}, "");
+  TCreateArgs pictureArgs;
+  pictureArgs.Kind = TWidgetKind::Image;
+  pictureArgs.Parent = row.get();
+  pictureArgs.Bounds = {1, 1, 158, 22};
+  pictureArgs.Stretch = true;
+  std::unique_ptr<IWidget> picture = Backend().CreateWidget(pictureArgs);
+  picture->SetBitmap(Backend().LoadBitmap("BITMAP14"));
+  std::unique_ptr<IWidget> value = Make(TWidgetKind::Label, row.get(), {1, 1, 158, 22}, "Давление: 160");
+  value->SetFont({"Times New Roman", -16, 1, 0x0000FF, 204});
+  TRepaint change = ChangeText(*row, *picture, *value, "Давление: 99");
+  Check(change.LabelOnly, "a new value over a row's picture marks only its label for repainting");
+  Check(change.AsWhole, "the row then shows what a repaint of the whole row shows, the old text gone");
+  // Over a panel's caption the label cannot draw what lies beneath it.
+  std::unique_ptr<IWidget> titled = Make(TWidgetKind::Panel, f, {240, 104, 160, 24}, "Заголовок");
+  std::unique_ptr<IWidget> note = Make(TWidgetKind::Label, titled.get(), {4, 4, 120, 16}, "Значение: 160");
+  change = ChangeText(*titled, *titled, *note, "Значение: 7");
+  Check(!change.LabelOnly && change.AsWhole, "over a panel's caption the panel repaints beneath the label");
 
   // Messages still reach the widgets.
   test::PressAndRelease(H(*button), 20, 10);

@@ -183,7 +183,11 @@ void PaintImage(HWND hwnd, HDC dc, const IBitmap* bitmap, bool stretch, bool smo
     GetClientRect(hwnd, &rc);
     // Halftone where the platform has it; colour-on-colour otherwise.
     if (!smooth || SetStretchBltMode(dc, HALFTONE) == 0) SetStretchBltMode(dc, COLORONCOLOR);
-    if (smooth) SetBrushOrgEx(dc, 0, 0, nullptr);
+    // The halftone pattern starts at the picture's corner, also where a
+    // label draws the picture beneath it with a moved origin.
+    POINT origin{};
+    GetViewportOrgEx(dc, &origin);
+    if (smooth) SetBrushOrgEx(dc, origin.x, origin.y, nullptr);
     StretchBlt(dc, 0, 0, rc.right, rc.bottom, memory, 0, 0, size.Width, size.Height, SRCCOPY);
   } else {
     BitBlt(dc, 0, 0, size.Width, size.Height, memory, 0, 0, SRCCOPY);

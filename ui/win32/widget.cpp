@@ -131,16 +131,6 @@ void TWin32Widget::SetText(const std::string& text) {
   if (kind_ == TWidgetKind::Label) RepaintBeneath();
 }
 
-// A see-through label paints no background of its own: what lies beneath
-// it is painted again first, or the old text would stay under the new.
-void TWin32Widget::RepaintBeneath() {
-  HWND parent = GetParent(hwnd_);
-  RECT rect{};
-  GetWindowRect(hwnd_, &rect);
-  MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
-  RedrawWindow(parent, &rect, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-}
-
 std::string TWin32Widget::Text() const {
   if (!hwnd_) return {};
   int n = GetWindowTextLengthW(hwnd_);

@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ui/backend.h"
 
@@ -80,10 +81,18 @@ class TWin32Widget : public IWidget {
   uint32_t Color() const { return color_; }
   HFONT FontHandle() const { return hfont_; }
   uint64_t Created() const { return created_; }
+  // What the window's erase fills it with: its colour, else the face colour.
+  HBRUSH Ground() const;
 
  private:
   void RaiseAboveSiblings();
   void RepaintBeneath();
+  // What lies beneath a see-through label, when it draws it itself: the
+  // pictures that show through (lowest first) and whether the parent's
+  // ground does. False when something else lies beneath (label_backdrop.cpp).
+  bool Backdrop(std::vector<const TWin32Widget*>& pictures, bool& ground) const;
+  bool DrawBackdrop(HDC dc) const;
+  bool EraseLabel(HDC dc);
   void Create();
   void ApplyCommon();
   bool Mouse(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
@@ -116,6 +125,7 @@ class TWin32Widget : public IWidget {
   bool inTablePress_ = false;
   bool tableReleased_ = false;
   int suppress_ = 0;  // program changes under way: no text events
+  bool backdropDue_ = false;  // a label's next erase draws what lies beneath
   TRect last_;        // geometry last reported
   int32_t dropDownHeight_ = 0;
   int32_t columns_ = 0;

@@ -132,6 +132,10 @@ LRESULT TWin32Widget::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     default:
       break;
   }
+  if (msg == WM_ERASEBKGND && kind_ == TWidgetKind::Label && hwnd == hwnd_ &&
+      EraseLabel(reinterpret_cast<HDC>(wp))) {
+    return 1;
+  }
   if (Painted(hwnd, msg, wp)) return msg == WM_ERASEBKGND ? 1 : 0;
   if (kind_ == TWidgetKind::Form && FormMessage(msg, wp, lp, result)) return result;
   return CallOriginalProc(hwnd, msg, wp, lp);
@@ -375,7 +379,7 @@ bool TWin32Widget::Painted(HWND hwnd, UINT msg, WPARAM wp) {
   if (msg == WM_ERASEBKGND) {
     RECT rc;
     GetClientRect(hwnd, &rc);
-    FillRect(reinterpret_cast<HDC>(wp), &rc, brush_ ? brush_ : GetSysColorBrush(COLOR_BTNFACE));
+    FillRect(reinterpret_cast<HDC>(wp), &rc, Ground());
     return true;
   }
   if (msg != WM_PAINT || kind_ == TWidgetKind::Form) return false;
