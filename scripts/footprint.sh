@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Measures zorn.exe beside a trivial Win32 window under the same Wine prefix
 # and prints one table: file size, start to the visible main window (a cold
-# Wine, wineserver ended before each start, and a warm one), and, after
-# SECONDS (default 60) with the demonstration settings and plcsim as the
-# linked controller polled every second, resident memory (VmRSS) and the
-# CPU share of each program and of the wineserver; then the CPU shares for
-# another SECONDS with the cursor moved off zorn's buttons. The same trivial
-# window, having played the program's indicator sound at start, shows what
-# Wine's sound playback alone keeps resident.
+# Wine, wineserver ended before each start, and a warm one), and, with the
+# demonstration settings, the CPU share of each program and of the wineserver
+# over SECONDS (default 60) three times: not linked, then linked to plcsim
+# polled every second with the cursor where the click on "Старт" left it,
+# then with the cursor moved off zorn's buttons; and the resident memory
+# (VmRSS) after the linked SECONDS. The same trivial window, having played
+# the program's indicator sound at start, shows what Wine's sound playback
+# alone keeps resident.
 #   scripts/footprint.sh [BUILD_DIR] [PLCSIM] [SECONDS]
 # BUILD_DIR is a built Windows tree (default build/win32) holding zorn.exe,
 # tests/windows/trivial_window.exe and tools/uidriver/uidriver.exe; its Wine
@@ -95,23 +96,20 @@ done
 # Both programs side by side for the measured time, zorn linked to plcsim.
 "$plcsim" --tcp "127.0.0.1:$port" --blocks "$work/zorn/blocks.txt" --connect-timeout 0 --reconnect --quiet &
 pids+=($!)
-ZORN_WINE_TIMEOUT=$((2 * seconds + 90)) setsid scripts/wine-run.sh "$work/zorn/zorn.exe" >/dev/null 2>&1 </dev/null &
+ZORN_WINE_TIMEOUT=$((3 * seconds + 90)) setsid scripts/wine-run.sh "$work/zorn/zorn.exe" >/dev/null 2>&1 </dev/null &
 pids+=($!)
-ZORN_WINE_TIMEOUT=$((2 * seconds + 90)) setsid scripts/wine-run.sh "$work/trivial/trivial_window.exe" >/dev/null 2>&1 </dev/null &
+ZORN_WINE_TIMEOUT=$((3 * seconds + 90)) setsid scripts/wine-run.sh "$work/trivial/trivial_window.exe" >/dev/null 2>&1 </dev/null &
 pids+=($!)
-ZORN_WINE_TIMEOUT=$((2 * seconds + 90)) setsid scripts/wine-run.sh "$work/trivial/trivial_window.exe" \
+ZORN_WINE_TIMEOUT=$((3 * seconds + 90)) setsid scripts/wine-run.sh "$work/trivial/trivial_window.exe" \
   "Z:$work/trivial/sound.wav" >/dev/null 2>&1 </dev/null &
 pids+=($!)
 scripts/wine-run.sh "$uidriver" wait --title "ЗОРН v3.3" --class ZornForm --timeout 60000 >/dev/null
-scripts/wine-run.sh "$uidriver" click --title "ЗОРН v3.3" --class ZornForm --ctl-text Старт >/dev/null
-scripts/wine-run.sh "$uidriver" wait-text --title "ЗОРН v3.3" --class ZornForm --ctl-text Стоп --equals Стоп \
-  --timeout 10000 >/dev/null || echo "footprint: zorn did not link to plcsim" >&2
 
 # The Wine process of the program itself: its command line starts with the path.
 process_of() { pgrep -f "^$1" | head -1; }
 zpid=$(process_of "$work/zorn/zorn.exe")
 tpid=$(process_of "$work/trivial/trivial_window.exe\$")
-spid_sound=$(process_of "$work/trivial/trivial_window.exe Z:")
+sound_pid=$(process_of "$work/trivial/trivial_window.exe Z:")
 spid=""
 for p in $(pgrep wineserver); do
   grep -qz "^WINEPREFIX=$prefix\$" "/proc/$p/environ" 2>/dev/null && spid=$p
@@ -119,30 +117,43 @@ done
 [ -n "$spid" ] || { echo "footprint: no wineserver of $prefix" >&2; exit 1; }
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 hz=$(getconf CLK_TCK)
-z0=$(ticks "$zpid") t0=$(ticks "$tpid") s0=$(ticks "$spid")
-sleep "$seconds"
-z1=$(ticks "$zpid") t1=$(ticks "$tpid") s1=$(ticks "$spid")
-rss() { awk '/^VmRSS/ {printf "%.1f MB", $2 / 1024}' "/proc/$1/status"; }
 share() { awk -v a="$1" -v b="$2" -v hz="$hz" -v s="$seconds" 'BEGIN {printf "%.2f %%", (b - a) / hz / s * 100}'; }
-zorn_rss=$(rss "$zpid") trivial_rss=$(rss "$tpid") sound_rss=$(rss "$spid_sound")
+rss() { awk '/^VmRSS/ {printf "%.1f MB", $2 / 1024}' "/proc/$1/status"; }
+# CPU shares over SECONDS: "zorn trivial wineserver", each a percentage.
+measure() {
+  local z0 t0 s0
+  z0=$(ticks "$zpid") t0=$(ticks "$tpid") s0=$(ticks "$spid")
+  sleep "$seconds"
+  echo "$(share "$z0" "$(ticks "$zpid")")|$(share "$t0" "$(ticks "$tpid")")|$(share "$s0" "$(ticks "$spid")")"
+}
+column() { echo "$1" | cut -d'|' -f"$2"; }
+
+# Not linked, the cursor on the panel's empty part.
+scripts/wine-run.sh "$uidriver" move --title "ЗОРН v3.3" --class ZornForm --at 200,250 >/dev/null
+idle=$(measure)
+scripts/wine-run.sh "$uidriver" click --title "ЗОРН v3.3" --class ZornForm --ctl-text Старт >/dev/null
+scripts/wine-run.sh "$uidriver" wait-text --title "ЗОРН v3.3" --class ZornForm --ctl-text Стоп --equals Стоп \
+  --timeout 10000 >/dev/null || echo "footprint: zorn did not link to plcsim" >&2
+linked=$(measure)
+zorn_rss=$(rss "$zpid") trivial_rss=$(rss "$tpid") sound_rss=$(rss "$sound_pid")
 # The same again with the cursor resting on the panel's empty part instead of
 # the button it clicked: Wine looks at the cursor several times a second while
 # it rests on a button, to end the button's hot look when it leaves.
 scripts/wine-run.sh "$uidriver" move --title "ЗОРН v3.3" --class ZornForm --at 200,250 >/dev/null
-z2=$(ticks "$zpid") t2=$(ticks "$tpid") s2=$(ticks "$spid")
-sleep "$seconds"
-z3=$(ticks "$zpid") t3=$(ticks "$tpid") s3=$(ticks "$spid")
+off=$(measure)
 
 printf '%-34s %-28s %-28s\n' "" "zorn.exe" "trivial window"
 printf '%-34s %-28s %-28s\n' "file size" "$(stat -c %s "$zorn") bytes" "$(stat -c %s "$trivial") bytes"
 printf '%-34s %-28s %-28s\n' "start to window, cold Wine" "${result[zorn_cold]}" "${result[trivial_cold]}"
 printf '%-34s %-28s %-28s\n' "start to window, warm Wine" "${result[zorn_warm]}" "${result[trivial_warm]}"
-printf '%-34s %-28s %-28s\n' "resident after $seconds s (VmRSS)" "$zorn_rss" "$trivial_rss"
+printf '%-34s %-28s %-28s\n' "resident, linked $seconds s (VmRSS)" "$zorn_rss" "$trivial_rss"
 printf '%-34s %-28s %-28s\n' "  trivial window with sound" "" "$sound_rss"
-printf '%-34s %-28s %-28s\n' "CPU over $seconds s, own" "$(share "$z0" "$z1")" "$(share "$t0" "$t1")"
-printf '%-34s %-28s\n' "CPU over $seconds s, wineserver" "$(share "$s0" "$s1") (both programs together)"
-printf '%-34s %-28s %-28s\n' "the same, cursor off the buttons" "$(share "$z2" "$z3")" "$(share "$t2" "$t3")"
-printf '%-34s %-28s\n' "  wineserver" "$(share "$s2" "$s3") (both programs together)"
+printf '%-34s %-28s %-28s\n' "CPU over $seconds s, not linked" "$(column "$idle" 1)" "$(column "$idle" 2)"
+printf '%-34s %-28s\n' "  wineserver" "$(column "$idle" 3) (all three programs together)"
+printf '%-34s %-28s %-28s\n' "CPU over $seconds s, linked" "$(column "$linked" 1)" "$(column "$linked" 2)"
+printf '%-34s %-28s\n' "  wineserver" "$(column "$linked" 3)"
+printf '%-34s %-28s %-28s\n' "the same, cursor off the buttons" "$(column "$off" 1)" "$(column "$off" 2)"
+printf '%-34s %-28s\n' "  wineserver" "$(column "$off" 3)"
 
 scripts/wine-run.sh "$uidriver" tray-click --index 0 --button right -- menu-pick --title "ЗОРН v3.3" \
   --class ZornForm --hidden Закрыть --layout Закрыть >/dev/null 2>&1 || true
