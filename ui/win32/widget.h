@@ -81,11 +81,11 @@ class TWin32Widget : public IWidget {
   uint32_t Color() const { return color_; }
   HFONT FontHandle() const { return hfont_; }
   uint64_t Created() const { return created_; }
-  // What the window's erase fills it with: its colour, else the face colour.
-  HBRUSH Ground() const;
 
  private:
   void RaiseAboveSiblings();
+  // What the window's erase fills it with: its colour, else the face colour.
+  HBRUSH Ground() const;
   void RepaintBeneath();
   // What lies beneath a see-through label, when it draws it itself: the
   // pictures that show through (lowest first) and whether the parent's
