@@ -161,9 +161,10 @@ void TZEMultiStrData::Cut(TData& data, TSide side) {
   for (int32_t i = 0; i < Skip && !cutter.Empty(); ++i) cut();
   if (cutter.Rest().size() != text.size()) rest_ = TStr(std::string(cutter.Rest()));
   for (size_t i = 0; i < OnPart.size(); ++i) {
-    std::string field(cut());
+    // A field nobody receives is cut but never made a text.
+    const std::string_view field = cut();
     rest_ = TStr(std::string(cutter.Rest()));
-    FireStr(OnPart[i], std::move(field));
+    if (OnPart[i].Wired()) FireStr(OnPart[i], std::string(field));
   }
 }
 

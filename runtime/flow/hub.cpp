@@ -5,7 +5,10 @@ namespace zorn {
 void TZEHub::SetOutCount(uint8_t count) { Outputs.resize(count); }
 
 void TZEHub::Distribute(TData& data, uint16_t) {
-  for (const TWire& out : Outputs) FireCopy(out, data);
+  // An unwired output would fire nothing: it gets no copy.
+  for (const TWire& out : Outputs) {
+    if (out.Wired()) FireCopy(out, data);
+  }
 }
 
 void TZEDoData::Emit(TData& data, uint16_t) {
