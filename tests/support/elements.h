@@ -69,6 +69,14 @@ class RuntimeTest : public ::testing::Test {
 
 namespace zorn::test {
 
+// The array interface of a list element's Array output.
+template <class List>
+TArrayIntf* ArrayOf(List& list) {
+  TData value;
+  list.Array(value, 0);
+  return static_cast<TArrayIntf*>(value.Object);
+}
+
 // The items of an Array value as texts; empty for any other kind.
 inline std::vector<std::string> ArrayTexts(const TData& array) {
   std::vector<std::string> items;

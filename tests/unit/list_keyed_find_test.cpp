@@ -14,11 +14,7 @@ namespace {
 
 class ListKeyedFindTest : public RuntimeTest {
  protected:
-  TArrayIntf& Interface() {
-    TData value;
-    list.Array(value, 0);
-    return *static_cast<TArrayIntf*>(value.Object);
-  }
+  TArrayIntf& Interface() { return *ArrayOf(list); }
   // The keyed answer for `key` (folded by the caller, as the search does).
   int32_t Keyed(const std::string& key, bool caseSensitive, int32_t start, int32_t end) {
     TArrayIntf& a = Interface();

@@ -14,9 +14,7 @@ class ListLendTextTest : public RuntimeTest {
   void SetUp() override {
     RuntimeTest::SetUp();
     list.SetStrings("a\r\nb\r\nc");
-    TData out;
-    list.Array(out, 0);
-    array = static_cast<TArrayIntf*>(out.Object);
+    array = ArrayOf(list);
   }
   TZEStrList list;
   TArrayIntf* array = nullptr;

@@ -91,9 +91,7 @@ class ListItemSplit : public test::RuntimeTest {
   void SetUp() override {
     RuntimeTest::SetUp();
     list.SetStrings("a;1\r\nb;2\r\nc;3");
-    TData array;
-    list.Array(array, 0);
-    a = static_cast<TArrayIntf*>(array.Object);
+    a = test::ArrayOf(list);
     part.Delimiter = ";";
     part.SetCount(2);
   }
