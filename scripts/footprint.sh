@@ -93,7 +93,7 @@ for kind in cold warm; do
   result[trivial_$kind]="$(echo "${t[@]}" | median) s (${t[*]})"
 done
 
-# Both programs side by side for the measured time, zorn linked to plcsim.
+# The programs side by side for the measured times; plcsim waits for zorn's link.
 "$plcsim" --tcp "127.0.0.1:$port" --blocks "$work/zorn/blocks.txt" --connect-timeout 0 --reconnect --quiet &
 pids+=($!)
 ZORN_WINE_TIMEOUT=$((3 * seconds + 90)) setsid scripts/wine-run.sh "$work/zorn/zorn.exe" >/dev/null 2>&1 </dev/null &
@@ -119,7 +119,7 @@ ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 hz=$(getconf CLK_TCK)
 share() { awk -v a="$1" -v b="$2" -v hz="$hz" -v s="$seconds" 'BEGIN {printf "%.2f %%", (b - a) / hz / s * 100}'; }
 rss() { awk '/^VmRSS/ {printf "%.1f MB", $2 / 1024}' "/proc/$1/status"; }
-# CPU shares over SECONDS: "zorn trivial wineserver", each a percentage.
+# CPU shares over SECONDS as "zorn|trivial window|wineserver".
 measure() {
   local z0 t0 s0
   z0=$(ticks "$zpid") t0=$(ticks "$tpid") s0=$(ticks "$spid")
