@@ -104,11 +104,9 @@ inline bool Decide(const TData& a, const TData& b, uint8_t mode) {
 
 void TZEIf_else::Compare(TData& data, uint16_t) {
   // Two sources that lend their texts answer Str, and are compared without
-  // reading a record of either. Once the first has lent, dispatch is live,
-  // so the second is asked directly.
+  // reading a record of either.
   const TStr* x = BorrowText(Op1Input);
-  const TStr* y = x && Op2Input.LendText ? Op2Input.LendText(Op2Input.Target, Op2Input.Index)
-                    : nullptr;
+  const TStr* y = x ? BorrowText(Op2Input) : nullptr;
   if (y) {
     ForwardTo(data, CompareTexts(*x, *y, Type) ? OnTrue : OnFalse);
   } else {

@@ -23,6 +23,14 @@ RECT RectIn(HWND hwnd, HWND parent) {
   return rc;
 }
 
+// The parent of a see-through label painted again where the label lies, and
+// the label over it.
+void RepaintParentUnder(HWND label) {
+  HWND parent = GetParent(label);
+  RECT rect = RectIn(label, parent);
+  RedrawWindow(parent, &rect, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
 }  // namespace
 
 HBRUSH TWin32Widget::Ground() const { return brush_ ? brush_ : GetSysColorBrush(COLOR_BTNFACE); }
@@ -98,9 +106,7 @@ void TWin32Widget::RepaintBeneath() {
     InvalidateRect(hwnd_, nullptr, TRUE);
     return;
   }
-  HWND parent = GetParent(hwnd_);
-  RECT rect = RectIn(hwnd_, parent);
-  RedrawWindow(parent, &rect, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  RepaintParentUnder(hwnd_);
 }
 
 // The label's erase after RepaintBeneath chose to draw the backdrop. Should
@@ -109,9 +115,7 @@ bool TWin32Widget::EraseLabel(HDC dc) {
   if (!backdropDue_) return false;
   backdropDue_ = false;
   if (DrawBackdrop(dc)) return true;
-  HWND parent = GetParent(hwnd_);
-  RECT rect = RectIn(hwnd_, parent);
-  RedrawWindow(parent, &rect, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  RepaintParentUnder(hwnd_);
   return false;
 }
 
