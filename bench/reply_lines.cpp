@@ -62,6 +62,8 @@ double CpuSeconds() {
 constexpr int kBlocks = 100;
 constexpr int kRecords = 50;  // per list
 int kLines = 20000;  // a second argument makes it shorter, for profilers
+// CPU seconds of one turn of either side.
+constexpr double kSlice = 0.01;
 
 // A small fixed generator, so the workload is the same on every library.
 class TRandom {
@@ -250,13 +252,19 @@ class TRunner {
     line_(w_.lines[next_]);
     next_ = (next_ + 1) % w_.lines.size();
   }
-  void Counted(size_t lines) {
+  // Lines, counted, for `slice` seconds of CPU time; the clock is read
+  // every hundred lines.
+  void Counted(double slice) {
     const uint64_t allocations = g_allocations.load();
     const double start = CpuSeconds();
-    for (size_t i = 0; i < lines; ++i) Step();
-    seconds_ += CpuSeconds() - start;
+    double now = start;
+    while (now - start < slice) {
+      for (int i = 0; i < 100; ++i) Step();
+      lines_ += 100;
+      now = CpuSeconds();
+    }
+    seconds_ += now - start;
     allocations_ += g_allocations.load() - allocations;
-    lines_ += lines;
   }
   // Up to the end of the current pass, so that every line was seen as often.
   void FinishPass() {
@@ -315,14 +323,15 @@ int Run(double seconds) {
   });
 
   // A first pass of each warms up; then the two take turns in slices of
-  // similar length, so that both meet the same load of a shared machine.
+  // equal CPU time, so that both meet the same load of a shared machine and
+  // each starts a slice as cold as the other after the other's slice.
   for (size_t i = 0; i < w.lines.size(); ++i) {
     plainRunner.Step();
     schemeRunner.Step();
   }
   while (schemeRunner.Seconds() < seconds) {
-    schemeRunner.Counted(200);
-    plainRunner.Counted(20000);
+    schemeRunner.Counted(kSlice);
+    plainRunner.Counted(kSlice);
   }
   plainRunner.FinishPass();
   schemeRunner.FinishPass();
@@ -355,7 +364,7 @@ int Run(double seconds) {
   });
   next = 0;
   for (size_t i = 0; i < w.lines.size(); ++i) visitRunner.Step();
-  while (visitRunner.Seconds() < seconds / 4) visitRunner.Counted(200);
+  while (visitRunner.Seconds() < seconds / 4) visitRunner.Counted(kSlice);
   const TFigure visitFigure = visitRunner.Figure();
 
   harness.reset();
