@@ -5,16 +5,9 @@
 namespace zorn {
 namespace {
 
-// Item i of the array into `item`, detached from any chain; false, with
-// `item` untouched, when there is none. A list that lends its texts is read
-// without an index record and a call of Get.
-bool ReadItem(const TArrayIntf& array, int32_t i, TData& item) {
-  if (array.LendText) {
-    const TStr* text = array.LendText(array.Self, i);
-    if (!text) return false;
-    MakeStr(item, *text);
-    return true;
-  }
+// Item i of an array that lends no texts into `item`, detached from any
+// chain; false, with `item` untouched, when there is none.
+bool GetItem(const TArrayIntf& array, int32_t i, TData& item) {
   TData at, value;
   MakeInt(at, i);
   if (!array.Get(array.Self, at, value)) return false;
@@ -51,9 +44,22 @@ void TZEArrayEnum::Enum(TData& data, uint16_t) {
   // of this element, which rewrites index_ and item_.
   for (;;) {
     index_ = i;
-    if (!ReadItem(*array, i, item_)) break;
-    TData value = item_;
-    Fire(OnItem, value);
+    if (array->LendText) {
+      // A list that lends its texts is read without an index record and a
+      // call of Get, and the fired record is made straight from the text.
+      const TStr* text = array->LendText(array->Self, i);
+      if (!text) break;
+      TData value{.Kind = dtStr, .StrValue = *text};
+      item_.Kind = dtStr;
+      item_.StrValue = value.StrValue;
+      item_.ForwardWire = nullptr;
+      item_.Next = nullptr;
+      Fire(OnItem, value);
+    } else {
+      if (!GetItem(*array, i, item_)) break;
+      TData value = item_;
+      Fire(OnItem, value);
+    }
     i += Reverse ? -1 : 1;
     if (stop_) break;
   }

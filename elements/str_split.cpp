@@ -106,20 +106,24 @@ void TZEMultiStrPart::SetCount(int32_t count) {
 }
 
 void TZEMultiStrPart::Split(TData& data, uint16_t) {
-  parts_ = {};  // every part reads empty while the text is read
+  // Every part reads empty while a wired source is asked for the text;
+  // without one, nothing can read a part before parts_ is set below.
+  if (Text.Wired()) parts_ = {};
   text_ = TakeText(data, Text);
   // A text split before (a list item visited again) hands back its parts,
   // and knows whether it has the delimiter, without a look at the text.
   const TStrSplit* split =
       Delimiter.empty() ? nullptr : text_.FoundSplit(Delimiter[0], Skip, count_);
   if (split ? !split->Delimited : !HasDelimiter(text_, Delimiter)) {
+    parts_ = {};
     ForwardStr(data, OnNoDelimiter, std::move(text_));
     text_.clear();
     return;
   }
   if (!split) split = text_.Split(Delimiter[0], Skip, count_);
   parts_ = split->Parts;
-  ForwardStr(data, OnSplit, split->Rest);
+  // Nothing receives the rest when OnSplit is unwired: no copy of it.
+  if (OnSplit.Wired()) ForwardStr(data, OnSplit, split->Rest);
 }
 
 const TStr& TZEMultiStrPart::PartText(uint16_t index) const {

@@ -90,6 +90,7 @@ void FireFont(const TWire& wire, TFontRec* font);
 // the record it received and returns; the dispatch loop makes the call. The
 // action must not touch the record afterwards.
 inline void ForwardTo(TData& data, const TWire& wire) {
+  if (!wire.Wired()) return;  // nothing to call: the loop would stop there
   data.Kind |= ForwardFlag;
   data.ForwardWire = &wire;
 }
