@@ -77,6 +77,18 @@ TArrayIntf* ArrayOf(List& list) {
   return static_cast<TArrayIntf*>(value.Object);
 }
 
+// What a part splitter's Part output answers for parts 0 to count - 1.
+template <class Splitter>
+std::vector<std::string> PartTexts(Splitter& splitter, uint16_t count = 4) {
+  std::vector<std::string> texts;
+  for (uint16_t i = 0; i < count; ++i) {
+    TData part;
+    splitter.Part(part, i);
+    texts.push_back(ToStr(part));
+  }
+  return texts;
+}
+
 // The items of an Array value as texts; empty for any other kind.
 inline std::vector<std::string> ArrayTexts(const TData& array) {
   std::vector<std::string> items;

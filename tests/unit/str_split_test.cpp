@@ -108,13 +108,7 @@ class StrMultiPart : public test::RuntimeTest {
   }
   Seen Split(const std::string& text) {
     FireStr(MakeWire(0, &TZEMultiStrPart::Split, &p), text);
-    Seen out;
-    for (uint16_t i = 0; i < 4; ++i) {
-      TData d;
-      p.Part(d, i);
-      out.push_back(ToStr(d));
-    }
-    return out;
+    return test::PartTexts(p);
   }
   TZEMultiStrPart p;
   TProbe split, none;

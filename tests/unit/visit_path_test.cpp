@@ -32,17 +32,6 @@ TEST_F(VisitPath, ForwardToAnUnwiredPointLeavesTheRecordUnflagged) {
   EXPECT_EQ(d.ForwardWire, &wired);
 }
 
-// Parts as Part answers them.
-Seen Parts(TZEMultiStrPart& p) {
-  Seen out;
-  for (uint16_t i = 0; i < 4; ++i) {
-    TData d;
-    p.Part(d, i);
-    out.push_back(ToStr(d));
-  }
-  return out;
-}
-
 TEST_F(VisitPath, SplitStoresPartsWithNothingWiredToItsEvents) {
   TZEMultiStrPart p;
   p.Delimiter = ";";
@@ -50,10 +39,10 @@ TEST_F(VisitPath, SplitStoresPartsWithNothingWiredToItsEvents) {
   TData line;
   MakeStr(line, "1;2;3;rest");
   Fire(MakeWire(0, &TZEMultiStrPart::Split, &p), line);
-  EXPECT_EQ(Parts(p), (Seen{"1", "2", "3", ""}));
+  EXPECT_EQ(PartTexts(p), (Seen{"1", "2", "3", ""}));
   // A text without the delimiter leaves no part of the one before.
   FireStr(MakeWire(0, &TZEMultiStrPart::Split, &p), "plain");
-  EXPECT_EQ(Parts(p), (Seen{"", "", "", ""}));
+  EXPECT_EQ(PartTexts(p), (Seen{"", "", "", ""}));
 }
 
 TEST_F(VisitPath, SplitPartsReadEmptyWhileAWiredSourceIsAsked) {
@@ -61,16 +50,16 @@ TEST_F(VisitPath, SplitPartsReadEmptyWhileAWiredSourceIsAsked) {
   p.Delimiter = ";";
   p.SetCount(2);
   FireStr(MakeWire(0, &TZEMultiStrPart::Split, &p), "a;b");
-  ASSERT_EQ(Parts(p), (Seen{"a", "b", "", ""}));
+  ASSERT_EQ(PartTexts(p), (Seen{"a", "b", "", ""}));
   Seen whileAsked;
   TCall source{[&](TData& answer, uint16_t) {
-    whileAsked = Parts(p);
+    whileAsked = PartTexts(p);
     MakeStr(answer, "c;d");
   }};
   p.Text = MakeWire(0, &TCall::Take, &source);
   FireStr(MakeWire(0, &TZEMultiStrPart::Split, &p), "ignored");
   EXPECT_EQ(whileAsked, (Seen{"", "", "", ""}));
-  EXPECT_EQ(Parts(p), (Seen{"c", "d", "", ""}));
+  EXPECT_EQ(PartTexts(p), (Seen{"c", "d", "", ""}));
 }
 
 TEST_F(VisitPath, EnumKeepsTheItemApartFromTheRecordItFires) {
