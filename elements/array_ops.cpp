@@ -50,10 +50,7 @@ void TZEArrayEnum::Enum(TData& data, uint16_t) {
       const TStr* text = array->LendText(array->Self, i);
       if (!text) break;
       TData value{.Kind = dtStr, .StrValue = *text};
-      item_.Kind = dtStr;
-      item_.StrValue = value.StrValue;
-      item_.ForwardWire = nullptr;
-      item_.Next = nullptr;
+      MakeStr(item_, value.StrValue);
       Fire(OnItem, value);
     } else {
       if (!GetItem(*array, i, item_)) break;
