@@ -8,10 +8,13 @@
 # then with the cursor moved off zorn's buttons; and the resident memory
 # (VmRSS) after the linked SECONDS. The same trivial window, having played
 # the program's indicator sound at start, shows what Wine's sound playback
-# alone keeps resident.
+# alone keeps resident; the window with services (themed common controls, a
+# tool tip, a tray icon and the same sound, nothing of zorn) what the
+# platform services zorn needs keep resident.
 #   scripts/footprint.sh [BUILD_DIR] [PLCSIM] [SECONDS]
 # BUILD_DIR is a built Windows tree (default build/win32) holding zorn.exe,
-# tests/windows/trivial_window.exe and tools/uidriver/uidriver.exe; its Wine
+# tests/windows/trivial_window.exe, tests/windows/services_window.exe and
+# tools/uidriver/uidriver.exe; its Wine
 # prefix is used. PLCSIM defaults to build/native/tools/plcsim/plcsim.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -22,15 +25,16 @@ export LC_ALL=C.UTF-8
 
 zorn=$build/runtime/program/zorn.exe
 trivial=$build/tests/windows/trivial_window.exe
+services=$build/tests/windows/services_window.exe
 uidriver=$build/tools/uidriver/uidriver.exe
-for f in "$zorn" "$trivial" "$uidriver" "$plcsim"; do
+for f in "$zorn" "$trivial" "$services" "$uidriver" "$plcsim"; do
   [ -x "$f" ] || { echo "footprint: $f is missing" >&2; exit 1; }
 done
 work=$build/footprint
 rm -rf "$work"
 mkdir -p "$work/zorn" "$work/trivial"
 cp "$zorn" "$work/zorn/"
-cp "$trivial" "$work/trivial/"
+cp "$trivial" "$services" "$work/trivial/"
 cp "$build/resources/generated/wave1.wav" "$work/trivial/sound.wav"
 port=4471
 sed "s/^tcp_port=.*/tcp_port=$port\r/" scripts/demo/config.ini >"$work/zorn/config.ini"
@@ -103,6 +107,9 @@ pids+=($!)
 ZORN_WINE_TIMEOUT=$((3 * seconds + 90)) setsid scripts/wine-run.sh "$work/trivial/trivial_window.exe" \
   "Z:$work/trivial/sound.wav" >/dev/null 2>&1 </dev/null &
 pids+=($!)
+ZORN_WINE_TIMEOUT=$((3 * seconds + 90)) setsid scripts/wine-run.sh "$work/trivial/services_window.exe" \
+  "Z:$work/trivial/sound.wav" >/dev/null 2>&1 </dev/null &
+pids+=($!)
 scripts/wine-run.sh "$uidriver" wait --title "ЗОРН v3.3" --class ZornForm --timeout 60000 >/dev/null
 
 # The Wine process of the program itself: its command line starts with the path.
@@ -110,6 +117,7 @@ process_of() { pgrep -f "^$1" | head -1; }
 zpid=$(process_of "$work/zorn/zorn.exe")
 tpid=$(process_of "$work/trivial/trivial_window.exe\$")
 sound_pid=$(process_of "$work/trivial/trivial_window.exe Z:")
+services_pid=$(process_of "$work/trivial/services_window.exe")
 spid=""
 for p in $(pgrep wineserver); do
   grep -qz "^WINEPREFIX=$prefix\$" "/proc/$p/environ" 2>/dev/null && spid=$p
@@ -136,6 +144,7 @@ scripts/wine-run.sh "$uidriver" wait-text --title "ЗОРН v3.3" --class ZornFo
   --timeout 10000 >/dev/null || echo "footprint: zorn did not link to plcsim" >&2
 linked=$(measure)
 zorn_rss=$(rss "$zpid") trivial_rss=$(rss "$tpid") sound_rss=$(rss "$sound_pid")
+services_rss=$(rss "$services_pid")
 # The same again with the cursor resting on the panel's empty part instead of
 # the button it clicked: Wine looks at the cursor several times a second while
 # it rests on a button, to end the button's hot look when it leaves.
@@ -148,6 +157,7 @@ printf '%-34s %-28s %-28s\n' "start to window, cold Wine" "${result[zorn_cold]}"
 printf '%-34s %-28s %-28s\n' "start to window, warm Wine" "${result[zorn_warm]}" "${result[trivial_warm]}"
 printf '%-34s %-28s %-28s\n' "resident, linked $seconds s (VmRSS)" "$zorn_rss" "$trivial_rss"
 printf '%-34s %-28s %-28s\n' "  trivial window with sound" "" "$sound_rss"
+printf '%-34s %-28s %-28s\n' "  window with services and sound" "" "$services_rss"
 printf '%-34s %-28s %-28s\n' "CPU over $seconds s, not linked" "$(column "$idle" 1)" "$(column "$idle" 2)"
 printf '%-34s %-28s\n' "  wineserver" "$(column "$idle" 3) (all three programs together)"
 printf '%-34s %-28s %-28s\n' "CPU over $seconds s, linked" "$(column "$linked" 1)" "$(column "$linked" 2)"
@@ -159,3 +169,4 @@ scripts/wine-run.sh "$uidriver" tray-click --index 0 --button right -- menu-pick
   --class ZornForm --hidden Закрыть --layout Закрыть >/dev/null 2>&1 || true
 scripts/wine-run.sh "$uidriver" close --title "Trivial window" >/dev/null 2>&1 || true
 scripts/wine-run.sh "$uidriver" close --title "Trivial window with sound" >/dev/null 2>&1 || true
+scripts/wine-run.sh "$uidriver" close --title "Window with services" >/dev/null 2>&1 || true
