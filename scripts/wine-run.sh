@@ -60,9 +60,11 @@ if [ "${1:-}" = "--stop" ]; then
   exit 0
 fi
 
+own_display=""
 ensure_display() {
   [ -n "${DISPLAY:-}" ] && return
   export DISPLAY=":$display_num"
+  own_display=1
   exec 8>"$prefix.xvfb.lock"
   flock 8
   local pid=""
@@ -93,6 +95,16 @@ ensure_prefix() {
     timeout 300 wineboot -i >/dev/null 2>&1 || { echo "wine-run: wineboot failed" >&2; exit 1; }
     timeout 120 wineserver -w || true
     touch "$prefix/.zorn-ready"
+  fi
+  # The Xvfb started here runs no window manager. Told so, Wine manages the
+  # windows itself, as Windows does: it draws their frames, takes minimised
+  # windows off the screen, and does not wait two seconds for a manager's
+  # answer each time a window hides (ten seconds for zorn.exe to end).
+  if [ -n "$own_display" ] && [ ! -f "$prefix/.zorn-unmanaged" ]; then
+    timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 ||
+      { echo "wine-run: could not set up the prefix's window handling" >&2; exit 1; }
+    timeout 120 wineserver -w || true  # the registry is written when the server ends
+    touch "$prefix/.zorn-unmanaged"
   fi
   flock -u 9
   exec 9>&-
