@@ -3,9 +3,10 @@
 # and prints one table: file size, start to the visible main window (a cold
 # Wine, wineserver ended before each start, and a warm one), and, with the
 # demonstration settings, the CPU share of each program and of the wineserver
-# over SECONDS (default 60) three times: not linked, then linked to plcsim
+# over SECONDS (default 60) four times: not linked, then linked to plcsim
 # polled every second with the cursor where the click on "Старт" left it,
-# then with the cursor moved off zorn's buttons; and the resident memory
+# then with the cursor moved off zorn's buttons, then with the cursor on the
+# button of the window with services (below); and the resident memory
 # (VmRSS) after the linked SECONDS. The same trivial window, having played
 # the program's indicator sound at start, shows what Wine's sound playback
 # alone keeps resident; the window with services (themed common controls, a
@@ -127,12 +128,13 @@ ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 hz=$(getconf CLK_TCK)
 share() { awk -v a="$1" -v b="$2" -v hz="$hz" -v s="$seconds" 'BEGIN {printf "%.2f %%", (b - a) / hz / s * 100}'; }
 rss() { awk '/^VmRSS/ {printf "%.1f MB", $2 / 1024}' "/proc/$1/status"; }
-# CPU shares over SECONDS as "zorn|trivial window|wineserver".
+# CPU shares over SECONDS as "zorn|trivial window|wineserver|window with services".
 measure() {
-  local z0 t0 s0
-  z0=$(ticks "$zpid") t0=$(ticks "$tpid") s0=$(ticks "$spid")
+  local z0 t0 s0 w0
+  z0=$(ticks "$zpid") t0=$(ticks "$tpid") s0=$(ticks "$spid") w0=$(ticks "$services_pid")
   sleep "$seconds"
-  echo "$(share "$z0" "$(ticks "$zpid")")|$(share "$t0" "$(ticks "$tpid")")|$(share "$s0" "$(ticks "$spid")")"
+  echo "$(share "$z0" "$(ticks "$zpid")")|$(share "$t0" "$(ticks "$tpid")")|$(share "$s0" "$(ticks "$spid")")|$(
+    share "$w0" "$(ticks "$services_pid")")"
 }
 column() { echo "$1" | cut -d'|' -f"$2"; }
 
@@ -150,6 +152,10 @@ services_rss=$(rss "$services_pid")
 # it rests on a button, to end the button's hot look when it leaves.
 scripts/wine-run.sh "$uidriver" move --title "ЗОРН v3.3" --class ZornForm --at 200,250 >/dev/null
 off=$(measure)
+# The window with services with the cursor resting on its button: what that
+# watch costs a themed button of the platform's own.
+scripts/wine-run.sh "$uidriver" move --title "Window with services" --ctl-text Button >/dev/null
+services_on_button=$(measure)
 
 printf '%-34s %-28s %-28s\n' "" "zorn.exe" "trivial window"
 printf '%-34s %-28s %-28s\n' "file size" "$(stat -c %s "$zorn") bytes" "$(stat -c %s "$trivial") bytes"
@@ -159,11 +165,13 @@ printf '%-34s %-28s %-28s\n' "resident, linked $seconds s (VmRSS)" "$zorn_rss" "
 printf '%-34s %-28s %-28s\n' "  trivial window with sound" "" "$sound_rss"
 printf '%-34s %-28s %-28s\n' "  window with services and sound" "" "$services_rss"
 printf '%-34s %-28s %-28s\n' "CPU over $seconds s, not linked" "$(column "$idle" 1)" "$(column "$idle" 2)"
-printf '%-34s %-28s\n' "  wineserver" "$(column "$idle" 3) (all three programs together)"
+printf '%-34s %-28s\n' "  wineserver" "$(column "$idle" 3) (all four programs together)"
 printf '%-34s %-28s %-28s\n' "CPU over $seconds s, linked" "$(column "$linked" 1)" "$(column "$linked" 2)"
 printf '%-34s %-28s\n' "  wineserver" "$(column "$linked" 3)"
 printf '%-34s %-28s %-28s\n' "the same, cursor off the buttons" "$(column "$off" 1)" "$(column "$off" 2)"
 printf '%-34s %-28s\n' "  wineserver" "$(column "$off" 3)"
+printf '%-34s %-28s %-28s\n' "window with services, cursor on" "" "$(column "$services_on_button" 4)"
+printf '%-34s %-28s\n' "  its button; wineserver" "$(column "$services_on_button" 3)"
 
 scripts/wine-run.sh "$uidriver" tray-click --index 0 --button right -- menu-pick --title "ЗОРН v3.3" \
   --class ZornForm --hidden Закрыть --layout Закрыть >/dev/null 2>&1 || true

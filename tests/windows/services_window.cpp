@@ -1,7 +1,7 @@
 // The trivial window with the platform services zorn.exe cannot do without,
 // and nothing of zorn: common controls 6 through its manifest (themed
 // standard controls), a button and a label among them, a tool tip on the
-// button, a tray icon, and, given the path of a WAVE file, that sound played
+// label, a tray icon, and, given the path of a WAVE file, that sound played
 // once at start. scripts/footprint.sh measures it beside zorn.exe and the
 // trivial window: what those services alone cost under the same Wine prefix.
 #include <windows.h>
@@ -37,11 +37,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = L"ServicesWindow";
   RegisterClassW(&wc);
-  HWND window = CreateWindowW(L"ServicesWindow", L"Window with services", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                              CW_USEDEFAULT, 438, 300, nullptr, nullptr, instance, nullptr);
-  HWND button = CreateWindowW(L"BUTTON", L"Button", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 100, 25,
-                              window, nullptr, instance, nullptr);
-  CreateWindowW(L"STATIC", L"Label", WS_CHILD | WS_VISIBLE, 10, 45, 100, 20, window, nullptr, instance, nullptr);
+  // Clear of the demonstration's windows, so that the cursor can rest on its button.
+  HWND window = CreateWindowW(L"ServicesWindow", L"Window with services", WS_OVERLAPPEDWINDOW, 600, 20, 438, 300,
+                              nullptr, nullptr, instance, nullptr);
+  CreateWindowW(L"BUTTON", L"Button", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 100, 25, window, nullptr,
+                instance, nullptr);
+  HWND label = CreateWindowW(L"STATIC", L"Label", WS_CHILD | WS_VISIBLE | SS_NOTIFY, 10, 45, 100, 20, window,
+                             nullptr, instance, nullptr);
 
   HWND tips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
                               window, nullptr, instance, nullptr);
@@ -49,7 +51,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
   tool.cbSize = sizeof tool;
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
   tool.hwnd = window;
-  tool.uId = reinterpret_cast<UINT_PTR>(button);
+  // On the label: a tip shown over the button would watch the cursor itself.
+  tool.uId = reinterpret_cast<UINT_PTR>(label);
   tool.lpszText = const_cast<wchar_t*>(L"Hint");
   SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 
