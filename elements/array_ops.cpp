@@ -40,14 +40,18 @@ void TZEArrayEnum::Enum(TData& data, uint16_t) {
   TArrayIntf* array = ReadArray(Array);
   if (!array) return;
   int32_t i = Reverse ? array->Count(array->Self) - 1 : 0;
+  // The direction and the operations of the interface stay as they are
+  // for the whole run: read once.
+  const int32_t step = Reverse ? -1 : 1;
+  const auto lendText = array->LendText;
   // The position lives in a local: an OnItem receiver may run a nested Enum
   // of this element, which rewrites index_ and item_.
   for (;;) {
     index_ = i;
-    if (array->LendText) {
+    if (lendText) {
       // A list that lends its texts is read without an index record and a
       // call of Get, and the fired record is made straight from the text.
-      const TStr* text = array->LendText(array->Self, i);
+      const TStr* text = lendText(array->Self, i);
       if (!text) break;
       TData value{.Kind = dtStr, .StrValue = *text};
       MakeStr(item_, value.StrValue);
@@ -57,7 +61,7 @@ void TZEArrayEnum::Enum(TData& data, uint16_t) {
       TData value = item_;
       Fire(OnItem, value);
     }
-    i += Reverse ? -1 : 1;
+    i += step;
     if (stop_) break;
   }
   bool stopped = stop_;

@@ -51,9 +51,6 @@ bool HasDelimiter(const std::string& text, const std::string& delimiter) {
   return !delimiter.empty() && text.find(delimiter[0]) != std::string::npos;
 }
 
-// What a part beyond the stored ones reads as.
-const TStr kNoPart;
-
 }  // namespace
 
 void TZEStr_Enum::Enum(TData& data, uint16_t) {
@@ -106,6 +103,29 @@ void TZEMultiStrPart::SetCount(int32_t count) {
 }
 
 void TZEMultiStrPart::Split(TData& data, uint16_t) {
+  // The common case, a lone Str record of a text split this way before (a
+  // list item visited again) that holds the delimiter, goes the short way:
+  // the text is taken out of the record and its parts handed back.
+  const TStrSplit* split = nullptr;
+  if (!Text.Wired() && data.Kind == dtStr && !data.Next && !Delimiter.empty()) {
+    split = data.StrValue.FoundSplit(Delimiter[0], Skip, count_);
+  }
+  if (!split || !split->Delimited) {
+    SplitRead(data);
+    return;
+  }
+  TStr text = std::move(data.StrValue);
+  parts_ = split->Parts;
+  // Nothing receives the rest when OnSplit is unwired: no copy of it.
+  if (OnSplit.Wired()) {
+    ForwardStr(data, OnSplit, split->Rest);
+  } else {
+    MakeNull(data);
+  }
+  text_ = std::move(text);
+}
+
+void TZEMultiStrPart::SplitRead(TData& data) {
   // Every part reads empty while a wired source is asked for the text;
   // without one, nothing can read a part before parts_ is set below.
   if (Text.Wired()) parts_ = {};
@@ -127,7 +147,7 @@ void TZEMultiStrPart::Split(TData& data, uint16_t) {
 }
 
 const TStr& TZEMultiStrPart::PartText(uint16_t index) const {
-  return index < parts_.size() ? parts_[index] : kNoPart;
+  return index < parts_.size() ? parts_[index] : TStr::kNone;
 }
 
 void TZEMultiStrPart::Part(TData& data, uint16_t index) {
@@ -138,12 +158,9 @@ void TZEMultiStrPart::Part(TData& data, uint16_t index) {
   data.Next = nullptr;
 }
 
-TTextLender TZEMultiStrPart::TextLenderOf(void (TZEMultiStrPart::*output)(TData&, uint16_t)) {
-  return output == &TZEMultiStrPart::Part ? &TZEMultiStrPart::LendPart : nullptr;
-}
-
-const TStr* TZEMultiStrPart::LendPart(const TElement* self, uint16_t index) {
-  return &static_cast<const TZEMultiStrPart*>(self)->PartText(index);
+const TLentTexts* TZEMultiStrPart::LentTextsOf(void (TZEMultiStrPart::*output)(TData&, uint16_t),
+                                               const TZEMultiStrPart* self) {
+  return output == &TZEMultiStrPart::Part ? &self->parts_ : nullptr;
 }
 
 void TZEMultiStrData::SetCount(int32_t count) { OnPart.assign(std::max(count, 0), TWire{}); }

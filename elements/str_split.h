@@ -56,15 +56,17 @@ class TZEMultiStrPart : public TElement {
   void Split(TData& data, uint16_t index);
   // Part1, Part2, …: stored part `index` + 1; empty beyond Count.
   void Part(TData& data, uint16_t index);
-  // Part lends its stored text.
-  static TTextLender TextLenderOf(void (TZEMultiStrPart::*output)(TData&, uint16_t));
+  // Part lends its stored texts.
+  static const TLentTexts* LentTextsOf(void (TZEMultiStrPart::*output)(TData&, uint16_t),
+                                       const TZEMultiStrPart* self);
 
   TWire OnNoDelimiter;
   TWire OnSplit;
 
  private:
+  // Split for any record: the text read, then cut or found cut before.
+  [[gnu::noinline]] void SplitRead(TData& data);
   const TStr& PartText(uint16_t index) const;
-  static const TStr* LendPart(const TElement* self, uint16_t index);
 
   int32_t count_ = 0;
   // The text last split and the parts of the split it keeps (TStr::Split);

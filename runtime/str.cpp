@@ -59,6 +59,7 @@ class TCutter {
 constinit
 #endif
 const std::string TStr::kEmpty;
+constinit const TStr TStr::kNone;
 
 TStr::TStr(std::string s) {
   if (s.empty()) return;

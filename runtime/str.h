@@ -41,6 +41,8 @@ class TStr {
   bool empty() const { return block_ == nullptr; }
   inline size_t size() const;
   const char* c_str() const { return str().c_str(); }
+  // The empty text, for a reference that outlives every caller.
+  static const TStr kNone;
   void clear() {
     Release();
     block_ = nullptr;

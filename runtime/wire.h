@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <type_traits>
 #include <utility>
@@ -19,12 +20,13 @@ class TElement {
 // An action or a data output: called with the record and the wire's index.
 using TMethod = void (TElement::*)(TData& data, uint16_t index);
 
-// A data output that answers a lone Str with a text its element keeps may
-// also lend that text, so that a reader comparing it makes no record and
-// counts no reference: the lender returns the text the output would answer.
-// The text stays valid until the element next runs an action; lending
-// changes nothing.
-using TTextLender = const TStr* (*)(const TElement* target, uint16_t index);
+// A data output that answers a lone Str, entry `index` of a table of texts
+// its element keeps or the empty text past the table's end, may also lend
+// that text, so that a reader comparing it makes no record, counts no
+// reference and calls nothing: the wire knows where the element keeps its
+// table. The texts stay valid until the element next runs an action;
+// lending changes nothing.
+using TLentTexts = std::span<const TStr>;
 
 // A connection: the operation to call, its owner and the point index. A wire
 // owns nothing; the scheme that owns both ends keeps them alive.
@@ -32,20 +34,22 @@ struct TWire {
   TMethod Method = nullptr;
   TElement* Target = nullptr;
   uint16_t Index = 0;
-  // The lender of data output Method, when it has one.
-  TTextLender LendText = nullptr;
+  // The table data output Method lends its texts from, when it has one.
+  const TLentTexts* LendText = nullptr;
 
   bool Wired() const { return Method != nullptr; }
 };
 
 // Builds a wire to member `method` of `target`, with the target point index.
-// A class whose data outputs lend names their lenders with a static
-// TextLenderOf(method), null for the others.
+// A class whose data outputs lend names their tables with a static
+// LentTextsOf(method, target), null for the other outputs.
 template <class C>
 TWire MakeWire(uint16_t index, void (C::*method)(TData&, uint16_t), C* target) {
   static_assert(std::is_base_of_v<TElement, C>);
   TWire wire{static_cast<TMethod>(method), target, index};
-  if constexpr (requires { C::TextLenderOf(method); }) wire.LendText = C::TextLenderOf(method);
+  if constexpr (requires { C::LentTextsOf(method, target); }) {
+    wire.LendText = C::LentTextsOf(method, target);
+  }
   return wire;
 }
 
@@ -67,6 +71,17 @@ inline void Dispatch(const TWire* wire, TData& data) {
     wire = data.ForwardWire;
     if (!wire) return;
   }
+}
+
+// The same loop for a caller that has found dispatch live and `wire` wired
+// (kept apart: Dispatch, inlined into every Fire, compiles best as it is).
+inline void DispatchWired(const TWire* wire, TData& data) {
+  do {
+    (wire->Target->*wire->Method)(data, wire->Index);
+    if (!(data.Kind & ForwardFlag)) return;
+    data.Kind &= ~ForwardFlag;
+    wire = data.ForwardWire;
+  } while (wire && wire->Wired());
 }
 
 }  // namespace detail
@@ -122,11 +137,12 @@ inline void ForwardStr(TData& data, const TWire& wire, TStr s) {
 inline void ReadRaw(const TWire& wire, TData& data) {
   if (detail::g_dispatchLive && wire.Wired()) (wire.Target->*wire.Method)(data, wire.Index);
 }
-// The text the wired data output would answer, lent (TTextLender); null
+// The text the wired data output would answer, lent (TLentTexts); null
 // when it does not lend, or nothing would be read.
 inline const TStr* BorrowText(const TWire& wire) {
   if (!detail::g_dispatchLive || !wire.LendText) return nullptr;
-  return wire.LendText(wire.Target, wire.Index);
+  const TLentTexts& texts = *wire.LendText;
+  return wire.Index < texts.size() ? &texts[wire.Index] : &TStr::kNone;
 }
 int32_t ReadIntPlain(const TWire& wire);
 std::string ReadStr(TData& data, const TWire& wire, const std::string& def);

@@ -5,9 +5,13 @@ namespace zorn {
 void TZEHub::SetOutCount(uint8_t count) { Outputs.resize(count); }
 
 void TZEHub::Distribute(TData& data, uint16_t) {
-  // An unwired output would fire nothing: it gets no copy.
+  // Nothing fires before dispatch is live, and an unwired output would fire
+  // nothing: neither gets a copy.
+  if (!detail::g_dispatchLive) return;
   for (const TWire& out : Outputs) {
-    if (out.Wired()) FireCopy(out, data);
+    if (!out.Wired()) continue;
+    TData copy = data;
+    detail::DispatchWired(&out, copy);
   }
 }
 

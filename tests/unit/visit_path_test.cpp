@@ -62,6 +62,47 @@ TEST_F(VisitPath, SplitPartsReadEmptyWhileAWiredSourceIsAsked) {
   EXPECT_EQ(PartTexts(p), (Seen{"c", "d", "", ""}));
 }
 
+// A text split this way before goes the short way through the splitter;
+// what it leaves in the record and how long its parts live stay those of
+// the first split.
+TEST_F(VisitPath, ATextSplitAgainLeavesTheRecordAsTheFirstSplitDid) {
+  TZEStrList list;
+  list.SetStrings("a;b;r1\r\nc;d;r2");
+  TArrayIntf* array = ArrayOf(list);
+  TZEMultiStrPart p;
+  p.Delimiter = ";";
+  p.SetCount(2);
+  TProbe rest;
+  auto visit = [&](int32_t i, TData* next = nullptr) {
+    TData index, item;
+    MakeInt(index, i);
+    array->Get(array->Self, index, item);
+    item.Next = next;
+    Fire(MakeWire(0, &TZEMultiStrPart::Split, &p), item);
+    return TProbe::Describe(item);
+  };
+  // Nothing wired to OnSplit: the text is taken and the record left Null,
+  // or for a chain, its next value moved up.
+  for (int round = 0; round < 2; ++round) {
+    EXPECT_EQ(visit(0), "null") << round;
+    EXPECT_EQ(PartTexts(p, 3), (Seen{"a", "b", ""})) << round;
+    TData tail;
+    MakeInt(tail, 5);
+    EXPECT_EQ(visit(1, &tail), "int 5") << round;
+    EXPECT_EQ(PartTexts(p, 3), (Seen{"c", "d", ""})) << round;
+  }
+  // With OnSplit wired, the rest goes on.
+  p.OnSplit = MakeWire(0, &TProbe::Take, &rest);
+  visit(0);
+  visit(1);
+  EXPECT_EQ(rest.Seen, (Seen{"str r1", "str r2"}));
+  // The splitter holds the text it split: the list letting go of it leaves
+  // the parts.
+  visit(0);
+  FireNull(MakeWire(0, &TZEStrList::Clear, &list));
+  EXPECT_EQ(PartTexts(p, 3), (Seen{"a", "b", ""}));
+}
+
 TEST_F(VisitPath, EnumKeepsTheItemApartFromTheRecordItFires) {
   TZEStrList list;
   list.SetStrings("a\r\nb");
