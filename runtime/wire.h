@@ -35,7 +35,7 @@ struct TWire {
   TElement* Target = nullptr;
   uint16_t Index = 0;
   // The table data output Method lends its texts from, when it has one.
-  const TLentTexts* LendText = nullptr;
+  const TLentTexts* LentTexts = nullptr;
 
   bool Wired() const { return Method != nullptr; }
 };
@@ -48,7 +48,7 @@ TWire MakeWire(uint16_t index, void (C::*method)(TData&, uint16_t), C* target) {
   static_assert(std::is_base_of_v<TElement, C>);
   TWire wire{static_cast<TMethod>(method), target, index};
   if constexpr (requires { C::LentTextsOf(method, target); }) {
-    wire.LendText = C::LentTextsOf(method, target);
+    wire.LentTexts = C::LentTextsOf(method, target);
   }
   return wire;
 }
@@ -140,8 +140,8 @@ inline void ReadRaw(const TWire& wire, TData& data) {
 // The text the wired data output would answer, lent (TLentTexts); null
 // when it does not lend, or nothing would be read.
 inline const TStr* BorrowText(const TWire& wire) {
-  if (!detail::g_dispatchLive || !wire.LendText) return nullptr;
-  const TLentTexts& texts = *wire.LendText;
+  if (!detail::g_dispatchLive || !wire.LentTexts) return nullptr;
+  const TLentTexts& texts = *wire.LentTexts;
   return wire.Index < texts.size() ? &texts[wire.Index] : &TStr::kNone;
 }
 int32_t ReadIntPlain(const TWire& wire);

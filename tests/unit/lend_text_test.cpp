@@ -57,8 +57,8 @@ TEST_F(LendText, APartLendsWhatItAnswers) {
 }
 
 TEST_F(LendText, OnlyPartLendsAndOnlyWhileDispatchIsLive) {
-  EXPECT_NE(MakeWire(0, &TZEMultiStrPart::Part, &line).LendText, nullptr);
-  EXPECT_EQ(MakeWire(0, &TZEMultiStrPart::Split, &line).LendText, nullptr);
+  EXPECT_NE(MakeWire(0, &TZEMultiStrPart::Part, &line).LentTexts, nullptr);
+  EXPECT_EQ(MakeWire(0, &TZEMultiStrPart::Split, &line).LentTexts, nullptr);
   test::TSource source;
   MakeStr(source.Answer, "x");
   EXPECT_EQ(BorrowText(MakeWire(0, &test::TSource::Value, &source)), nullptr);
