@@ -92,7 +92,7 @@ def build():
     table = []
     bitmaps = pictures.bitmaps()
     for name, canvas in bitmaps.items():
-        data = formats.bmp24(canvas.rgba8())
+        data = formats.bmp(canvas.rgba8())
         files[file_name(name, '.bmp')] = data
         table.append((name, BITMAP_TYPE, data[14:]))      # a bitmap resource has no file header
     icon_sets = icons.icons()

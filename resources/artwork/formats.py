@@ -5,10 +5,10 @@ import struct
 import zlib
 
 
-def _info_header(width, height, bits, image_size):
-    # BITMAPINFOHEADER: 40 bytes, uncompressed, 72 dpi, no palette.
+def _info_header(width, height, bits, image_size, colours=0):
+    # BITMAPINFOHEADER: 40 bytes, uncompressed, 72 dpi, `colours` palette entries.
     return struct.pack('<IiiHHIIiiII', 40, width, height, 1, bits, 0, image_size,
-                       2835, 2835, 0, 0)
+                       2835, 2835, colours, 0)
 
 
 def bmp24(rows):
@@ -24,6 +24,35 @@ def bmp24(rows):
     offset = 14 + 40
     file_header = struct.pack('<2sIHHI', b'BM', offset + len(pixels), 0, 0, offset)
     return file_header + _info_header(width, height, 24, len(pixels)) + bytes(pixels)
+
+
+def bmp8(rows):
+    """8-bit BMP file with a palette of exactly the picture's colours, sorted,
+    for opaque rows of (r, g, b[, a]) bytes, top row first; None when the
+    picture has more than 256 colours. The same pixels as bmp24, in about a
+    third of the bytes for a large picture."""
+    colours = sorted({tuple(p[:3]) for row in rows for p in row})
+    if len(colours) > 256:
+        return None
+    index = {c: i for i, c in enumerate(colours)}
+    height, width = len(rows), len(rows[0])
+    stride = (width + 3) & ~3
+    pixels = bytearray()
+    for row in reversed(rows):                      # BMP rows go bottom-up
+        line = bytes(index[tuple(p[:3])] for p in row)
+        pixels += line + bytes(stride - len(line))
+    palette = b''.join(bytes((b, g, r, 0)) for r, g, b in colours)
+    offset = 14 + 40 + len(palette)
+    file_header = struct.pack('<2sIHHI', b'BM', offset + len(pixels), 0, 0, offset)
+    return (file_header + _info_header(width, height, 8, len(pixels), len(colours)) +
+            palette + bytes(pixels))
+
+
+def bmp(rows):
+    """The smaller of the 24-bit and the 8-bit file of the picture."""
+    full = bmp24(rows)
+    paletted = bmp8(rows)
+    return paletted if paletted is not None and len(paletted) < len(full) else full
 
 
 def _icon_image(rows):

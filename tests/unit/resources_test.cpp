@@ -43,7 +43,8 @@ struct TRgb {
   int R, G, B;
 };
 
-// A 24-bit DIB read back top row first, after its header has been checked.
+// An uncompressed DIB, 24 bits or 8 bits with a palette, read back top row
+// first as colours, after its header has been checked.
 struct TPicture {
   int Width = 0;
   int Height = 0;
@@ -67,27 +68,43 @@ TPicture ReadBitmap(const std::string& name) {
   EXPECT_EQ(U32(h), 40u) << name << " header size";
   int32_t width = I32(h + 4);
   int32_t height = I32(h + 8);
+  int bits = U16(h + 14);
   EXPECT_EQ(U16(h + 12), 1) << name << " planes";
-  EXPECT_EQ(U16(h + 14), 24) << name << " bits per pixel";
+  EXPECT_TRUE(bits == 24 || bits == 8) << name << " bits per pixel: " << bits;
   EXPECT_EQ(U32(h + 16), 0u) << name << " compression";
   // Bottom-up rows: a positive height. Both sizes stay within a window.
   EXPECT_GT(width, 0) << name;
   EXPECT_GT(height, 0) << name;
   EXPECT_LE(width, 1024) << name;
   EXPECT_LE(height, 768) << name;
-  if (width <= 0 || height <= 0 || width > 1024 || height > 768) return pic;
-  size_t stride = (static_cast<size_t>(width) * 3 + 3) / 4 * 4;
-  EXPECT_EQ(U32(h + 32), 0u) << name << " palette entries";
-  EXPECT_EQ(res.Size, 40 + stride * height) << name << " size of the pixel rows";
+  if ((bits != 24 && bits != 8) || width <= 0 || height <= 0 || width > 1024 || height > 768) {
+    return pic;
+  }
+  // 24 bits carry no palette; 8 bits a palette of at most 256 colours, each
+  // blue, green, red and a zero byte.
+  size_t colours = U32(h + 32);
+  if (bits == 24) EXPECT_EQ(colours, 0u) << name << " palette entries";
+  if (bits == 8) EXPECT_TRUE(colours >= 1 && colours <= 256) << name << " palette entries";
+  if (bits == 8 && (colours < 1 || colours > 256)) return pic;
+  size_t stride = (static_cast<size_t>(width) * bits / 8 + 3) / 4 * 4;
+  const uint8_t* palette = h + 40;
+  const uint8_t* rows = palette + 4 * colours;
+  EXPECT_EQ(res.Size, 40 + 4 * colours + stride * height) << name << " size of the pixel rows";
   uint32_t image_size = U32(h + 20);
   EXPECT_TRUE(image_size == 0 || image_size == stride * height) << name << " biSizeImage";
-  if (res.Size < 40 + stride * height) return pic;
+  if (res.Size < 40 + 4 * colours + stride * height) return pic;
   pic.Width = width;
   pic.Height = height;
   for (int y = height - 1; y >= 0; --y) {
-    const uint8_t* row = h + 40 + stride * y;
-    for (int x = 0; x < width; ++x)
-      pic.Pixels.push_back({row[3 * x + 2], row[3 * x + 1], row[3 * x]});
+    const uint8_t* row = rows + stride * y;
+    for (int x = 0; x < width; ++x) {
+      const uint8_t* p = row + 3 * x;
+      if (bits == 8) {
+        EXPECT_LT(row[x], colours) << name << " pixel " << x << "," << y << " outside the palette";
+        p = palette + 4 * std::min<size_t>(row[x], colours - 1);
+      }
+      pic.Pixels.push_back({p[2], p[1], p[0]});
+    }
   }
   return pic;
 }

@@ -89,15 +89,21 @@ void CheckBitmap(const std::string& name, int want_width, int want_height) {
   int width = I32(raw.Data + 4);
   int height = I32(raw.Data + 8);
   int bits = U16(raw.Data + 14);
-  size_t stride = (static_cast<size_t>(width) * 3 + 3) / 4 * 4;
-  Check(bits == 24 && width > 0 && height > 0 && raw.Size == 40 + stride * height,
-        name + ": 24-bit bottom-up DIB of " + std::to_string(raw.Size) + " bytes");
+  // 24 bits carry no palette; 8 bits a palette of 1 to 256 colours.
+  size_t colours = U32(raw.Data + 32);
+  bool known = (bits == 24 && colours == 0) || (bits == 8 && colours >= 1 && colours <= 256);
+  size_t stride = (static_cast<size_t>(width) * bits / 8 + 3) / 4 * 4;
+  const uint8_t* palette = raw.Data + 40;
+  const uint8_t* rows = palette + 4 * colours;
+  bool whole = known && width > 0 && height > 0 && raw.Size == 40 + 4 * colours + stride * height;
+  Check(whole, name + ": 24-bit, or 8-bit with a palette, bottom-up DIB of " +
+                   std::to_string(raw.Size) + " bytes");
   if (want_width) {
     Check(width == want_width && height == want_height,
           name + ": " + std::to_string(width) + "x" + std::to_string(height) + ", wanted " +
               std::to_string(want_width) + "x" + std::to_string(want_height));
   }
-  if (bits != 24 || width <= 0 || height <= 0 || raw.Size != 40 + stride * height) return;
+  if (!whole) return;
 
   HBITMAP section =
       static_cast<HBITMAP>(LoadImageW(self, wide.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
@@ -118,10 +124,11 @@ void CheckBitmap(const std::string& name, int want_width, int want_height) {
     int tolerance = bitmap == section ? 0 : 8;
     int wrong = 0;
     for (int y = 0; y < height; ++y) {
-      const uint8_t* row = raw.Data + 40 + stride * (height - 1 - y);
+      const uint8_t* row = rows + stride * (height - 1 - y);
       for (int x = 0; x < width; ++x) {
-        uint32_t stored =
-            row[3 * x] | row[3 * x + 1] << 8 | static_cast<uint32_t>(row[3 * x + 2]) << 16;
+        const uint8_t* p =
+            bits == 8 ? palette + 4 * std::min<size_t>(row[x], colours - 1) : row + 3 * x;
+        uint32_t stored = p[0] | p[1] << 8 | static_cast<uint32_t>(p[2]) << 16;
         wrong +=
             ChannelDistance(stored, got[static_cast<size_t>(y) * width + x]) > tolerance ? 1 : 0;
       }
