@@ -27,5 +27,18 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
   $sudo dpkg --add-architecture i386
 fi
 echo "setup: installing ${missing[*]}"
-$sudo apt-get update -q
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+# A mirror caught mid-sync fails one index now and then: try again. If it
+# still fails, install from the release's own suite, whose indices for both
+# architectures were fetched and agree (an update suite fetched for one
+# architecture only would offer versions the other cannot match).
+suite=()
+for attempt in 1 2 3; do
+  $sudo apt-get update -q && break
+  echo "setup: apt-get update failed (attempt $attempt)" >&2
+  if [ "$attempt" -lt 3 ]; then
+    sleep 20
+  else
+    suite=(-t "$(. /etc/os-release && echo "$VERSION_CODENAME")")
+  fi
+done
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${suite[@]}" "${missing[@]}"
