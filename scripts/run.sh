@@ -8,16 +8,22 @@ cd "$(dirname "$0")/.."
 root=${ZORN_BUILD_ROOT:-build}
 
 scripts/setup.sh
-# Release and stripped, as the program is shipped.
-cmake -S . -B "$root/win32" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$root/win32" -j2 --target zorn
+# Release and stripped, as the program is shipped. A machine that runs no
+# 32-bit code gets the x86_64 program.
+tree=win32 toolchain=cmake/mingw-i686.cmake
+if ! scripts/wine-run.sh --runs-32bit; then
+  tree=win64 toolchain=cmake/mingw-x86_64.cmake
+  echo "run: this machine runs no 32-bit code; zorn.exe is the x86_64 program"
+fi
+cmake -S . -B "$root/$tree" -G Ninja -DCMAKE_TOOLCHAIN_FILE=$toolchain -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$root/$tree" -j2 --target zorn
 cmake -S . -B "$root/native" -G Ninja >/dev/null
 cmake --build "$root/native" -j2 --target plcsim
 
 # The settings of the demonstration are kept between runs: the operator's
 # changes stay, and a fresh copy comes only when a file is missing.
 demo=$(mkdir -p "$root/demo" && cd "$root/demo" && pwd)
-cp "$root/win32/runtime/program/zorn.exe" "$demo/"
+cp "$root/$tree/runtime/program/zorn.exe" "$demo/"
 for f in config.ini user_settings.ini blocks.txt; do
   [ -f "$demo/$f" ] || cp "scripts/demo/$f" "$demo/"
 done
@@ -30,7 +36,7 @@ shots_pid=""
 trap 'kill $plcsim_pid $shots_pid 2>/dev/null || true' EXIT
 echo "run: plcsim plays the controller on 127.0.0.1:4455 (bytes received: $demo/plcsim-received.log)"
 
-export ZORN_WINEPREFIX=$(cd "$root/win32" && pwd)/wineprefix
+export ZORN_WINEPREFIX=$(cd "$root/$tree" && pwd)/wineprefix
 if [ -z "${DISPLAY:-}" ]; then
   # wine-run.sh starts the prefix's Xvfb on a display number of its own.
   display=$(( 100 + $(printf '%s' "$ZORN_WINEPREFIX" | cksum | cut -d' ' -f1) % 400 ))

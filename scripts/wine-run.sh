@@ -9,7 +9,23 @@
 # test of the run. Without $DISPLAY, one Xvfb per prefix is started on a fixed
 # display number and reused. A program that runs longer than
 # $ZORN_WINE_TIMEOUT seconds (default 120) is killed and the run fails.
+# Some hosts run 64-bit user code only: there Wine's 32-bit loader cannot
+# start, Wine runs through its 64-bit loader, and a 32-bit program is
+# refused with a message.
+#   wine-run.sh --runs-32bit   (exits 0 when this machine runs 32-bit programs)
 set -euo pipefail
+
+wine=(wine)
+runs_32bit=1
+if ! wine --version >/dev/null 2>&1 && /usr/lib/wine/wine64 --version >/dev/null 2>&1; then
+  wine=(/usr/lib/wine/wine64)
+  export WINELOADER=/usr/lib/wine/wine64
+  runs_32bit=""
+fi
+if [ "${1:-}" = "--runs-32bit" ]; then
+  [ -n "$runs_32bit" ]
+  exit
+fi
 
 find_build_dir() {
   local d
@@ -92,7 +108,7 @@ ensure_prefix() {
   if [ ! -f "$prefix/.zorn-ready" ]; then
     rm -rf "$prefix"
     echo "wine-run: making Wine prefix $prefix" >&2
-    timeout 300 wineboot -i >/dev/null 2>&1 || { echo "wine-run: wineboot failed" >&2; exit 1; }
+    timeout 300 "${wine[@]}" wineboot -i >/dev/null 2>&1 || { echo "wine-run: wineboot failed" >&2; exit 1; }
     timeout 120 wineserver -w || true
     touch "$prefix/.zorn-ready"
   fi
@@ -101,7 +117,7 @@ ensure_prefix() {
   # windows off the screen, and does not wait two seconds for a manager's
   # answer each time a window hides (ten seconds for zorn.exe to end).
   if [ -n "$own_display" ] && [ ! -f "$prefix/.zorn-unmanaged" ]; then
-    timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 ||
+    timeout 60 "${wine[@]}" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 ||
       { echo "wine-run: could not set up the prefix's window handling" >&2; exit 1; }
     timeout 120 wineserver -w || true  # the registry is written when the server ends
     touch "$prefix/.zorn-unmanaged"
@@ -110,6 +126,10 @@ ensure_prefix() {
   exec 9>&-
 }
 
+if [ -z "$runs_32bit" ] && [ -f "$1" ] && file -b "$1" | grep -q '^PE32 executable'; then
+  echo "wine-run: $1 is a 32-bit program, and this machine runs no 32-bit code" >&2
+  exit 1
+fi
 ensure_display
 ensure_prefix
 # A persistent wineserver spares each test the start of Wine's services.
@@ -123,7 +143,7 @@ err=$out.err
 trap 'rm -f "$out" "$err"' EXIT
 limit=${ZORN_WINE_TIMEOUT:-120}
 set +e
-timeout -k 5 "$limit" wine "$@" >"$out" 2>"$err"
+timeout -k 5 "$limit" "${wine[@]}" "$@" >"$out" 2>"$err"
 rc=$?
 set -e
 cat "$out"

@@ -7,6 +7,9 @@
 # uninstall entry), the installed program started, then the uninstaller run
 # silently: the program, shortcuts and entry go, the settings files stay;
 # a second installation uninstalled with /REMOVESETTINGS leaves nothing.
+# On a machine that runs no 32-bit code (wine-run.sh --runs-32bit), the
+# win64 zip's program is the one started, and the installer, a 32-bit
+# program itself, is not run; the results say so.
 #   package_wine.sh WINE_RUN UIDRIVER_EXE WORK_DIR DIST_DIR
 # Every program runs in one Wine prefix: $ZORN_WINEPREFIX, else the one
 # wine-run.sh gives uidriver (its build folder's). Left to wine-run.sh, each
@@ -67,16 +70,25 @@ check "its zorn.exe is a 32-bit Windows program" is_pe32 "zip/$top/zorn.exe"
 check "its example settings are the demonstration's, byte for byte" \
   eval "cmp -s zip/$top/example/config.ini '$source_dir/scripts/demo/config.ini' &&
         cmp -s zip/$top/example/user_settings.ini '$source_dir/scripts/demo/user_settings.ini'"
-cp "zip/$top/example/config.ini" "zip/$top/example/user_settings.ini" "zip/$top/"
-ZORN_WINE_TIMEOUT=90 harness_start unzipped "zip/$top/zorn.exe"
+mkdir zip64 && (cd zip64 && unzip -q "$dist/zorn-$version-win64.zip")
+check "the win64 zip's zorn.exe is a 64-bit Windows program" is_pe64 "zip64/zorn-$version-win64/zorn.exe"
+
+runs_32bit=""
+"$wine_run" --runs-32bit && runs_32bit=1
+started=zip/$top
+[ -n "$runs_32bit" ] || started=zip64/zorn-$version-win64
+cp "zip/$top/example/config.ini" "zip/$top/example/user_settings.ini" "$started/"
+ZORN_WINE_TIMEOUT=90 harness_start unzipped "$started/zorn.exe"
 uid wait "${MAIN[@]}" --timeout 60000
-check "the unpacked zorn.exe shows its main window" rc_is 0
+check "the unpacked $started/zorn.exe shows its main window" rc_is 0
 uid screenshot unzipped.bmp
 close_from_tray
 check "and ends with 0 from the tray menu" eval 'harness_wait_exit unzipped 20 && [ "$H_RC" = 0 ]'
 
-mkdir zip64 && (cd zip64 && unzip -q "$dist/zorn-$version-win64.zip")
-check "the win64 zip's zorn.exe is a 64-bit Windows program" is_pe64 "zip64/zorn-$version-win64/zorn.exe"
+if [ -z "$runs_32bit" ]; then
+  echo "NOT RUN: the installer is a 32-bit program, and this machine runs no 32-bit code"
+  harness_finish
+fi
 
 # 2. The installer, silently, into a chosen folder. A prefix reused from an
 # earlier run may still hold that run's entry and shortcuts (if it stopped
