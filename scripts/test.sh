@@ -14,7 +14,9 @@ failed=()
 
 # Compiles go through ccache with paths taken relative to this checkout, so a
 # fresh clone anywhere reuses what an earlier run on this machine compiled.
-export CCACHE_BASEDIR=$PWD
+# The native trees carry debug information, whose working folder ccache
+# would otherwise hash: their objects then name the first clone's folders.
+export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
 launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 # configure_and_build <folder> [cmake arguments...]
