@@ -13,13 +13,16 @@
 # tool tip, a tray icon and the same sound, nothing of zorn) what the
 # platform services zorn needs keep resident.
 #   scripts/footprint.sh [BUILD_DIR] [PLCSIM] [SECONDS]
-# BUILD_DIR is a built Windows tree (default build/win32) holding zorn.exe,
+# BUILD_DIR is a built Windows tree (default build/win32, or build/win64 on a
+# machine that runs no 32-bit code) holding zorn.exe,
 # tests/windows/trivial_window.exe, tests/windows/services_window.exe and
 # tools/uidriver/uidriver.exe; its Wine
 # prefix is used. PLCSIM defaults to build/native/tools/plcsim/plcsim.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=$(cd "${1:-build/win32}" && pwd)
+default_build=build/win32
+scripts/wine-run.sh --runs-32bit || default_build=build/win64
+build=$(cd "${1:-$default_build}" && pwd)
 plcsim=$(cd "$(dirname "${2:-build/native/tools/plcsim/plcsim}")" && pwd)/plcsim
 seconds=${3:-60}
 export LC_ALL=C.UTF-8
