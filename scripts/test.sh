@@ -14,8 +14,9 @@ failed=()
 
 # Compiles go through ccache with paths taken relative to this checkout, so a
 # fresh clone anywhere reuses what an earlier run on this machine compiled.
-# The native trees carry debug information, whose working folder ccache
-# would otherwise hash: their objects then name the first clone's folders.
+# ccache leaves the working folder out of its hash, which it would add for
+# the native trees' debug information and so miss in every other clone; the
+# price: their debug information names the folder of the first clone.
 export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
 launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
