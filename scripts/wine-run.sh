@@ -15,10 +15,10 @@
 #   wine-run.sh --runs-32bit   (exits 0 when this machine runs 32-bit programs)
 set -euo pipefail
 
-wine=(wine)
+wine=wine
 runs_32bit=1
 if ! wine --version >/dev/null 2>&1 && /usr/lib/wine/wine64 --version >/dev/null 2>&1; then
-  wine=(/usr/lib/wine/wine64)
+  wine=/usr/lib/wine/wine64
   export WINELOADER=/usr/lib/wine/wine64
   runs_32bit=""
 fi
@@ -108,7 +108,7 @@ ensure_prefix() {
   if [ ! -f "$prefix/.zorn-ready" ]; then
     rm -rf "$prefix"
     echo "wine-run: making Wine prefix $prefix" >&2
-    timeout 300 "${wine[@]}" wineboot -i >/dev/null 2>&1 || { echo "wine-run: wineboot failed" >&2; exit 1; }
+    timeout 300 "$wine" wineboot -i >/dev/null 2>&1 || { echo "wine-run: wineboot failed" >&2; exit 1; }
     timeout 120 wineserver -w || true
     touch "$prefix/.zorn-ready"
   fi
@@ -117,7 +117,7 @@ ensure_prefix() {
   # windows off the screen, and does not wait two seconds for a manager's
   # answer each time a window hides (ten seconds for zorn.exe to end).
   if [ -n "$own_display" ] && [ ! -f "$prefix/.zorn-unmanaged" ]; then
-    timeout 60 "${wine[@]}" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 ||
+    timeout 60 "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 ||
       { echo "wine-run: could not set up the prefix's window handling" >&2; exit 1; }
     timeout 120 wineserver -w || true  # the registry is written when the server ends
     touch "$prefix/.zorn-unmanaged"
@@ -143,7 +143,7 @@ err=$out.err
 trap 'rm -f "$out" "$err"' EXIT
 limit=${ZORN_WINE_TIMEOUT:-120}
 set +e
-timeout -k 5 "$limit" "${wine[@]}" "$@" >"$out" 2>"$err"
+timeout -k 5 "$limit" "$wine" "$@" >"$out" 2>"$err"
 rc=$?
 set -e
 cat "$out"
